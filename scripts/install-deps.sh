@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what building, testing and the demo need on a Debian 12 machine. Idempotent:
+# asks apt only for packages that are missing.
+set -euo pipefail
+
+packages=(
+  cmake make g++ python3
+  mingw-w64 wine wine64 xvfb x11-utils fonts-wqy-microhei
+  googletest libbenchmark-dev clang-format
+)
+
+missing=()
+for pkg in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$pkg")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q "${missing[@]}"
+fi

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Prints one line per GoogleTest result file and a closing total. A missing file counts as
+# a failure: a suite that did not run must never look like a suite that passed.
+set -uo pipefail
+total_pass=0
+total_fail=0
+status=0
+attr() { sed -n "s/.*<testsuites[^>]* $1=\"\([0-9]*\)\".*/\1/p" "$2" | head -n 1; }
+for file in "$@"; do
+  name=$(basename "$file" .xml)
+  if [ ! -f "$file" ]; then
+    echo "$name: no results"
+    total_fail=$((total_fail + 1))
+    status=1
+    continue
+  fi
+  tests=$(attr tests "$file")
+  failures=$(attr failures "$file")
+  errors=$(attr errors "$file")
+  disabled=$(attr disabled "$file")
+  skipped=$(grep -c '<skipped' "$file" || true)
+  failed=$((failures + errors))
+  passed=$((tests - failed - disabled - skipped))
+  echo "$name: $passed passed, $failed failed"
+  total_pass=$((total_pass + passed))
+  total_fail=$((total_fail + failed))
+  [ "$failed" -gt 0 ] && status=1
+  [ "$tests" -eq 0 ] && status=1
+done
+echo "$total_pass passed, $total_fail failed"
+exit $status

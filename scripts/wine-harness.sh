@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Sourced by test.sh and demo.sh. lumo_wine_start BUILD_DIR prepares a throwaway prefix in
+# the build tree with code page 936, starts Xvfb when there is no display, and keeps one
+# wineserver alive; lumo_wine_stop ends exactly what lumo_wine_start started.
+
+LUMO_WINE=/usr/lib/wine/wine64
+LUMO_WINESERVER=/usr/lib/wine/wineserver
+LUMO_XVFB_PID=""
+
+lumo_wine_fail() {
+  echo "wine harness: $*" >&2
+  [ -n "${LUMO_WINE_LOG:-}" ] && [ -f "$LUMO_WINE_LOG" ] && tail -n 30 "$LUMO_WINE_LOG" >&2
+  return 1
+}
+
+lumo_wine_start() {
+  local build_dir=$1
+  export WINEPREFIX="$build_dir/wineprefix"
+  export WINEDEBUG=-all
+  # Code page 936 comes with this locale alone; no locale needs generating.
+  export LC_ALL=zh_CN.UTF-8 2>/dev/null
+  # No Mono or Gecko: their install prompts would block a headless run.
+  export WINEDLLOVERRIDES="mscoree=;mshtml="
+  LUMO_WINE_LOG="$build_dir/wine-harness.log"
+  : >"$LUMO_WINE_LOG"
+
+  [ -x "$LUMO_WINE" ] || { lumo_wine_fail "$LUMO_WINE is missing"; return 1; }
+
+  if [ -z "${DISPLAY:-}" ]; then
+    local n=77
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >>"$LUMO_WINE_LOG" 2>&1 </dev/null &
+    LUMO_XVFB_PID=$!
+    export DISPLAY=":$n"
+    local tries=0
+    until [ -e "/tmp/.X11-unix/X$n" ]; do
+      tries=$((tries + 1))
+      if [ $tries -gt 100 ] || ! kill -0 "$LUMO_XVFB_PID" 2>/dev/null; then
+        lumo_wine_fail "Xvfb did not start on :$n"
+        return 1
+      fi
+      sleep 0.1
+    done
+  fi
+
+  # Everything Wine starts in the background keeps our stdout/stderr; give it a file, never
+  # a pipe, or whoever reads the pipe waits for Wine's services to end.
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    "$LUMO_WINE" wineboot -i >>"$LUMO_WINE_LOG" 2>&1 </dev/null ||
+      { lumo_wine_fail "wineboot -i failed"; return 1; }
+    # Without a window manager, destroying a top-level window is slow unless unmanaged.
+    "$LUMO_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+      >>"$LUMO_WINE_LOG" 2>&1 </dev/null || { lumo_wine_fail "reg add failed"; return 1; }
+    "$LUMO_WINESERVER" -w
+  fi
+  "$LUMO_WINESERVER" -p >>"$LUMO_WINE_LOG" 2>&1 </dev/null
+  "$LUMO_WINE" wineboot >>"$LUMO_WINE_LOG" 2>&1 </dev/null ||
+    { lumo_wine_fail "wineboot failed"; return 1; }
+
+  local probe
+  probe=$("$LUMO_WINE" cmd /c echo lumo-wine-ok 2>>"$LUMO_WINE_LOG" </dev/null | tr -d '\r')
+  [ "$probe" = "lumo-wine-ok" ] || { lumo_wine_fail "Wine cannot run a program"; return 1; }
+}
+
+lumo_wine_stop() {
+  if [ -n "${WINEPREFIX:-}" ]; then
+    "$LUMO_WINESERVER" -k >/dev/null 2>&1 || true
+  fi
+  if [ -n "$LUMO_XVFB_PID" ]; then
+    kill "$LUMO_XVFB_PID" 2>/dev/null || true
+    wait "$LUMO_XVFB_PID" 2>/dev/null || true
+    LUMO_XVFB_PID=""
+  fi
+  unset LC_ALL
+}
