@@ -1,0 +1,25 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "common/window_handle.h"
+
+namespace lumo {
+
+// What the logic needs of other programs' windows. A window that does not answer within
+// a bounded wait gives an empty text; a handle of 0 gives empty texts and 0 handles.
+class WindowTexts {
+ public:
+  virtual ~WindowTexts() = default;
+  // The control with this dialog ID inside window (GetDlgItem), 0 when there is none.
+  virtual WindowHandle DialogItem(WindowHandle window, std::int32_t id) = 0;
+  // WM_GETTEXT into a buffer of buffer_size bytes: the bytes before the first NUL, at most
+  // buffer_size - 1 of them.
+  virtual std::string Text(WindowHandle window, std::size_t buffer_size) = 0;
+  // Enumerates the descendants of parent in the system's order and stops at the n-th
+  // (counting from 1); the last visited window, 0 when parent has no descendants.
+  virtual WindowHandle NthDescendant(WindowHandle parent, std::int32_t n) = 0;
+};
+
+}  // namespace lumo
