@@ -1,0 +1,117 @@
+#include "editors/command_lines.h"
+
+#include <gtest/gtest.h>
+
+namespace lumo {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(VerifyCommands, OnlyTheExactNamesBeforeTheFirstEqualsSign) {
+  EXPECT_TRUE(VerifyCommands({}));
+  EXPECT_TRUE(VerifyCommands({"Speak=12", "Display=~Total"}));
+  EXPECT_TRUE(VerifyCommands({"Speak="}));
+  EXPECT_TRUE(VerifyCommands({"Display=a=b"}));
+  // A GBK text after the name is the command's business, not the name's.
+  EXPECT_TRUE(VerifyCommands({"Speak=\xBA\xCF\xBC\xC6"}));
+
+  EXPECT_FALSE(VerifyCommands({"speak=12"}));
+  EXPECT_FALSE(VerifyCommands({"DISPLAY=1"}));
+  EXPECT_FALSE(VerifyCommands({"Speak"}));
+  EXPECT_FALSE(VerifyCommands({" Speak=1"}));
+  EXPECT_FALSE(VerifyCommands({"Speak =1"}));
+  EXPECT_FALSE(VerifyCommands({"=1"}));
+  EXPECT_FALSE(VerifyCommands({""}));
+  EXPECT_FALSE(VerifyCommands({"Speaker=1"}));
+  EXPECT_FALSE(VerifyCommands({"Speak\t=1"}));
+}
+
+TEST(VerifyCommands, OneBadLineAnywhereFailsTheWhole) {
+  EXPECT_FALSE(VerifyCommands({"Speak=1", "", "Display=2"}));
+  EXPECT_FALSE(VerifyCommands({"Speak=1", "Display=2", "x"}));
+  EXPECT_FALSE(VerifyCommands({"x", "Speak=1"}));
+}
+
+TEST(MemoLines, ATrailingLineBreakIsNoLineButABlankLineInsideIs) {
+  EXPECT_EQ(MemoLines(""), Lines{});
+  EXPECT_EQ(MemoLines("Speak=1"), Lines{"Speak=1"});
+  EXPECT_EQ(MemoLines("Speak=1\r\n"), Lines{"Speak=1"});
+  EXPECT_EQ(MemoLines("Speak=1\r\n\r\n"), (Lines{"Speak=1", ""}));
+  EXPECT_EQ(MemoLines("Speak=1\r\n\r\nDisplay=2"), (Lines{"Speak=1", "", "Display=2"}));
+  EXPECT_EQ(MemoLines("\r\n"), Lines{""});
+  // Only CR LF breaks a line in an edit control.
+  EXPECT_EQ(MemoLines("a\nb"), Lines{"a\nb"});
+
+  EXPECT_TRUE(VerifyCommands(MemoLines("Speak=1\r\nDisplay=~2\r\n")));
+  EXPECT_FALSE(VerifyCommands(MemoLines("Speak=1\r\n\r\nDisplay=~2")));
+  EXPECT_FALSE(VerifyCommands(MemoLines("Speak=1\r\n\r\n")));
+  EXPECT_TRUE(VerifyCommands(MemoLines("")));
+}
+
+TEST(MemoLines, RoundTripThroughMemoText) {
+  for (const Lines& lines : {Lines{}, Lines{"A"}, Lines{"A", "", "B"}, Lines{"A", ""}}) {
+    EXPECT_EQ(MemoLines(MemoTextOf(lines)), lines);
+  }
+  EXPECT_EQ(MemoTextOf({"A", "B"}), "A\r\nB\r\n");
+}
+
+// Applies an insert the way the dialog does: text at the end of the memo.
+std::string After(const std::string& memo, const std::string& line) {
+  return memo + AppendCommandLine(memo, line).text;
+}
+
+TEST(AppendCommandLine, AddsANewLastLineWhateverTheMemoEndsWith) {
+  const CommandLineInsert first = AppendCommandLine("", "Speak=");
+  EXPECT_EQ(first.text, "Speak=\r\n");
+  EXPECT_TRUE(first.select_line_break);
+
+  const CommandLineInsert second = AppendCommandLine("Speak=1", "Display=");
+  EXPECT_EQ(second.text, "\r\nDisplay=");
+  EXPECT_FALSE(second.select_line_break);
+  EXPECT_EQ(MemoLines(After("Speak=1", "Display=")), (Lines{"Speak=1", "Display="}));
+
+  EXPECT_EQ(MemoLines(After("Speak=1\r\n", "Display=")), (Lines{"Speak=1", "Display="}));
+  EXPECT_FALSE(AppendCommandLine("Speak=1\r\n", "Display=").select_line_break);
+  EXPECT_EQ(MemoLines(After(After("", "Speak="), "Display=")), (Lines{"Speak=", "Display="}));
+}
+
+TEST(AppendCommandLine, TypingIntoTheSelectedBreakContinuesTheLine) {
+  std::string memo = After("", "Speak=");
+  // The selection covers the last two characters; typing replaces them.
+  memo = memo.substr(0, memo.size() - 2) + "hello";
+  EXPECT_EQ(MemoLines(memo), Lines{"Speak=hello"});
+}
+
+TEST(SplitCommandText, CaretsBecomeLinesAndNothingIsTrimmed) {
+  EXPECT_EQ(SplitCommandText("Speak=1^Display=~2"), (Lines{"Speak=1", "Display=~2"}));
+  EXPECT_EQ(SplitCommandText("A^^B"), (Lines{"A", "", "B"}));
+  EXPECT_EQ(SplitCommandText("A^"), (Lines{"A", ""}));
+  EXPECT_EQ(SplitCommandText("^A"), (Lines{"", "A"}));
+  EXPECT_EQ(SplitCommandText(" Speak=1 ^ Display=2"), (Lines{" Speak=1 ", " Display=2"}));
+  EXPECT_EQ(SplitCommandText("Speak=1"), Lines{"Speak=1"});
+  EXPECT_EQ(SplitCommandText(""), Lines{});
+  EXPECT_EQ(SplitCommandText("   "), Lines{});
+  EXPECT_EQ(SplitCommandText(" \t\r\n "), Lines{});
+  // One visible character is enough to keep the blanks around it.
+  EXPECT_EQ(SplitCommandText("  ^ "), (Lines{"  ", " "}));
+  // GBK bytes are above 32 and never taken for blanks.
+  EXPECT_EQ(SplitCommandText("\xCA\xD5"), Lines{"\xCA\xD5"});
+}
+
+TEST(SplitCommandText, AOneLineTextThatCannotBeConfirmedStaysAsItWas) {
+  // 'A^^B' opens as three lines, which the OK button refuses.
+  EXPECT_FALSE(VerifyCommands(MemoLines(MemoTextOf(SplitCommandText("A^^B")))));
+}
+
+TEST(JoinCommandLines, ConfirmedLinesComeBackUnchanged) {
+  for (const char* text : {"Speak=1^Display=~2", "Speak=1", "Display=~%3^Speak=%3^Speak=x"}) {
+    const Lines memo = MemoLines(MemoTextOf(SplitCommandText(text)));
+    EXPECT_TRUE(VerifyCommands(memo)) << text;
+    EXPECT_EQ(JoinCommandLines(memo), text);
+  }
+  EXPECT_EQ(JoinCommandLines({}), "");
+  EXPECT_EQ(JoinCommandLines(MemoLines(MemoTextOf(SplitCommandText("   ")))), "");
+}
+
+}  // namespace
+}  // namespace lumo
