@@ -1,0 +1,89 @@
+#pragma once
+// TRefEdit: a one-line text field with a small "..." button inside its right edge. Its
+// text is a list of announcer command lines joined by "^"; the button edits them line by
+// line in the command editor.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace lumo {
+
+class TRefEdit;
+
+// The windowless button drawn on the field's own window.
+class TBrowseButton {
+ public:
+  explicit TBrowseButton(TRefEdit& edit) : FEdit(edit) {}
+
+  RECT Bounds() const { return bounds_; }
+  void SetBounds(int left, int top, int width, int height);
+  bool Down() const { return down_; }
+  bool Contains(POINT client_point) const;
+
+  void Paint(HDC dc) const;
+  void Invalidate() const;
+
+  // Mouse handling, forwarded by the field for points on the button.
+  void MouseDown();
+  void MouseMove(POINT client_point);
+  // True when the mouse went up on the button: a click.
+  bool MouseUp(POINT client_point);
+  void CancelTracking();  // the capture went elsewhere
+  bool Tracking() const { return tracking_; }
+  void Click();
+
+  std::function<void()> OnClick;
+
+ private:
+  TRefEdit& FEdit;
+  RECT bounds_{};
+  bool down_ = false;      // drawn pressed
+  bool tracking_ = false;  // the mouse went down on the button and is still held
+};
+
+class TRefEdit {
+ public:
+  static constexpr int kButtonWidth = 16;
+
+  TRefEdit(HWND parent, int id, int x, int y, int width, int height);
+  ~TRefEdit();
+  TRefEdit(const TRefEdit&) = delete;
+  TRefEdit& operator=(const TRefEdit&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+  TBrowseButton& Button() { return *FButton; }
+
+  std::string Text() const;
+  void SetText(const std::string& text);  // raises OnChange
+  bool Visible() const;
+  void SetVisible(bool visible);
+
+  // Edits the text in the command editor, one command per line.
+  void Browse();
+
+  // The parent passes its WM_COMMAND here; true when it was this control's notification.
+  // An EN_CHANGE becomes OnChange.
+  bool HandleCommand(WPARAM wparam, LPARAM lparam);
+
+  bool AutoSelect = true;
+  std::function<void()> OnChange;
+  std::function<void(char& key)> OnKeyPress;
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Default(UINT message, WPARAM wparam, LPARAM lparam);
+  void WMSize();
+  void WMSetFocus();
+  LRESULT WMChar(WPARAM wparam, LPARAM lparam);
+  void CMEnabledChanged();
+  void PaintButton();
+
+  HWND hwnd_ = nullptr;
+  WNDPROC edit_proc_ = nullptr;
+  std::unique_ptr<TBrowseButton> FButton;
+};
+
+}  // namespace lumo

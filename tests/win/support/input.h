@@ -1,0 +1,33 @@
+#pragma once
+// Input the way a person gives it: real mouse clicks and key strokes through SendInput,
+// which go to whatever window is under the pointer or has the focus.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace lumo::test {
+
+// Moves the pointer to a screen point and clicks the left button there.
+void ClickAt(POINT screen);
+// Clicks a point given in the client coordinates of window.
+void ClickClient(HWND window, int x, int y);
+// Clicks the centre of a control.
+void Click(HWND control);
+// Presses the left button at a client point and keeps it down; ReleaseMouse lets go.
+void PressMouse(HWND window, int x, int y);
+void ReleaseMouse();
+
+// Taps one key while the given modifier keys (VK_CONTROL, VK_MENU, VK_SHIFT) are held.
+void PressKey(WORD vk, const std::vector<WORD>& modifiers = {});
+// Types text character by character.
+void TypeText(const std::wstring& text);
+
+// The focused window and the caret rectangle of the thread that owns window.
+HWND FocusOf(HWND window);
+RECT CaretOf(HWND window);
+
+// The whole text of a window, as the code page's bytes.
+std::string TextOf(HWND window);
+
+}  // namespace lumo::test
