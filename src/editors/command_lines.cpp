@@ -56,7 +56,9 @@ CommandLineInsert AppendCommandLine(std::string_view memo_text, std::string_view
     // The last line has no break yet: close it first.
     insert.text.append(kLineBreak).append(line);
   }
-  insert.select_line_break = memo_text.empty();
+  // Whenever the new line brings its own break, typing must continue the line rather than
+  // start one below it: the memo filled from a parameter text always ends with a break.
+  insert.select_line_break = insert.text.ends_with(kLineBreak);
   return insert;
 }
 

@@ -24,7 +24,7 @@ std::string MemoTextOf(const std::vector<std::string>& lines);
 // What the insert buttons append at the end of a memo to add `line` as its new last line.
 struct CommandLineInsert {
   std::string text;  // inserted at the very end of the memo
-  // The memo was empty: select the line break after the new line, caret after the "=".
+  // The new line ends with a line break: select it, with the caret after the "=".
   bool select_line_break = false;
 };
 CommandLineInsert AppendCommandLine(std::string_view memo_text, std::string_view line);

@@ -71,7 +71,7 @@ TEST(AppendCommandLine, AddsANewLastLineWhateverTheMemoEndsWith) {
   EXPECT_EQ(MemoLines(After("Speak=1", "Display=")), (Lines{"Speak=1", "Display="}));
 
   EXPECT_EQ(MemoLines(After("Speak=1\r\n", "Display=")), (Lines{"Speak=1", "Display="}));
-  EXPECT_FALSE(AppendCommandLine("Speak=1\r\n", "Display=").select_line_break);
+  EXPECT_TRUE(AppendCommandLine("Speak=1\r\n", "Display=").select_line_break);
   EXPECT_EQ(MemoLines(After(After("", "Speak="), "Display=")), (Lines{"Speak=", "Display="}));
 }
 
@@ -80,6 +80,10 @@ TEST(AppendCommandLine, TypingIntoTheSelectedBreakContinuesTheLine) {
   // The selection covers the last two characters; typing replaces them.
   memo = memo.substr(0, memo.size() - 2) + "hello";
   EXPECT_EQ(MemoLines(memo), Lines{"Speak=hello"});
+  // The same in a memo filled from a parameter text, which ends with a line break.
+  memo = After(MemoTextOf({"Speak=1"}), "Display=");
+  memo = memo.substr(0, memo.size() - 2) + "~2";
+  EXPECT_EQ(MemoLines(memo), (Lines{"Speak=1", "Display=~2"}));
 }
 
 TEST(SplitCommandText, CaretsBecomeLinesAndNothingIsTrimmed) {

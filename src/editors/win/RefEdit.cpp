@@ -164,8 +164,7 @@ std::string TRefEdit::Text() const {
 }
 
 void TRefEdit::SetText(const std::string& text) {
-  // WM_SETTEXT makes the control send EN_CHANGE, which the parent hands back as OnChange.
-  SetWindowTextA(hwnd_, text.c_str());
+  SetWindowTextA(hwnd_, text.c_str());  // raises OnChange, see WMSetText
 }
 
 bool TRefEdit::Visible() const {
@@ -180,7 +179,7 @@ bool TRefEdit::HandleCommand(WPARAM wparam, LPARAM lparam) {
   if (reinterpret_cast<HWND>(lparam) != hwnd_) {
     return false;
   }
-  if (HIWORD(wparam) == EN_CHANGE && OnChange) {
+  if (HIWORD(wparam) == EN_CHANGE && !setting_text_ && OnChange) {
     OnChange();
   }
   return true;
@@ -237,6 +236,18 @@ LRESULT TRefEdit::WMChar(WPARAM wparam, LPARAM lparam) {
   return Default(WM_CHAR, wparam, lparam);
 }
 
+LRESULT TRefEdit::WMSetText(WPARAM wparam, LPARAM lparam) {
+  // A multi-line edit sends no EN_CHANGE for a text that is set, yet a set text is a
+  // change like a typed one. Raised here once, whatever the control sends meanwhile.
+  setting_text_ = true;
+  const LRESULT result = Default(WM_SETTEXT, wparam, lparam);
+  setting_text_ = false;
+  if (OnChange) {
+    OnChange();
+  }
+  return result;
+}
+
 void TRefEdit::CMEnabledChanged() {
   FButton->Invalidate();
   UpdateWindow(hwnd_);
@@ -267,6 +278,8 @@ LRESULT TRefEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_CHAR:
       return WMChar(wparam, lparam);
+    case WM_SETTEXT:
+      return WMSetText(wparam, lparam);
     case WM_ENABLE: {
       const LRESULT result = Default(message, wparam, lparam);
       CMEnabledChanged();

@@ -78,11 +78,13 @@ class TRefEdit {
   void WMSize();
   void WMSetFocus();
   LRESULT WMChar(WPARAM wparam, LPARAM lparam);
+  LRESULT WMSetText(WPARAM wparam, LPARAM lparam);
   void CMEnabledChanged();
   void PaintButton();
 
   HWND hwnd_ = nullptr;
   WNDPROC edit_proc_ = nullptr;
+  bool setting_text_ = false;
   std::unique_ptr<TBrowseButton> FButton;
 };
 
