@@ -10,6 +10,7 @@
 #include "screendef/screen_definition_file.h"
 #include "screendef/timer_definition.h"
 #include "screendef/window_definition.h"
+#include "support/paths.h"
 #include "support/process.h"
 
 namespace lumo {
@@ -154,6 +155,42 @@ TEST(ScreenDefinitionFile, ARectangleOfThreeNumbersStopsTheTimerPartOnly) {
   EXPECT_EQ(loaded.model.ShowLastingTicks, 120);
   ASSERT_EQ(loaded.model.TimerActions.size(), 1u);
   EXPECT_EQ(loaded.model.TimerActions[0].Prompt, "first");
+}
+
+TEST(ScreenDefinitionFile, TheDemoFileLoadsForTheRegisterStandIn) {
+  const std::string dir = test::MakeProgramDir("sdf-demo");
+  ASSERT_TRUE(
+      CopyFileA((test::BinDir() + "demo\\Lumo.sdf").c_str(), (dir + "Lumo.sdf").c_str(), FALSE));
+  const WinProfileReader file(ScreenDefinitionPath(dir + "Lumo.exe"));
+  ScreenDefinition model;
+  TimerSettings timer;
+  EXPECT_TRUE(LoadWindowDefinition(model, file));
+  EXPECT_TRUE(LoadTimerDefinition(model, timer, file));
+  // "收银台 - 演示", the stand-in's title.
+  EXPECT_EQ(model.WindowCaption, "\xCA\xD5\xD2\xF8\xCC\xA8 - \xD1\xDD\xCA\xBE");
+  // "~应收 <%1001%>", "^合计 <%1002%>", "应收<%1001%>元整"
+  EXPECT_EQ(EntriesOf(model.OnShowActions),
+            (Entries{{0, "~\xD3\xA6\xCA\xD5 <%1001%>"},
+                     {0, "^\xBA\xCF\xBC\xC6 <%1002%>"},
+                     {1, "\xD3\xA6\xCA\xD5<%1001%>\xD4\xAA\xD5\xFB"}}));
+  const Entries on_close = EntriesOf(model.OnCloseActions);
+  ASSERT_EQ(on_close.size(), 2u);
+  EXPECT_EQ(on_close[0].second.substr(0, 1), "~");
+  EXPECT_EQ(on_close[1].second.substr(0, 1), "^");
+  EXPECT_TRUE(timer.enabled);
+  EXPECT_EQ(timer.interval, 1000u);
+  EXPECT_EQ(model.ShowLastingTicks, 30);
+  ASSERT_EQ(model.TimerActions.size(), 2u);
+  for (const TBmpAction& action : model.TimerActions) {
+    EXPECT_FALSE(action.Prompt.empty());
+    EXPECT_GT(action.CaptureRect.Right, action.CaptureRect.Left);
+    EXPECT_GT(action.CaptureRect.Bottom, action.CaptureRect.Top);
+    // The copied region, 16 pixels high, stays on the 240 x 36 picture.
+    const std::int64_t width = std::int64_t{action.CaptureRect.Right - action.CaptureRect.Left} *
+                               16 / (action.CaptureRect.Bottom - action.CaptureRect.Top);
+    EXPECT_LE(action.ImageX + width, 240);
+    EXPECT_LE(action.ImageY + 16, 36);
+  }
 }
 
 }  // namespace
