@@ -33,6 +33,16 @@ void ShowDisplayText(const CommandContext& context, std::string_view text) {
   }
 }
 
+void RunActionList(const CommandContext& context, const TLumoAction* first) {
+  for (const TLumoAction* action = first; action; action = action->Next.get()) {
+    if (action->Kind == kDisplayAction) {
+      ShowDisplayText(context, ExpandActionText(context, action->Text));
+    } else if (action->Kind == kSpeakAction) {
+      context.Driver.SoundOut(ExtractSpeechText(ExpandActionText(context, action->Text)));
+    }
+  }
+}
+
 void SplitCommandLines(std::string_view text, std::vector<std::string>& lines) {
   bool only_blanks = true;
   for (char c : text) {

@@ -6,11 +6,18 @@
 #include <vector>
 
 #include "announcer/command_context.h"
+#include "screendef/lumo_action.h"
 
 namespace lumo {
 
 // The wait after a clear before the display takes text again.
 inline constexpr std::uint32_t kClearWaitMilliseconds = 100;
+
+// Runs a screen-definition command list from its first entry (null: nothing). Display
+// entries are expanded and shown, speak entries expanded and reduced to their speech text;
+// other kinds are passed over. A ConversionError stops the run at the failing entry; the
+// entries before it stay run.
+void RunActionList(const CommandContext& context, const TLumoAction* first);
 
 // "~text" clears the display, waits and prints text on line 1; "^text" prints text on
 // line 2; anything else, the empty text included, does nothing.

@@ -21,6 +21,58 @@ class ExecutionTest : public ::testing::Test {
   test::RecordingAnnouncer announcer;
 };
 
+// A command list built from (Kind, Text) pairs, in order.
+ActionList MakeList(const std::vector<std::pair<std::uint8_t, std::string>>& entries) {
+  ActionList first;
+  TLumoAction* last = nullptr;
+  for (const auto& [kind, text] : entries) {
+    auto action = std::make_unique<TLumoAction>(kind, text);
+    TLumoAction* added = action.get();
+    (last ? last->Next : first) = std::move(action);
+    last = added;
+  }
+  return first;
+}
+
+using RunActionListTest = ExecutionTest;
+
+TEST_F(RunActionListTest, RunsEntriesInListOrder) {
+  ActionList list = MakeList(
+      {{kDisplayAction, "~A"}, {kSpeakAction, "12.5\xD4\xAA\xD5\xFB"}, {kDisplayAction, "^B"}});
+  RunActionList(Detached(), list.get());
+  EXPECT_EQ(announcer.calls, (Calls{"Cls 0", "Sleep 100", "PrintText 1 1 'A'",
+                                    "SoundOut '12.5\xD4\xAA\xD5\xFB'", "PrintText 1 2 'B'"}));
+}
+
+TEST_F(RunActionListTest, ExpandsControlReferencesAndBlankRunsBeforeRunning) {
+  texts.AddControl(kRegister, 1001, 0x201, "12.50");
+  texts.AddControl(kRegister, 1002, 0x202, "^X");
+  ActionList list = MakeList({{kDisplayAction, "~Total{2}<%1001%>"},
+                              {kSpeakAction, "\xD3\xA6\xCA\xD5<%1001%>\xD4\xAA\xD5\xFB"},
+                              {kDisplayAction, "<%1002%>"},
+                              {kSpeakAction, "%3 <%1003%>"},
+                              {kDisplayAction, "Total"}});
+  RunActionList(Attached(), list.get());
+  EXPECT_EQ(announcer.calls,
+            (Calls{"Cls 0", "Sleep 100", "PrintText 1 1 'Total  12.50'",
+                   "SoundOut '12.50\xD4\xAA\xD5\xFB'", "PrintText 1 2 'X'", "SoundOut '33 '"}));
+}
+
+TEST_F(RunActionListTest, NullListAndUnknownKindsDoNothing) {
+  RunActionList(Attached(), nullptr);
+  ActionList list = MakeList({{2, "~A"}, {255, "Speak"}, {kSpeakAction, ""}});
+  RunActionList(Detached(), list.get());
+  // A speak entry always speaks, even nothing.
+  EXPECT_EQ(announcer.calls, (Calls{"SoundOut ''"}));
+}
+
+TEST_F(RunActionListTest, AConversionErrorStopsTheRunAtThatEntry) {
+  ActionList list = MakeList(
+      {{kDisplayAction, "^before"}, {kSpeakAction, "<%1001%>{x}"}, {kDisplayAction, "^after"}});
+  EXPECT_THROW(RunActionList(Detached(), list.get()), ConversionError);
+  EXPECT_EQ(announcer.calls, (Calls{"PrintText 1 2 'before'"}));
+}
+
 using DisplayRuleTest = ExecutionTest;
 
 TEST_F(DisplayRuleTest, TildeClearsWaitsAndPrintsOnLineOne) {
