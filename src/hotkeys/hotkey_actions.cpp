@@ -1,0 +1,85 @@
+#include "hotkeys/hotkey_actions.h"
+
+#include <exception>
+
+#include "common/errors.h"
+
+namespace lumo {
+
+HotkeyActions::HotkeyActions(HotkeyList& list, HotkeyComponent& component, HotkeyStore& store,
+                             HotkeyHost& host)
+    : list_(list), component_(component), store_(store), host_(host) {}
+
+void HotkeyActions::LoadHotkeys() {
+  try {
+    store_.Load(list_);
+  } catch (const FileError& error) {
+    host_.ReportError(error.what());
+  }
+}
+
+void HotkeyActions::SaveHotkeys() {
+  try {
+    store_.Save(list_);
+  } catch (const FileError& error) {
+    host_.ReportError(error.what());
+  }
+}
+
+void HotkeyActions::InstallHotkeys() {
+  for (const auto& definition : list_) {
+    // An empty slot still takes its index, so that the identifiers stay the list's indices.
+    const HotkeyRec none;
+    const HotkeyRec& rec = definition ? *definition : none;
+    component_.AddHotKey(KeyIndexToHotKeyKey(rec.Key), HotkeyModifiers(rec));
+  }
+  component_.SetActive(true);
+}
+
+void HotkeyActions::RemoveHotkeys() {
+  component_.SetActive(false);
+  component_.Clear();
+}
+
+void HotkeyActions::HotKeyPressed(std::int32_t index) {
+  try {
+    ExecuteHotkey(index);
+  } catch (const std::exception& error) {
+    host_.ReportError(error.what());
+  }
+}
+
+void HotkeyActions::ExecuteHotkey(std::int32_t index) {
+  // An identifier without a definition (the list changed without a new install) does
+  // nothing.
+  if (index < 0 || static_cast<std::size_t>(index) >= list_.size()) {
+    return;
+  }
+  // Held for the whole action: the editor, opened from here, may rebuild the list.
+  const std::shared_ptr<HotkeyRec> definition = list_[static_cast<std::size_t>(index)];
+  if (!definition) {
+    return;
+  }
+  switch (definition->Action) {
+    case kActionRunCommand:
+      host_.RunHotkeyCommand(definition->Parameter);
+      break;
+    case kActionEditHotkeys:
+      if (host_.EditHotkeysEnabled()) {
+        host_.N5Click();
+      }
+      break;
+    case kActionConsole:
+      host_.N1Click();
+      break;
+    case kActionSettings:
+      if (host_.SettingsEnabled()) {
+        host_.N6Click();
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace lumo

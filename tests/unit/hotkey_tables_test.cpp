@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "hotkeys/hotkey_codes.h"
+#include "hotkeys/rhkutils.h"
+
+namespace lumo {
+namespace {
+
+std::uint32_t VirtualKeyOfName(std::string_view name) {
+  for (int i = 0; i < kKeyNameCount; ++i) {
+    if (KeyNames[i] == name) {
+      return VirtualKeyOf(KeyIndexToHotKeyKey(i));
+    }
+  }
+  ADD_FAILURE() << "no key named " << name;
+  return 0;
+}
+
+TEST(HotkeyTables, KeyNamesReachTheirVirtualKeys) {
+  EXPECT_EQ(KeyNames.front(), "Backspace");
+  EXPECT_EQ(KeyNames.back(), "Scrolllock");
+  const std::pair<const char*, std::uint32_t> expected[] = {
+      {"Backspace", 0x08},  {"Tab", 0x09},         {"Return", 0x0D},  {"Pause", 0x13},
+      {"Capslock", 0x14},   {"Escape", 0x1B},      {"Space", 0x20},   {"PgUp", 0x21},
+      {"PgDn", 0x22},       {"Home", 0x24},        {"End", 0x23},     {"Left Arrow", 0x25},
+      {"Down Arrow", 0x28}, {"PrintScreen", 0x2C}, {"Insert", 0x2D},  {"Delete", 0x2E},
+      {"0", 0x30},          {"9", 0x39},           {"A", 0x41},       {"Z", 0x5A},
+      {"Num 0", 0x60},      {"Num 9", 0x69},       {"Num *", 0x6A},   {"Num +", 0x6B},
+      {"Num -", 0x6D},      {"Num .", 0x6E},       {"Num /", 0x6F},   {"F1", 0x70},
+      {"F12", 0x7B},        {"F24", 0x87},         {"Numlock", 0x90}, {"Scrolllock", 0x91}};
+  for (const auto& [name, code] : expected) {
+    EXPECT_EQ(VirtualKeyOfName(name), code) << name;
+  }
+  // Every name stands for a key of its own.
+  std::set<std::uint32_t> codes;
+  for (int i = 0; i < kKeyNameCount; ++i) {
+    const std::uint32_t code = VirtualKeyOf(KeyIndexToHotKeyKey(i));
+    EXPECT_NE(code, 0u) << KeyNames[i];
+    codes.insert(code);
+  }
+  EXPECT_EQ(codes.size(), static_cast<std::size_t>(kKeyNameCount));
+}
+
+TEST(HotkeyTables, IndicesWithoutANameGiveNoKey) {
+  EXPECT_EQ(KeyIndexToHotKeyKey(-1), 0);
+  EXPECT_EQ(KeyIndexToHotKeyKey(95), 0);
+  EXPECT_EQ(KeyIndexToHotKeyKey(-2147483647 - 1), 0);
+  EXPECT_EQ(VirtualKeyOf(0), 0u);
+  EXPECT_EQ(VirtualKeyOf(102), 0u);
+  // Keys the component knows but the names do not offer.
+  EXPECT_EQ(VirtualKeyOf(1), 0x03u);
+  EXPECT_EQ(VirtualKeyOf(19), 0x2Bu);
+  EXPECT_EQ(VirtualKeyOf(72), 0x6Cu);
+}
+
+TEST(HotkeyTables, ModifiersBecomeWindowsFlags) {
+  HotkeyRec definition;
+  EXPECT_EQ(HotkeyModifiers(definition), 0);
+  definition.Ctrl = true;
+  EXPECT_EQ(HotkeyModifiers(definition), hmCtrl);
+  EXPECT_EQ(ModifierFlags(HotkeyModifiers(definition)), 2u);
+  definition.Shift = true;
+  definition.Win = true;
+  EXPECT_EQ(HotkeyModifiers(definition), hmCtrl | hmShift | hmWin);
+  EXPECT_EQ(ModifierFlags(HotkeyModifiers(definition)), 2u | 4u | 8u);
+  EXPECT_EQ(ModifierFlags(hmAlt), 1u);
+  EXPECT_EQ(ModifierFlags(hmShift), 4u);
+  EXPECT_EQ(ModifierFlags(hmShift | hmCtrl | hmAlt | hmWin), 15u);
+}
+
+TEST(HotkeyTables, HotkeyFileLiesBesideTheProgram) {
+  EXPECT_EQ(HotkeyFilePath("C:\\Pos\\Lumo.exe"), "C:\\Pos\\Lumo.hkd");
+  EXPECT_EQ(HotkeyFilePath("C:\\Pos.v2\\Lumo"), "C:\\Pos.v2\\Lumo.hkd");
+  EXPECT_EQ(HotkeyFilePath("C:\\Pos\\Lumo.tar.exe"), "C:\\Pos\\Lumo.tar.hkd");
+  // "\xB1\x2E" is one double-byte character whose trail byte is a dot.
+  EXPECT_EQ(HotkeyFilePath("C:\\\xB1\x2E\\Lumo"), "C:\\\xB1\x2E\\Lumo.hkd");
+  EXPECT_EQ(HotkeyFilePath("C:\\P\\\xB1\x2E"
+                           "exe"),
+            "C:\\P\\\xB1\x2E"
+            "exe.hkd");
+}
+
+}  // namespace
+}  // namespace lumo

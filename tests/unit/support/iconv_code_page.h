@@ -1,0 +1,14 @@
+#pragma once
+// The code page of the tills (GBK) through the C library's iconv, for the native tests.
+#include "common/code_page.h"
+
+namespace lumo::test {
+
+class IconvCodePage : public CodePage {
+ public:
+  std::string AnsiToUtf8(std::string_view ansi) const override;
+  std::string Utf8ToAnsi(std::string_view utf8) const override;
+  std::string Utf16ToAnsi(std::u16string_view utf16) const override;
+};
+
+}  // namespace lumo::test
