@@ -1,0 +1,73 @@
+#include "app/About.h"
+
+#include "app/monitor_ids.h"
+#include "platform/message_loop.h"
+
+namespace lumo {
+
+namespace {
+constexpr wchar_t kAuthor[] = L"Lumo 开发组";
+}  // namespace
+
+THelpForm::THelpForm(HWND owner) : owner_(owner) {
+  CreateWnd({.class_name = kAboutClassName,
+             .title = L"关于",
+             .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+             .ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+             .width = 315,
+             .height = 169,
+             .client_size = true,
+             .owner = owner});
+  HWND hwnd = Handle();
+  Label1_ = CreateLabel(hwnd, kIdAboutLabel1, L"Lumo", 56, 32, UiFontUnderlined());
+  CreateLabel(hwnd, kIdAboutLabel2, L"版本： V1.0", 56, 56);
+  Label3_ = CreateLabel(hwnd, kIdAboutLabel3, L"", 56, 80);
+  HWND image = CreateControl(hwnd, {.class_name = L"STATIC",
+                                    .x = 231,
+                                    .y = 24,
+                                    .width = 57,
+                                    .height = 57,
+                                    .id = kIdAboutImage1,
+                                    .style = SS_ICON | SS_CENTERIMAGE});
+  HICON icon = static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 48, 48, LR_SHARED));
+  SendMessageW(image, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+  CreateControl(hwnd, {.class_name = L"BUTTON",
+                       .text = L"确定",
+                       .x = 120,
+                       .y = 120,
+                       .width = 75,
+                       .height = 25,
+                       .id = IDOK,
+                       .style = WS_TABSTOP | BS_DEFPUSHBUTTON});
+  FormCreate();
+}
+
+void THelpForm::FormCreate() {
+  SetLabelText(Label3_, std::wstring(L"作者： ") + kAuthor);
+}
+
+void THelpForm::SetLabel1(const std::wstring& text) {
+  SetLabelText(Label1_, text);
+}
+
+void THelpForm::ShowModal() {
+  done_ = false;
+  RunModalLoop(Handle(), owner_, done_);
+  Destroy();
+}
+
+bool THelpForm::OnCommand(int id, int code, HWND) {
+  // The OK button, and Esc or Enter through the dialog keyboard handling.
+  if ((id == IDOK || id == IDCANCEL) && code == BN_CLICKED) {
+    done_ = true;
+    return true;
+  }
+  return false;
+}
+
+void THelpForm::OnClose() {
+  done_ = true;
+}
+
+}  // namespace lumo

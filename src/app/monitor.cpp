@@ -1,0 +1,439 @@
+#include "app/monitor.h"
+
+#include <commctrl.h>
+
+#include "app/About.h"
+#include "app/monitor_ids.h"
+#include "common/errors.h"
+#include "hooker.h"
+#include "platform/ansi_text.h"
+#include "platform/message_boxes.h"
+#include "platform/registry_key.h"
+#include "platform/tray_icon.h"
+#include "platform/win_profile_reader.h"
+#include "platform/window_title.h"
+#include "screendef/screen_definition_file.h"
+#include "screendef/timer_definition.h"
+#include "screendef/window_definition.h"
+
+namespace lumo {
+
+namespace {
+
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT_PTR kTimer2 = 2;
+constexpr UINT_PTR kCopyTimer = 3;
+constexpr UINT kTimer2Interval = 200;
+
+constexpr char kMachineKey[] = "Software\\K&V\\Lumo";
+constexpr char kUserKey[] = "Software\\Lumo";
+
+constexpr wchar_t kNotStarted[] = L"服务未启动.";
+constexpr wchar_t kRunning[] = L"服务正在运行...";
+constexpr wchar_t kStopped[] = L"服务已经停止.";
+
+enum Glyph { kStartOn, kStartOff, kStopOn, kStopOff };
+
+std::string ProgramPath() {
+  char path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return std::string(path, length);
+}
+
+HBITMAP LoadGlyph(const wchar_t* name) {
+  return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0,
+                                         LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS));
+}
+
+const wchar_t* StatusText(ServiceStatus status) {
+  switch (status) {
+    case ServiceStatus::Running:
+      return kRunning;
+    case ServiceStatus::Stopped:
+      return kStopped;
+    case ServiceStatus::NotStarted:
+      break;
+  }
+  return kNotStarted;
+}
+
+}  // namespace
+
+TForm1::TForm1() = default;
+
+TForm1::~TForm1() {
+  if (PopupMenu1 != nullptr) {
+    DestroyMenu(PopupMenu1);
+  }
+  for (HBITMAP glyph : glyphs_) {
+    if (glyph != nullptr) {
+      DeleteObject(glyph);
+    }
+  }
+}
+
+void TForm1::Create() {
+  icon_ = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+  CreateWnd({.class_name = kMainClassName,
+             .title = kMainTitle,
+             .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
+             .ex_style = WS_EX_CONTROLPARENT,
+             .width = 286,
+             .height = 207,
+             .icon = icon_});
+  CreateControls();
+  SetTimer(Handle(), kTimer2, kTimer2Interval, nullptr);
+  ApplyState(service_.State());
+  FormCreate();
+  if (!closed_ && !in_tray_) {
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+  }
+}
+
+void TForm1::CreateControls() {
+  HWND hwnd = Handle();
+  glyphs_[kStartOn] = LoadGlyph(L"GLYPH_START");
+  glyphs_[kStartOff] = LoadGlyph(L"GLYPH_START_OFF");
+  glyphs_[kStopOn] = LoadGlyph(L"GLYPH_STOP");
+  glyphs_[kStopOff] = LoadGlyph(L"GLYPH_STOP_OFF");
+
+  // Created in tab order.
+  ComboBox2 = CreateControl(hwnd, {.class_name = L"COMBOBOX",
+                                   .x = 72,
+                                   .y = 20,
+                                   .width = 79,
+                                   .height = 200,
+                                   .id = kIdComboBox2,
+                                   .style = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN});
+  for (int port = 1; port <= 10; ++port) {
+    const std::wstring name = L"COM" + std::to_wstring(port);
+    SendMessageW(ComboBox2, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  }
+  Button1 = CreateControl(hwnd, {.class_name = L"BUTTON",
+                                 .x = 38,
+                                 .y = 55,
+                                 .width = 23,
+                                 .height = 22,
+                                 .id = kIdButton1,
+                                 .style = WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP});
+  Button2 = CreateControl(hwnd, {.class_name = L"BUTTON",
+                                 .x = 38,
+                                 .y = 88,
+                                 .width = 23,
+                                 .height = 22,
+                                 .id = kIdButton2,
+                                 .style = WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP});
+  CheckBox1 = CreateControl(hwnd, {.class_name = L"BUTTON",
+                                   .text = L"启用自动监控",
+                                   .x = 40,
+                                   .y = 123,
+                                   .width = 97,
+                                   .height = 17,
+                                   .id = kIdCheckBox1,
+                                   .style = WS_TABSTOP | BS_AUTOCHECKBOX});
+  SendMessageW(CheckBox1, BM_SETCHECK, BST_CHECKED, 0);
+  CreateLabel(hwnd, kIdLabel3, L"端口", 38, 25);
+  CreateLabel(hwnd, kIdLabel2, L"开始服务", 71, 59);
+  CreateLabel(hwnd, kIdLabel1, L"结束服务", 71, 93);
+  StatusBar1 = CreateControl(
+      hwnd,
+      {.class_name = STATUSCLASSNAMEW, .id = kIdStatusBar1, .style = SBARS_SIZEGRIP | CCS_BOTTOM});
+  int right_edge = -1;
+  SendMessageW(StatusBar1, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right_edge));
+
+  PopupMenu1 = CreatePopupMenu();
+  AppendMenuW(PopupMenu1, MF_STRING, kIdN1, L"恢复窗口[&R]");
+  AppendMenuW(PopupMenu1, MF_STRING, kIdN5, L"编辑热键[&H]");
+  AppendMenuW(PopupMenu1, MF_STRING | MF_GRAYED, kIdN6, L"设置[&S]...");
+  AppendMenuW(PopupMenu1, MF_STRING, kIdN2, L"关于[&A]...");
+  AppendMenuW(PopupMenu1, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(PopupMenu1, MF_STRING, kIdN3, L"退出");
+}
+
+void TForm1::FormCreate() {
+  screen_ = std::make_unique<ScreenDefinition>();
+  // Defaults, kept for whatever the machine-wide settings do not give.
+  SendMessageW(ComboBox2, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  SetCheckBox1(true);
+  EnableWindow(ComboBox2, FALSE);
+  ReadSettings();
+
+  const WinProfileReader file(ScreenDefinitionPath(ProgramPath()));
+  if (!LoadWindowDefinition(*screen_, file)) {
+    RequestClose();
+    if (closed_) {
+      return;
+    }
+  }
+  if (!LoadTimerDefinition(*screen_, copy_timer_, file)) {
+    RequestClose();
+    if (closed_) {
+      return;
+    }
+  }
+  service_.CheckBox1Click(SendMessageW(CheckBox1, BM_GETCHECK, 0, 0) == BST_CHECKED);
+  SetStatus(kNotStarted);
+  ExitConfirmed = false;
+}
+
+void TForm1::ReadSettings() {
+  std::optional<RegistryKey> key = RegistryKey::OpenExisting(HKEY_LOCAL_MACHINE, kMachineKey);
+  if (!key) {
+    return;
+  }
+  // A value that is missing or of another type is reported; the values after it keep their
+  // defaults and start-up goes on.
+  try {
+    const std::int32_t port = key->ReadInt32("Comport");
+    SendMessageW(ComboBox2, CB_SETCURSEL, port >= 0 && port <= 9 ? port : -1, 0);
+    SetCheckBox1(key->ReadInt32("AutoStart") != 0);
+    EnableWindow(ComboBox2, key->ReadInt32("UseComport") != 0 ? TRUE : FALSE);
+  } catch (const LumoError& error) {
+    ShowErrorBox(error.what());
+  }
+}
+
+void TForm1::SetCheckBox1(bool checked) {
+  const bool was = SendMessageW(CheckBox1, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  SendMessageW(CheckBox1, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (was != checked) {
+    service_.CheckBox1Click(checked);
+  }
+}
+
+bool TForm1::FormCloseQuery() {
+  if (ExitConfirmed) {
+    return true;
+  }
+  if (MessageBoxExW(Handle(), L"是否要退出Lumo?", L"Lumo", MB_YESNO | MB_ICONQUESTION, 0) ==
+      IDYES) {
+    return true;
+  }
+  ShowWindow(Handle(), SW_HIDE);
+  HideToTray();
+  return false;
+}
+
+void TForm1::RequestClose() {
+  SendMessageW(Handle(), WM_CLOSE, 0, 0);
+}
+
+void TForm1::OnClose() {
+  if (closed_ || !FormCloseQuery()) {
+    return;
+  }
+  closed_ = true;
+  FormClose();
+  Destroy();
+}
+
+void TForm1::FormClose() {
+  if (service_.State().Running()) {
+    service_.Button2Click();
+  }
+  WriteSettings();
+  screen_.reset();
+  RemoveTrayIcon(Handle(), kWmTrayNotify);
+  in_tray_ = false;
+}
+
+void TForm1::WriteSettings() {
+  std::optional<RegistryKey> key = RegistryKey::OpenOrCreate(HKEY_CURRENT_USER, kUserKey);
+  if (!key) {
+    return;
+  }
+  const auto port = static_cast<std::int32_t>(SendMessageW(ComboBox2, CB_GETCURSEL, 0, 0));
+  key->WriteInt32("Comport", port);
+  key->WriteInt32("AutoStart", SendMessageW(CheckBox1, BM_GETCHECK, 0, 0) == BST_CHECKED);
+}
+
+void TForm1::OnDestroy() {
+  KillTimer(Handle(), kTimer1);
+  KillTimer(Handle(), kTimer2);
+  KillTimer(Handle(), kCopyTimer);
+  PostQuitMessage(0);
+}
+
+void TForm1::Timer2Timer() {
+  KillTimer(Handle(), kTimer2);
+  ShowWindow(Handle(), SW_HIDE);
+  HideToTray();
+}
+
+void TForm1::HideToTray() {
+  // Hidden before the icon is added: adding lets sent messages in, and a restore that
+  // arrives then must not be undone by a hide after it.
+  ShowWindow(Handle(), SW_HIDE);
+  in_tray_ = true;
+  AddTrayIcon(Handle(), kWmTrayNotify, icon_, "Lumo-" + WideToAnsi(status_));
+}
+
+void TForm1::N1Click() {
+  RemoveTrayIcon(Handle(), kWmTrayNotify);
+  in_tray_ = false;
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+}
+
+void TForm1::N2Click() {
+  THelpForm about(Handle());
+  about.SetLabel1(L"Lumo抓屏服务器");
+  about.ShowModal();
+}
+
+void TForm1::N3Click() {
+  ExitConfirmed =
+      MessageBoxExW(Handle(), L"是否要退出Lumo?", L"Lumo", MB_YESNO | MB_ICONQUESTION, 0) == IDYES;
+  RequestClose();
+}
+
+void TForm1::WMTrayNotify(LPARAM mouse_message) {
+  if (mouse_message == WM_LBUTTONDBLCLK) {
+    N1Click();
+  } else if (mouse_message == WM_RBUTTONDOWN) {
+    POINT at;
+    if (GetCursorPos(&at)) {
+      // In front first, or the menu stays open when the user clicks elsewhere.
+      SetForegroundWindow(Handle());
+      TrackPopupMenu(PopupMenu1, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
+      PostMessageW(Handle(), WM_NULL, 0, 0);
+    }
+  }
+}
+
+void TForm1::SetStatus(const std::wstring& text) {
+  status_ = text;
+  SendMessageW(StatusBar1, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TForm1::ApplyState(const ServiceState& state) {
+  EnableWindow(Button1, state.Button1Enabled ? TRUE : FALSE);
+  EnableWindow(Button2, state.Button2Enabled ? TRUE : FALSE);
+  SendMessageW(Button1, BM_SETIMAGE, IMAGE_BITMAP,
+               reinterpret_cast<LPARAM>(glyphs_[state.Button1Enabled ? kStartOn : kStartOff]));
+  SendMessageW(Button2, BM_SETIMAGE, IMAGE_BITMAP,
+               reinterpret_cast<LPARAM>(glyphs_[state.Button2Enabled ? kStopOn : kStopOff]));
+  const UINT interval = state.Polling() ? state.Timer1Interval : 0;
+  if (interval != timer1_interval_) {
+    if (interval != 0) {
+      SetTimer(Handle(), kTimer1, interval, nullptr);
+    } else {
+      KillTimer(Handle(), kTimer1);
+    }
+    timer1_interval_ = interval;
+  }
+  if (state.Status != ServiceStatus::NotStarted) {
+    SetStatus(StatusText(state.Status));
+  }
+}
+
+LRESULT TForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case kWmHookClosed:
+      service_.HookClosed();
+      return 0;
+    case kWmTrayNotify:
+      WMTrayNotify(lparam);
+      return 0;
+    case kWmRestoreApp:
+      N1Click();
+      return 0;
+    case WM_SIZE:
+      SendMessageW(StatusBar1, WM_SIZE, 0, 0);
+      return 0;
+    default:
+      return Wnd::HandleMessage(message, wparam, lparam);
+  }
+}
+
+bool TForm1::OnCommand(int id, int code, HWND) {
+  switch (id) {
+    case kIdButton1:
+      if (code == BN_CLICKED) {
+        service_.Button1Click(AttemptBy::Person);
+      }
+      return true;
+    case kIdButton2:
+      if (code == BN_CLICKED) {
+        service_.Button2Click();
+      }
+      return true;
+    case kIdCheckBox1:
+      if (code == BN_CLICKED) {
+        service_.CheckBox1Click(SendMessageW(CheckBox1, BM_GETCHECK, 0, 0) == BST_CHECKED);
+      }
+      return true;
+    case kIdN1:
+      N1Click();
+      return true;
+    case kIdN2:
+      N2Click();
+      return true;
+    case kIdN3:
+      N3Click();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TForm1::OnTimer(UINT_PTR id) {
+  if (id == kTimer1) {
+    service_.Timer1Timer();
+  } else if (id == kTimer2) {
+    Timer2Timer();
+  }
+}
+
+void TForm1::CopyTimerSwitch::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  Apply();
+}
+
+void TForm1::CopyTimerSwitch::SetInterval(std::uint32_t milliseconds) {
+  interval_ = milliseconds;
+  Apply();
+}
+
+void TForm1::CopyTimerSwitch::Apply() {
+  if (enabled_ && interval_ != 0) {
+    if (SetTimer(form_.Handle(), kCopyTimer, interval_, nullptr) == 0) {
+      throw std::runtime_error("Not enough timers available");
+    }
+  } else {
+    KillTimer(form_.Handle(), kCopyTimer);
+  }
+}
+
+WindowHandle TForm1::ForegroundWindow() {
+  return reinterpret_cast<WindowHandle>(GetForegroundWindow());
+}
+
+std::string TForm1::WindowTitle(WindowHandle window, std::size_t buffer_size) {
+  return ReadWindowTitle(reinterpret_cast<HWND>(window), buffer_size);
+}
+
+std::string TForm1::WindowCaption() {
+  return screen_ ? screen_->WindowCaption : std::string();
+}
+
+bool TForm1::InstallMonitorHook(WindowHandle window) {
+  HWND target = reinterpret_cast<HWND>(window);
+  const DWORD thread = GetWindowThreadProcessId(target, nullptr);
+  return (InstallAllHook(thread, Handle(), target) & 0xFF) != 0;
+}
+
+void TForm1::UnInstallHook() {
+  ::UnInstallHook();
+}
+
+void TForm1::ShowInformation(const std::string& text) {
+  ShowInformationBox(text);
+}
+
+void TForm1::StateChanged(const ServiceState& state) {
+  ApplyState(state);
+}
+
+}  // namespace lumo

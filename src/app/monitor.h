@@ -1,0 +1,99 @@
+#pragma once
+// TForm1: the main window. It owns the screen definition and the service, and turns
+// clicks, timer ticks and the messages of the notification area, the hook library and a
+// second copy into calls on them.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "common/window_handle.h"
+#include "platform/wnd.h"
+#include "screendef/capture_timer.h"
+#include "screendef/screen_definition.h"
+#include "service/service_control.h"
+
+namespace lumo {
+
+class TForm1 : public Wnd, private ServicePorts {
+ public:
+  TForm1();
+  ~TForm1() override;
+
+  // Creates the window and runs the start-up sequence. Afterwards the window is shown
+  // unless start-up ended the program or put the window into the notification area.
+  void Create();
+  bool Closed() const { return closed_; }
+
+  WindowHandle MonitoredWindow() const { return service_.State().MonitoredWindow; }
+
+  void N1Click();
+
+ private:
+  // The capture timer as the screen definition switches it.
+  class CopyTimerSwitch : public CaptureTimer {
+   public:
+    explicit CopyTimerSwitch(TForm1& form) : form_(form) {}
+    void SetEnabled(bool enabled) override;
+    void SetInterval(std::uint32_t milliseconds) override;
+
+   private:
+    void Apply();
+    TForm1& form_;
+    bool enabled_ = false;
+    std::uint32_t interval_ = 1000;
+  };
+
+  void CreateControls();
+  void FormCreate();
+  void ReadSettings();
+  bool FormCloseQuery();
+  void FormClose();
+  void RequestClose();
+  void WriteSettings();
+  void Timer2Timer();
+  void HideToTray();
+  void N2Click();
+  void N3Click();
+  void WMTrayNotify(LPARAM mouse_message);
+  void SetStatus(const std::wstring& text);
+  void SetCheckBox1(bool checked);
+  void ApplyState(const ServiceState& state);
+
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnTimer(UINT_PTR id) override;
+  void OnClose() override;
+  void OnDestroy() override;
+
+  // ServicePorts
+  WindowHandle ForegroundWindow() override;
+  std::string WindowTitle(WindowHandle window, std::size_t buffer_size) override;
+  std::string WindowCaption() override;
+  bool InstallMonitorHook(WindowHandle window) override;
+  void UnInstallHook() override;
+  void ShowInformation(const std::string& text) override;
+  void RunShowActions() override;
+  void RunCloseActions() override;
+  void StateChanged(const ServiceState& state) override;
+
+  ServiceControl service_{*this};
+  std::unique_ptr<ScreenDefinition> screen_;
+  CopyTimerSwitch copy_timer_{*this};
+  bool ExitConfirmed = false;
+  bool closed_ = false;
+  bool in_tray_ = false;
+  UINT timer1_interval_ = 0;  // what Timer1 currently ticks at; 0 when it does not tick
+  std::wstring status_;
+
+  HICON icon_ = nullptr;
+  HMENU PopupMenu1 = nullptr;
+  HWND ComboBox2 = nullptr;
+  HWND Button1 = nullptr;
+  HWND Button2 = nullptr;
+  HWND CheckBox1 = nullptr;
+  HWND StatusBar1 = nullptr;
+  HBITMAP glyphs_[4] = {};
+};
+
+}  // namespace lumo

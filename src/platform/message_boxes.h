@@ -1,0 +1,19 @@
+#pragma once
+// The program's own message boxes. Texts are ANSI bytes, as the errors and messages of the
+// system are; the boxes show them through the wide API.
+#include <windows.h>
+
+#include <string>
+
+namespace lumo {
+
+// The title of the program's boxes, from its own file name ("Lumo" for Lumo.exe).
+std::wstring ProgramMessageTitle();
+
+// Stop icon, one OK button: the application's error report.
+void ShowErrorBox(const std::string& text);
+
+// No icon, one OK button, centred on the screen; returns when the user has closed it.
+void ShowInformationBox(const std::string& text);
+
+}  // namespace lumo

@@ -1,0 +1,14 @@
+#pragma once
+#include <windows.h>
+
+namespace lumo {
+
+// The program's message loop; returns the exit code of WM_QUIT. Windows with
+// WS_EX_CONTROLPARENT get dialog keyboard handling (Tab between controls).
+int RunMessageLoop();
+
+// A nested loop for a modal window: owner is disabled until done becomes true or the
+// window is gone. A WM_QUIT met on the way is passed on to the outer loop.
+void RunModalLoop(HWND window, HWND owner, const bool& done);
+
+}  // namespace lumo

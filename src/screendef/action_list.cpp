@@ -1,0 +1,54 @@
+#include "screendef/action_list.h"
+
+#include <string>
+#include <vector>
+
+#include "screendef/token_split.h"
+
+namespace lumo {
+
+namespace {
+
+char AsciiUpper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// prefix is upper-case ASCII; only ASCII letters of token are folded.
+bool HasPrefix(std::string_view token, std::string_view prefix) {
+  if (token.size() < prefix.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (AsciiUpper(token[i]) != prefix[i]) {
+      return false;
+    }
+  }
+  return true;
+}
+
+ActionList ActionFromToken(const std::string& token) {
+  constexpr std::string_view kDisplay = "DISPLAY=";
+  constexpr std::string_view kSpeak = "SPEAK=";
+  if (HasPrefix(token, kDisplay)) {
+    return std::make_unique<TLumoAction>(kDisplayAction, token.substr(kDisplay.size()));
+  }
+  if (HasPrefix(token, kSpeak)) {
+    return std::make_unique<TLumoAction>(kSpeakAction, token.substr(kSpeak.size()));
+  }
+  // Kept in its place so that the list matches the value token for token.
+  return std::make_unique<TLumoAction>(kDisplayAction, std::string());
+}
+
+}  // namespace
+
+ActionList ParseActionList(std::string_view value) {
+  ActionList first;
+  ActionList* tail = &first;
+  for (const std::string& token : SplitTokens(value, '&')) {
+    *tail = ActionFromToken(token);
+    tail = &(*tail)->Next;
+  }
+  return first;
+}
+
+}  // namespace lumo

@@ -1,0 +1,22 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "screendef/bmp_action.h"
+#include "screendef/lumo_action.h"
+
+namespace lumo {
+
+// What Lumo.sdf says, loaded once at start-up and only read afterwards.
+struct ScreenDefinition {
+  // Found byte for byte inside the register window's title; empty matches no window.
+  std::string WindowCaption;
+  ActionList OnShowActions;   // run once the service has attached to the register window
+  ActionList OnCloseActions;  // run when the register window has closed
+  // Capture ticks the display picture may stay unchanged before an advertisement shows.
+  std::int32_t ShowLastingTicks = 0;
+  std::vector<TBmpAction> TimerActions;  // in the order of their section numbers
+};
+
+}  // namespace lumo

@@ -1,0 +1,68 @@
+#include "screendef/timer_definition.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "screendef/profile_values.h"
+#include "screendef/rectangle_value.h"
+
+namespace lumo {
+
+namespace {
+
+// Reads action section, "RECT" included; nothing when its rectangle is not four numbers.
+std::optional<TBmpAction> ReadAction(const ProfileReader& file, const std::string& section) {
+  TBmpAction action;
+  action.Prompt = ReadString(file, section, "PROMPT", "");
+  action.PromptX = ReadInteger(file, section, "P_X", 0);
+  action.PromptY = ReadInteger(file, section, "P_Y", 0);
+  action.ImageX = ReadInteger(file, section, "S_X", 0);
+  action.ImageY = ReadInteger(file, section, "S_Y", 0);
+  // The "RECT" key is the plain decimal number: a missing "BMP_RECT" names entry 0.
+  const std::int32_t number = ReadInteger(file, section, "BMP_RECT", 0);
+  const std::optional<CaptureRectangle> rect =
+      ParseRectangle(ReadString(file, "RECT", std::to_string(number), "0,0,0,0"));
+  if (!rect) {
+    return std::nullopt;
+  }
+  action.CaptureRect = *rect;
+  return action;
+}
+
+}  // namespace
+
+bool LoadTimerDefinition(ScreenDefinition& model, CaptureTimer& timer, const ProfileReader& file) {
+  try {
+    model.TimerActions.clear();
+    timer.SetEnabled(ReadBool(file, "TIMER", "Enable", false));
+    // A negative number in the file stands for its unsigned 32-bit pattern.
+    const auto interval = static_cast<std::uint32_t>(ReadInteger(file, "TIMER", "Interval", 1000));
+    timer.SetInterval(interval);
+
+    const std::int32_t show_lasting = ReadInteger(file, "TIMER", "ShowLasting", 30000);
+    if (interval == 0) {
+      return false;
+    }
+    // Signed by unsigned in 64 bits, truncated toward zero: -30000 over 1000 is -30, and
+    // any value over an interval beyond the signed range is 0.
+    const std::int64_t ticks =
+        static_cast<std::int64_t>(show_lasting) / static_cast<std::int64_t>(interval);
+    model.ShowLastingTicks = static_cast<std::int32_t>(ticks);
+
+    const std::int32_t count = ReadInteger(file, "TIMER", "Actions", 0);
+    // 64-bit counter: a count of 2147483647 must not overflow it.
+    for (std::int64_t n = 1; n <= count; ++n) {
+      std::optional<TBmpAction> action = ReadAction(file, "TIMER.ACTION" + std::to_string(n));
+      if (!action) {
+        return false;
+      }
+      model.TimerActions.push_back(std::move(*action));
+    }
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+}  // namespace lumo

@@ -1,0 +1,21 @@
+#include "screendef/window_definition.h"
+
+#include "screendef/action_list.h"
+#include "screendef/profile_values.h"
+
+namespace lumo {
+
+bool LoadWindowDefinition(ScreenDefinition& model, const ProfileReader& file) {
+  // The caller decides what a false result leads to; nothing may escape into the
+  // window creation that calls us.
+  try {
+    model.WindowCaption = ReadString(file, "WINDOW", "Caption", "");
+    model.OnShowActions = ParseActionList(ReadString(file, "WINDOW", "OnShow", ""));
+    model.OnCloseActions = ParseActionList(ReadString(file, "WINDOW", "OnClose", ""));
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+}  // namespace lumo

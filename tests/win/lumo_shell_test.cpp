@@ -1,0 +1,168 @@
+// Lumo.exe as a person meets it: start, the notification area, the menu, the About box,
+// the exit question and the second copy.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/monitor_ids.h"
+#include "support/lumo_program.h"
+#include "support/message_box.h"
+#include "support/process.h"
+#include "support/settings_registry.h"
+#include "support/window_text.h"
+
+namespace lumo::test {
+namespace {
+
+constexpr char kSdf[] = "[WINDOW]\r\nCaption=checkout\r\n";
+constexpr wchar_t kExitQuestion[] = L"是否要退出Lumo?";
+
+class LumoShell : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DeleteKey(HKEY_LOCAL_MACHINE, kMachineSettingsKey);
+    dir_ = PrepareLumoDir(::testing::UnitTest::GetInstance()->current_test_info()->name(), kSdf);
+  }
+
+  LumoRun StartHidden() {
+    LumoRun run = StartLumo(dir_);
+    EXPECT_NE(run.main, nullptr);
+    EXPECT_TRUE(WaitShown(run.main));
+    EXPECT_TRUE(WaitHidden(run.main));
+    return run;
+  }
+
+  // The exit question of the process, answered; false when it did not come.
+  static bool AnswerExitQuestion(const LumoRun& run, int answer) {
+    HWND box = WaitForMessageBox(run.process.Id(), "Lumo");
+    if (box == nullptr) {
+      return false;
+    }
+    EXPECT_EQ(MessageBoxText(box), kExitQuestion);
+    EXPECT_TRUE(HasButton(box, IDYES));
+    EXPECT_TRUE(HasButton(box, IDNO));
+    return PressButton(box, answer);
+  }
+
+  std::string dir_;
+};
+
+TEST_F(LumoShell, ShowsAtStartThenHidesIntoTheNotificationAreaOnce) {
+  LumoRun run = StartLumo(dir_);
+  ASSERT_NE(run.main, nullptr);
+  ASSERT_TRUE(WaitShown(run.main));
+  const ULONGLONG shown = GetTickCount64();
+  ASSERT_TRUE(WaitHidden(run.main));
+  EXPECT_LT(GetTickCount64() - shown, 1500u);
+  EXPECT_EQ(StatusText(run.main), L"服务未启动.");
+
+  // Restored, it stays: the hiding timer ticks once.
+  SendMessageW(run.main, kWmTrayNotify, 0, WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(IsWindowVisible(run.main));
+  Sleep(600);
+  EXPECT_TRUE(IsWindowVisible(run.main));
+  EXPECT_EQ(GetForegroundWindow(), run.main);
+}
+
+TEST_F(LumoShell, IconMessagesRestoreOrOpenTheMenu) {
+  LumoRun run = StartHidden();
+  // A single click and unrelated mouse messages do nothing.
+  SendMessageW(run.main, kWmTrayNotify, 0, WM_LBUTTONDOWN);
+  SendMessageW(run.main, kWmTrayNotify, 0, WM_MOUSEMOVE);
+  EXPECT_FALSE(IsWindowVisible(run.main));
+
+  // The right button opens the pop-up menu; posted, since the menu runs its own loop.
+  PostMessageW(run.main, kWmTrayNotify, 0, WM_RBUTTONDOWN);
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    menu = FindProcessWindow(run.process.Id(), "#32768");
+    return menu != nullptr && IsWindowVisible(menu);
+  }));
+  // Chosen by its access key: "关于[&A]..." opens the About box. The menu's loop reads the
+  // keys of its thread, wherever the keyboard focus is.
+  PostMessageW(menu, WM_CHAR, 'a', 0);
+  HWND about = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    about = FindProcessWindow(run.process.Id(), "THelpForm");
+    return about != nullptr && IsWindowVisible(about);
+  }));
+  EXPECT_EQ(TextOf(about), L"关于");
+  EXPECT_EQ(TextOf(GetDlgItem(about, kIdAboutLabel1)), L"Lumo抓屏服务器");
+  EXPECT_EQ(TextOf(GetDlgItem(about, kIdAboutLabel2)), L"版本： V1.0");
+  EXPECT_EQ(TextOf(GetDlgItem(about, kIdAboutLabel3)).rfind(L"作者： ", 0), 0u);
+  RECT client{};
+  GetClientRect(about, &client);
+  EXPECT_EQ(client.right, 315);
+  EXPECT_EQ(client.bottom, 169);
+  PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+
+  // A left double click restores the window and removes the need for the icon.
+  SendMessageW(run.main, kWmTrayNotify, 0, WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(IsWindowVisible(run.main));
+}
+
+TEST_F(LumoShell, SecondCopyRestoresTheFirstAndEndsWithoutAWindow) {
+  LumoRun first = StartHidden();
+  Process second(dir_ + "Lumo.exe");
+  ASSERT_TRUE(second.WaitForExit(std::chrono::seconds(5)));
+  EXPECT_EQ(second.ExitCode(), 0u);
+  EXPECT_TRUE(WaitShown(first.main));
+  EXPECT_TRUE(first.process.Running());
+}
+
+TEST_F(LumoShell, CloseBoxAnsweredNoHidesAndYesEnds) {
+  LumoRun run = StartHidden();
+  SendMessageW(run.main, kWmTrayNotify, 0, WM_LBUTTONDBLCLK);
+  PostMessageW(run.main, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(AnswerExitQuestion(run, IDNO));
+  EXPECT_TRUE(WaitHidden(run.main));
+  EXPECT_TRUE(run.process.Running());
+
+  PostMessageW(run.main, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(AnswerExitQuestion(run, IDYES));
+  EXPECT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
+}
+
+TEST_F(LumoShell, ExitAnsweredNoAsksTwiceAndYesEndsAtOnce) {
+  LumoRun run = StartHidden();
+  PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
+  ASSERT_TRUE(AnswerExitQuestion(run, IDNO));
+  // The close that follows asks again; No there keeps the program in the notification area.
+  ASSERT_TRUE(AnswerExitQuestion(run, IDNO));
+  Sleep(300);
+  EXPECT_TRUE(run.process.Running());
+  EXPECT_FALSE(IsWindowVisible(run.main));
+  EXPECT_EQ(FindProcessWindow(run.process.Id(), "#32770", "Lumo"), nullptr);
+
+  PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
+  ASSERT_TRUE(AnswerExitQuestion(run, IDYES));
+  EXPECT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
+}
+
+TEST_F(LumoShell, FailedScreenDefinitionAsksTheExitQuestionAtStart) {
+  // An interval of 0 makes the capture timer settings fail to load.
+  const std::string broken = std::string(kSdf) + "[TIMER]\r\nInterval=0\r\n";
+  WriteFile(dir_ + "Lumo.sdf", broken);
+  {
+    Process lumo(dir_ + "Lumo.exe");
+    LumoRun run{std::move(lumo), nullptr};
+    ASSERT_TRUE(AnswerExitQuestion(run, IDNO));
+    // Start-up goes on in the notification area.
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+      main = FindProcessWindow(run.process.Id(), "TForm1", "Lumo");
+      return main != nullptr;
+    }));
+    EXPECT_TRUE(WaitUntil([&] { return StatusText(main) == L"服务未启动."; }));
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_TRUE(run.process.Running());
+  }
+  Process lumo(dir_ + "Lumo.exe");
+  LumoRun run{std::move(lumo), nullptr};
+  ASSERT_TRUE(AnswerExitQuestion(run, IDYES));
+  EXPECT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
+}
+
+}  // namespace
+}  // namespace lumo::test

@@ -1,0 +1,39 @@
+#include "support/message_box.h"
+
+#include "support/process.h"
+#include "support/window_text.h"
+
+namespace lumo::test {
+
+HWND WaitForMessageBox(DWORD process_id, const std::string& title,
+                       std::chrono::milliseconds timeout) {
+  HWND box = nullptr;
+  WaitUntil(
+      [&] {
+        box = FindProcessWindow(process_id, "#32770", title);
+        return box != nullptr && IsWindowVisible(box);
+      },
+      timeout);
+  return box != nullptr && IsWindowVisible(box) ? box : nullptr;
+}
+
+std::wstring MessageBoxText(HWND box) {
+  // The message text is the static control with identifier 0xFFFF.
+  return TextOf(GetDlgItem(box, 0xFFFF));
+}
+
+bool HasButton(HWND box, int id) {
+  return GetDlgItem(box, id) != nullptr;
+}
+
+bool PressButton(HWND box, int id) {
+  HWND button = GetDlgItem(box, id);
+  if (button == nullptr) {
+    return false;
+  }
+  // Posted: the box's owner may do long work once it returns.
+  PostMessageW(button, BM_CLICK, 0, 0);
+  return WaitUntil([box] { return !IsWindow(box); });
+}
+
+}  // namespace lumo::test
