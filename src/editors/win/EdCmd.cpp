@@ -4,7 +4,8 @@
 
 #include "editors/command_lines.h"
 #include "editors/win/glyph_button.h"
-#include "editors/win/modal_loop.h"
+#include "platform/wnd.h"
+#include "platform/message_loop.h"
 
 namespace lumo {
 
@@ -17,70 +18,52 @@ constexpr int kRightPanelWidth = 105;
 constexpr int kPanelTop = kClientHeight - kBottomPanelHeight;  // 208
 constexpr int kPanelLeft = kClientWidth - kRightPanelWidth;    // 273
 
-void RegisterFormClass(WNDPROC proc) {
-  static bool registered = false;
-  if (registered) {
-    return;
-  }
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = TEdCmdForm::kClassName;
-  RegisterClassExW(&wc);
-  registered = true;
-}
-
-HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y,
-           int width, int height, int id) {
-  HWND child = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(EditorFont()), FALSE);
-  return child;
-}
-
 }  // namespace
 
 TEdCmdForm::TEdCmdForm() {
-  RegisterFormClass(WindowProc);
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  hwnd_ =
-      CreateCentredWindow(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClassName, L"编辑报价器指令",
-                          style, kClientWidth, kClientHeight, GetActiveWindow(), this);
+  CreateWnd({.class_name = kClassName,
+             .title = L"编辑报价器指令",
+             .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+             .ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+             .width = kClientWidth,
+             .height = kClientHeight,
+             .client_size = true,
+             .owner = GetActiveWindow()});
   CreateControls();
 }
 
-TEdCmdForm::~TEdCmdForm() {
-  if (hwnd_) {
-    DestroyWindow(hwnd_);
-  }
-}
-
 void TEdCmdForm::CreateControls() {
+  HWND form = Handle();
   // Creation order is tab order: the bottom panel, the right panel, then the memo.
   const int bottom = kPanelTop + 19;
-  Child(hwnd_, L"BUTTON", L"校验(&V)", WS_TABSTOP | BS_PUSHBUTTON, 198, bottom, 75, 25, kButton3);
-  Child(hwnd_, L"BUTTON", L"语音指令", WS_TABSTOP | BS_PUSHBUTTON, 8, bottom, 75, 25, kButton1);
-  Child(hwnd_, L"BUTTON", L"显示指令", WS_TABSTOP | BS_PUSHBUTTON, 89, bottom, 75, 25, kButton2);
-  HWND ok = CreateGlyphButton(hwnd_, kBitBtn1, L"确定", kPanelLeft + 16, 9, 75, 25);
-  HWND cancel = CreateGlyphButton(hwnd_, kBitBtn2, L"取消", kPanelLeft + 16, 49, 75, 25);
-  SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(EditorFont()), FALSE);
-  SendMessageW(cancel, WM_SETFONT, reinterpret_cast<WPARAM>(EditorFont()), FALSE);
-  Child(hwnd_, L"STATIC", L"有效格式:", SS_LEFT, kPanelLeft + 19, 104, 80, 13, -1);
-  Child(hwnd_, L"STATIC", L"Speak=...", SS_LEFT, kPanelLeft + 19, 128, 80, 13, -1);
-  Child(hwnd_, L"STATIC", L"Display=...", SS_LEFT, kPanelLeft + 19, 152, 80, 13, -1);
+  auto button = [&](int id, const wchar_t* caption, int x, int y, DWORD kind) {
+    CreateControl(form, {.class_name = L"BUTTON",
+                         .text = caption,
+                         .x = x,
+                         .y = y,
+                         .width = 75,
+                         .height = 25,
+                         .id = id,
+                         .style = WS_TABSTOP | kind});
+  };
+  button(kButton3, L"校验(&V)", 198, bottom, BS_PUSHBUTTON);
+  button(kButton1, L"语音指令", 8, bottom, BS_PUSHBUTTON);
+  button(kButton2, L"显示指令", 89, bottom, BS_PUSHBUTTON);
+  // OK and Cancel carry a glyph before the caption: drawn by the form.
+  button(kBitBtn1, L"确定", kPanelLeft + 16, 9, BS_OWNERDRAW);
+  button(kBitBtn2, L"取消", kPanelLeft + 16, 49, BS_OWNERDRAW);
+  CreateLabel(form, -1, L"有效格式:", kPanelLeft + 19, 104);
+  CreateLabel(form, -1, L"Speak=...", kPanelLeft + 19, 128);
+  CreateLabel(form, -1, L"Display=...", kPanelLeft + 19, 152);
   // The command lines are system texts: an ANSI control keeps them as code-page bytes.
   // No word wrap, so that a memo line is always one command line.
   memo1_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
                                ES_AUTOHSCROLL | ES_WANTRETURN,
-                           0, 0, kPanelLeft, kPanelTop, hwnd_,
+                           0, 0, kPanelLeft, kPanelTop, form,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMemo1)),
                            GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(memo1_, WM_SETFONT, reinterpret_cast<WPARAM>(EditorFont()), FALSE);
+  SendMessageW(memo1_, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
 }
 
 void TEdCmdForm::SetLines(const std::vector<std::string>& lines) {
@@ -104,9 +87,12 @@ bool TEdCmdForm::VerifyCommands() const {
 }
 
 int TEdCmdForm::ShowModal() {
-  SetFocus(memo1_);
-  RunModal(hwnd_, &modal_result_);
-  return modal_result_;
+  modal_result_ = 0;
+  done_ = false;
+  focus_ = memo1_;
+  RunModalLoop(Handle(), GetWindow(Handle(), GW_OWNER), done_);
+  ShowWindow(Handle(), SW_HIDE);
+  return modal_result_ != 0 ? modal_result_ : IDCANCEL;
 }
 
 void TEdCmdForm::InsertLine(const char* line) {
@@ -125,9 +111,9 @@ void TEdCmdForm::InsertLine(const char* line) {
 
 void TEdCmdForm::Button3Click() {
   if (VerifyCommands()) {
-    MessageBoxW(hwnd_, L"校验通过", L"校验", MB_OK | MB_ICONINFORMATION);
+    MessageBoxW(Handle(), L"校验通过", L"校验", MB_OK | MB_ICONINFORMATION);
   } else {
-    MessageBoxW(hwnd_, L"校验失败", L"校验", MB_OK | MB_ICONERROR);
+    MessageBoxW(Handle(), L"校验失败", L"校验", MB_OK | MB_ICONERROR);
   }
 }
 
@@ -135,48 +121,54 @@ void TEdCmdForm::BitBtn1Click() {
   // Invalid lines are reported by the verify button only; OK just stays.
   if (VerifyCommands()) {
     modal_result_ = IDOK;
+    done_ = true;
   }
 }
 
-void TEdCmdForm::OnCommand(int id) {
+bool TEdCmdForm::OnCommand(int id, int code, HWND) {
+  if (code != BN_CLICKED) {
+    return false;
+  }
   switch (id) {
     case kButton1:
       Button1Click();
-      break;
+      return true;
     case kButton2:
       Button2Click();
-      break;
+      return true;
     case kButton3:
       Button3Click();
-      break;
+      return true;
     case kBitBtn1:
       BitBtn1Click();
-      break;
+      return true;
     case kBitBtn2:
       modal_result_ = IDCANCEL;
-      break;
+      done_ = true;
+      return true;
     default:
-      break;
+      return false;
   }
+}
+
+void TEdCmdForm::OnClose() {
+  // The close box gives Cancel; the window lives on until its owner destroys it.
+  modal_result_ = IDCANCEL;
+  done_ = true;
 }
 
 void TEdCmdForm::Paint() {
   PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_, &ps);
+  HDC dc = BeginPaint(Handle(), &ps);
   RECT bottom{0, kPanelTop, kClientWidth, kClientHeight};
   RECT right{kPanelLeft, 0, kClientWidth, kPanelTop};
   DrawEdge(dc, &bottom, BDR_RAISEDINNER, BF_RECT);
   DrawEdge(dc, &right, BDR_RAISEDINNER, BF_RECT);
-  EndPaint(hwnd_, &ps);
+  EndPaint(Handle(), &ps);
 }
 
-LRESULT TEdCmdForm::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT TEdCmdForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_COMMAND:
-      if (HIWORD(wparam) == BN_CLICKED) {
-        OnCommand(LOWORD(wparam));
-      }
-      return 0;
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
       const bool ok = item->CtlID == static_cast<UINT>(kBitBtn1);
@@ -186,30 +178,20 @@ LRESULT TEdCmdForm::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_PAINT:
       Paint();
       return 0;
-    case WM_CLOSE:
-      modal_result_ = IDCANCEL;  // the close box gives Cancel
+    case WM_ACTIVATE:
+      // Back to the control that had the focus, the memo at first.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(Handle(), focus)) {
+          focus_ = focus;
+        }
+      } else {
+        SetFocus(focus_ ? focus_ : memo1_);
+      }
       return 0;
     default:
-      return DefWindowProcW(hwnd_, message, wparam, lparam);
+      return Wnd::HandleMessage(message, wparam, lparam);
   }
-}
-
-LRESULT CALLBACK TEdCmdForm::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<TEdCmdForm*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TEdCmdForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) {
-    return DefWindowProcW(hwnd, message, wparam, lparam);
-  }
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcW(hwnd, message, wparam, lparam);
-  }
-  return self->Handle(message, wparam, lparam);
 }
 
 }  // namespace lumo

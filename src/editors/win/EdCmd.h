@@ -6,15 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/wnd.h"
+
 namespace lumo {
 
-class TEdCmdForm {
+class TEdCmdForm : public Wnd {
  public:
   // Created hidden, owned by the thread's active window (if any).
   TEdCmdForm();
-  ~TEdCmdForm();
-  TEdCmdForm(const TEdCmdForm&) = delete;
-  TEdCmdForm& operator=(const TEdCmdForm&) = delete;
 
   // Memo1's lines.
   void SetLines(const std::vector<std::string>& lines);
@@ -26,8 +25,6 @@ class TEdCmdForm {
   // IDOK (1) when the user confirmed valid lines, IDCANCEL (2) otherwise.
   int ShowModal();
 
-  HWND Handle() const { return hwnd_; }
-
   // Control IDs, for whoever drives the dialog.
   static constexpr int kMemo1 = 100;
   static constexpr int kButton1 = 101;  // "语音指令"
@@ -38,11 +35,11 @@ class TEdCmdForm {
   static constexpr wchar_t kClassName[] = L"TEdCmdForm";
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnClose() override;
   void CreateControls();
   void Paint();
-  void OnCommand(int id);
 
   void InsertLine(const char* line);
   void Button1Click() { InsertLine("Speak="); }
@@ -52,9 +49,10 @@ class TEdCmdForm {
 
   std::string MemoText() const;
 
-  HWND hwnd_ = nullptr;
   HWND memo1_ = nullptr;
+  HWND focus_ = nullptr;
   int modal_result_ = 0;
+  bool done_ = false;
 };
 
 }  // namespace lumo

@@ -2,8 +2,12 @@
 
 #include <windowsx.h>
 
+#include <exception>
+
 #include "editors/command_lines.h"
 #include "editors/win/EdCmd.h"
+#include "platform/message_boxes.h"
+#include "platform/wnd.h"
 
 namespace lumo {
 
@@ -141,6 +145,7 @@ TRefEdit::TRefEdit(HWND parent, int id, int x, int y, int width, int height)
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOHSCROLL, x, y,
                           width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                           GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
   SetPropW(hwnd_, kSelfProperty, this);
   edit_proc_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
@@ -357,7 +362,15 @@ LRESULT CALLBACK TRefEdit::SubclassProc(HWND hwnd, UINT message, WPARAM wparam, 
     self->hwnd_ = nullptr;
     return CallWindowProcA(original, hwnd, message, wparam, lparam);
   }
-  return self->Handle(message, wparam, lparam);
+  // The message boundary: no exception leaves the window procedure.
+  try {
+    return self->Handle(message, wparam, lparam);
+  } catch (const std::exception& error) {
+    ShowErrorBox(error.what());
+  } catch (...) {
+    ShowErrorBox("Unknown error");
+  }
+  return 0;
 }
 
 }  // namespace lumo

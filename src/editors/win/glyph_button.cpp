@@ -2,14 +2,6 @@
 
 namespace lumo {
 
-HWND CreateGlyphButton(HWND parent, int id, const wchar_t* caption, int x, int y, int width,
-                       int height) {
-  return CreateWindowExW(0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-                         x, y, width, height, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleW(nullptr), nullptr);
-}
-
 namespace {
 
 void DrawGlyph(HDC dc, ButtonGlyph glyph, int x, int y, bool enabled) {

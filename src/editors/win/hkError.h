@@ -5,23 +5,21 @@
 
 #include <string>
 
+#include "platform/wnd.h"
+
 namespace lumo {
 
-class TfrmHotkeyError {
+class TfrmHotkeyError : public Wnd {
  public:
   explicit TfrmHotkeyError(HWND owner);
-  ~TfrmHotkeyError();
-  TfrmHotkeyError(const TfrmHotkeyError&) = delete;
-  TfrmHotkeyError& operator=(const TfrmHotkeyError&) = delete;
+  ~TfrmHotkeyError() override;
 
-  // The other row's description and the message below it (system texts, ANSI).
+  // The other row's description, and the message below it (system texts, ANSI).
   void SetEntry(const std::string& description);
   void SetDescription(const std::string& message);
 
   // IDOK for "继续", IDCANCEL for "取消", Escape or the close box.
   int ShowModal();
-
-  HWND Handle() const { return hwnd_; }
 
   static constexpr int klblHotkeyUsed = 200;
   static constexpr int klblEntry = 201;
@@ -31,12 +29,12 @@ class TfrmHotkeyError {
   static constexpr wchar_t kClassName[] = L"TfrmHotkeyError";
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnClose() override;
 
-  HWND hwnd_ = nullptr;
   HFONT entry_font_ = nullptr;
   int modal_result_ = 0;
+  bool done_ = false;
 };
 
 }  // namespace lumo

@@ -6,18 +6,20 @@
 
 #include "editors/win/EdCmd.h"
 #include "support/input.h"
+#include "support/message_box.h"
 #include "support/modal_driver.h"
 #include "support/process.h"
 #include "support/screenshot.h"
+#include "support/window_text.h"
 
 namespace lumo {
 namespace {
 
+using test::AnsiTextOf;
 using test::Click;
 using test::DriveModal;
 using test::MessageBoxText;
 using test::PressKey;
-using test::TextOf;
 using test::TypeText;
 using test::WaitForWindow;
 using test::WaitUntil;
@@ -35,7 +37,7 @@ std::wstring ReadAndCloseMessageBox(HWND form, std::wstring* caption = nullptr,
     return L"<no message box>";
   }
   if (caption) {
-    *caption = test::WindowTextW(box);
+    *caption = test::TextOf(box);
   }
   if (!screenshot.empty()) {
     test::SaveScreenshot(box, screenshot);
@@ -55,7 +57,7 @@ std::pair<DWORD, DWORD> Selection(HWND edit) {
 TEST(EdCmdForm, LaysOutItsControlsInTheirPlacesAndTabOrder) {
   TEdCmdForm form;
   HWND hwnd = form.Handle();
-  EXPECT_EQ(test::WindowTextW(hwnd), L"编辑报价器指令");
+  EXPECT_EQ(test::TextOf(hwnd), L"编辑报价器指令");
   RECT client;
   GetClientRect(hwnd, &client);
   EXPECT_EQ(client.right, 378);
@@ -79,11 +81,11 @@ TEST(EdCmdForm, LaysOutItsControlsInTheirPlacesAndTabOrder) {
   EXPECT_EQ(placed(TEdCmdForm::kBitBtn1).top, 9);
   EXPECT_EQ(placed(TEdCmdForm::kBitBtn2).top, 49);
   EXPECT_EQ(placed(TEdCmdForm::kBitBtn2).right - placed(TEdCmdForm::kBitBtn2).left, 75);
-  EXPECT_EQ(test::WindowTextW(Item(hwnd, TEdCmdForm::kButton1)), L"语音指令");
-  EXPECT_EQ(test::WindowTextW(Item(hwnd, TEdCmdForm::kButton2)), L"显示指令");
-  EXPECT_EQ(test::WindowTextW(Item(hwnd, TEdCmdForm::kButton3)), L"校验(&V)");
-  EXPECT_EQ(test::WindowTextW(Item(hwnd, TEdCmdForm::kBitBtn1)), L"确定");
-  EXPECT_EQ(test::WindowTextW(Item(hwnd, TEdCmdForm::kBitBtn2)), L"取消");
+  EXPECT_EQ(test::TextOf(Item(hwnd, TEdCmdForm::kButton1)), L"语音指令");
+  EXPECT_EQ(test::TextOf(Item(hwnd, TEdCmdForm::kButton2)), L"显示指令");
+  EXPECT_EQ(test::TextOf(Item(hwnd, TEdCmdForm::kButton3)), L"校验(&V)");
+  EXPECT_EQ(test::TextOf(Item(hwnd, TEdCmdForm::kBitBtn1)), L"确定");
+  EXPECT_EQ(test::TextOf(Item(hwnd, TEdCmdForm::kBitBtn2)), L"取消");
 
   // Tab order: verify, speech, display, OK, Cancel, memo, and round again.
   const std::vector<int> order = {TEdCmdForm::kButton3, TEdCmdForm::kButton1, TEdCmdForm::kButton2,
@@ -113,19 +115,19 @@ TEST(EdCmdForm, InsertButtonsTypingVerifyAndOk) {
                verify_text = ReadAndCloseMessageBox(hwnd, &verify_caption, "edcmd-verify-passed");
 
                Click(Item(hwnd, TEdCmdForm::kButton1));
-               WaitUntil([&] { return !TextOf(memo).empty(); });
-               after_speak = TextOf(memo);
+               WaitUntil([&] { return !AnsiTextOf(memo).empty(); });
+               after_speak = AnsiTextOf(memo);
                speak_selection = Selection(memo);
                TypeText(L"hello");
-               WaitUntil([&] { return TextOf(memo) == "Speak=hello"; });
-               after_typing = TextOf(memo);
+               WaitUntil([&] { return AnsiTextOf(memo) == "Speak=hello"; });
+               after_typing = AnsiTextOf(memo);
 
                Click(Item(hwnd, TEdCmdForm::kButton2));
-               WaitUntil([&] { return TextOf(memo).size() > after_typing.size(); });
-               after_display = TextOf(memo);
+               WaitUntil([&] { return AnsiTextOf(memo).size() > after_typing.size(); });
+               after_display = AnsiTextOf(memo);
                display_selection = Selection(memo);
                TypeText(L"~1");
-               WaitUntil([&] { return TextOf(memo).ends_with("~1"); });
+               WaitUntil([&] { return AnsiTextOf(memo).ends_with("~1"); });
                test::SaveScreenshot(hwnd, "edcmd-two-lines");
                Click(Item(hwnd, TEdCmdForm::kBitBtn1));
              });

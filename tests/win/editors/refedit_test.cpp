@@ -10,15 +10,17 @@
 #include "editors/win/EdCmd.h"
 #include "editors/win/RefEdit.h"
 #include "support/input.h"
+#include "support/message_box.h"
 #include "support/modal_driver.h"
 #include "support/process.h"
 #include "support/screenshot.h"
+#include "support/window_text.h"
 
 namespace lumo {
 namespace {
 
+using test::AnsiTextOf;
 using test::ClientPixel;
-using test::TextOf;
 using test::WaitForWindow;
 using test::WaitUntil;
 
@@ -122,7 +124,7 @@ TEST(RefEdit, EnterBeepsInsertsNothingAndStillReachesTheKeyPressEvent) {
   EXPECT_EQ(SendMessageA(host.Field(), EM_GETLINECOUNT, 0, 0), 1);
   // A Chinese text stays the code page's bytes.
   host.edit->SetText("Speak=\xBA\xCF\xBC\xC6");
-  EXPECT_EQ(TextOf(host.Field()), "Speak=\xBA\xCF\xBC\xC6");
+  EXPECT_EQ(AnsiTextOf(host.Field()), "Speak=\xBA\xCF\xBC\xC6");
   Pump(50);
   test::SaveScreenshot(host.Handle(), "refedit-field");
 }
@@ -193,7 +195,7 @@ std::string BrowseWith(Host& host, const std::function<void(HWND form)>& driver)
       },
       [&] {
         if (HWND form = WaitForWindow(TEdCmdForm::kClassName)) {
-          opened = TextOf(GetDlgItem(form, TEdCmdForm::kMemo1));
+          opened = AnsiTextOf(GetDlgItem(form, TEdCmdForm::kMemo1));
           driver(form);
           test::WaitForGone(form);
         }
@@ -256,7 +258,7 @@ TEST(RefEdit, LinesTypedInTheEditorArriveJoined) {
     HWND memo = GetDlgItem(form, TEdCmdForm::kMemo1);
     test::Click(GetDlgItem(form, TEdCmdForm::kButton2));
     test::TypeText(L"~%3");
-    WaitUntil([&] { return TextOf(memo).ends_with("~%3"); });
+    WaitUntil([&] { return AnsiTextOf(memo).ends_with("~%3"); });
     test::Click(GetDlgItem(form, TEdCmdForm::kBitBtn1));
   });
   EXPECT_EQ(host.edit->Text(), "Speak=1^Display=~%3");

@@ -101,7 +101,7 @@ RECT CaretOf(HWND window) {
   return info.rcCaret;
 }
 
-std::string TextOf(HWND window) {
+std::string AnsiTextOf(HWND window) {
   const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
   const LRESULT copied =

@@ -28,6 +28,6 @@ HWND FocusOf(HWND window);
 RECT CaretOf(HWND window);
 
 // The whole text of a window, as the code page's bytes.
-std::string TextOf(HWND window);
+std::string AnsiTextOf(HWND window);
 
 }  // namespace lumo::test

@@ -73,14 +73,4 @@ bool WaitForGone(HWND window, std::chrono::milliseconds timeout) {
   return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout);
 }
 
-std::wstring WindowTextW(HWND window) {
-  wchar_t text[512] = {};
-  GetWindowTextW(window, text, 512);
-  return text;
-}
-
-std::wstring MessageBoxText(HWND box) {
-  return WindowTextW(GetDlgItem(box, 0xFFFF));
-}
-
 }  // namespace lumo::test

@@ -22,8 +22,4 @@ HWND WaitForWindow(const std::wstring& class_name, HWND owner = nullptr,
 // Waits for a window to disappear or be hidden; false on timeout.
 bool WaitForGone(HWND window, std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
-// The text of a message box: its static text control.
-std::wstring MessageBoxText(HWND box);
-std::wstring WindowTextW(HWND window);
-
 }  // namespace lumo::test
