@@ -33,9 +33,15 @@ int Run() {
   }
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  lumo::TForm1 form;
-  form.Create();
-  return lumo::RunMessageLoop();
+  lumo::HotkeyList hotkeys;
+  int result = 0;
+  {
+    lumo::TForm1 form(hotkeys);
+    form.Create();
+    result = lumo::RunMessageLoop();
+  }
+  hotkeys.clear();
+  return result;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "app/About.h"
 #include "app/monitor_ids.h"
+#include "announcer/command_execution.h"
 #include "common/errors.h"
 #include "hooker.h"
 #include "platform/ansi_text.h"
@@ -11,7 +12,6 @@
 #include "platform/registry_key.h"
 #include "platform/tray_icon.h"
 #include "platform/win_profile_reader.h"
-#include "platform/window_title.h"
 #include "screendef/screen_definition_file.h"
 #include "screendef/timer_definition.h"
 #include "screendef/window_definition.h"
@@ -59,7 +59,8 @@ const wchar_t* StatusText(ServiceStatus status) {
 
 }  // namespace
 
-TForm1::TForm1() = default;
+TForm1::TForm1(HotkeyList& hotkeys)
+    : hotkeys_(hotkeys), hotkey_store_(files_, code_page_, HotkeyFilePath(ProgramPath())) {}
 
 TForm1::~TForm1() {
   if (PopupMenu1 != nullptr) {
@@ -153,6 +154,14 @@ void TForm1::CreateControls() {
 
 void TForm1::FormCreate() {
   screen_ = std::make_unique<ScreenDefinition>();
+  SysHotKey1 = std::make_unique<TSysHotKey>();
+  SysHotKey1->OnHotKey = [this](TSysHotKey&, std::int32_t index) {
+    hotkey_actions_->HotKeyPressed(index);
+  };
+  SysHotKey1->OnError = [](const std::exception& error) { ShowErrorBox(error.what()); };
+  hotkey_actions_ = std::make_unique<HotkeyActions>(hotkeys_, *SysHotKey1, hotkey_store_, *this);
+  hotkey_actions_->LoadHotkeys();
+  hotkey_actions_->InstallHotkeys();
   // Defaults, kept for whatever the machine-wide settings do not give.
   SendMessageW(ComboBox2, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
   SetCheckBox1(true);
@@ -234,6 +243,10 @@ void TForm1::FormClose() {
   }
   WriteSettings();
   screen_.reset();
+  if (hotkey_actions_) {
+    hotkey_actions_->SaveHotkeys();
+    hotkey_actions_->RemoveHotkeys();
+  }
   RemoveTrayIcon(Handle(), kWmTrayNotify);
   in_tray_ = false;
 }
@@ -367,6 +380,12 @@ bool TForm1::OnCommand(int id, int code, HWND) {
     case kIdN1:
       N1Click();
       return true;
+    case kIdN5:
+      N5Click();
+      return true;
+    case kIdN6:
+      N6Click();
+      return true;
     case kIdN2:
       N2Click();
       return true;
@@ -411,7 +430,7 @@ WindowHandle TForm1::ForegroundWindow() {
 }
 
 std::string TForm1::WindowTitle(WindowHandle window, std::size_t buffer_size) {
-  return ReadWindowTitle(reinterpret_cast<HWND>(window), buffer_size);
+  return window_texts_.Text(window, buffer_size);
 }
 
 std::string TForm1::WindowCaption() {
@@ -430,6 +449,39 @@ void TForm1::UnInstallHook() {
 
 void TForm1::ShowInformation(const std::string& text) {
   ShowInformationBox(text);
+}
+
+CommandContext TForm1::Context() {
+  return CommandContext{MonitoredWindow(), window_texts_, announcer_, sleeper_};
+}
+
+void TForm1::RunShowActions() {
+  RunActionList(Context(), screen_ ? screen_->OnShowActions.get() : nullptr);
+}
+
+void TForm1::RunCloseActions() {
+  RunActionList(Context(), screen_ ? screen_->OnCloseActions.get() : nullptr);
+}
+
+bool TForm1::EditHotkeysEnabled() const {
+  return (GetMenuState(PopupMenu1, kIdN5, MF_BYCOMMAND) & MF_GRAYED) == 0;
+}
+
+void TForm1::N5Click() {}
+
+bool TForm1::SettingsEnabled() const {
+  return (GetMenuState(PopupMenu1, kIdN6, MF_BYCOMMAND) & MF_GRAYED) == 0;
+}
+
+// The settings item is there, disabled, for a settings window the program does not have.
+void TForm1::N6Click() {}
+
+void TForm1::RunHotkeyCommand(const std::string& parameter) {
+  lumo::RunHotkeyCommand(Context(), parameter);
+}
+
+void TForm1::ReportError(const std::string& text) {
+  ShowErrorBox(text);
 }
 
 void TForm1::StateChanged(const ServiceState& state) {

@@ -7,7 +7,17 @@
 #include <memory>
 #include <string>
 
+#include "announcer/command_context.h"
 #include "common/window_handle.h"
+#include "hotkeys/hotkey_actions.h"
+#include "hotkeys/hotkey_store.h"
+#include "hotkeys/rhkutils.h"
+#include "hotkeys/win/SysHot.h"
+#include "platform/cts4r_announcer.h"
+#include "platform/win_code_page.h"
+#include "platform/win_files.h"
+#include "platform/win_sleeper.h"
+#include "platform/win_window_texts.h"
 #include "platform/wnd.h"
 #include "screendef/capture_timer.h"
 #include "screendef/screen_definition.h"
@@ -15,9 +25,10 @@
 
 namespace lumo {
 
-class TForm1 : public Wnd, private ServicePorts {
+class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
  public:
-  TForm1();
+  // hotkeys is the process-wide list; it outlives the window.
+  explicit TForm1(HotkeyList& hotkeys);
   ~TForm1() override;
 
   // Creates the window and runs the start-up sequence. Afterwards the window is shown
@@ -27,7 +38,14 @@ class TForm1 : public Wnd, private ServicePorts {
 
   WindowHandle MonitoredWindow() const { return service_.State().MonitoredWindow; }
 
-  void N1Click();
+  // HotkeyHost: the menu items and the announcer as hotkey actions reach them.
+  void N1Click() override;
+  bool EditHotkeysEnabled() const override;
+  void N5Click() override;
+  bool SettingsEnabled() const override;
+  void N6Click() override;
+  void RunHotkeyCommand(const std::string& parameter) override;
+  void ReportError(const std::string& text) override;
 
  private:
   // The capture timer as the screen definition switches it.
@@ -44,6 +62,7 @@ class TForm1 : public Wnd, private ServicePorts {
     std::uint32_t interval_ = 1000;
   };
 
+  CommandContext Context();
   void CreateControls();
   void FormCreate();
   void ReadSettings();
@@ -77,6 +96,15 @@ class TForm1 : public Wnd, private ServicePorts {
   void RunCloseActions() override;
   void StateChanged(const ServiceState& state) override;
 
+  HotkeyList& hotkeys_;
+  WinFileSystem files_;
+  WinCodePage code_page_;
+  HotkeyStore hotkey_store_;
+  std::unique_ptr<TSysHotKey> SysHotKey1;
+  std::unique_ptr<HotkeyActions> hotkey_actions_;
+  WinWindowTexts window_texts_;
+  Cts4rAnnouncer announcer_;
+  WinSleeper sleeper_;
   ServiceControl service_{*this};
   std::unique_ptr<ScreenDefinition> screen_;
   CopyTimerSwitch copy_timer_{*this};
