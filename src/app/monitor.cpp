@@ -6,6 +6,7 @@
 #include "app/monitor_ids.h"
 #include "announcer/command_execution.h"
 #include "common/errors.h"
+#include "editors/win/hotkey.h"
 #include "hooker.h"
 #include "platform/ansi_text.h"
 #include "platform/message_boxes.h"
@@ -467,7 +468,11 @@ bool TForm1::EditHotkeysEnabled() const {
   return (GetMenuState(PopupMenu1, kIdN5, MF_BYCOMMAND) & MF_GRAYED) == 0;
 }
 
-void TForm1::N5Click() {}
+void TForm1::N5Click() {
+  // A new editor each time, owned by this window; nothing is read back from it.
+  TEdKeyForm editor(Handle(), hotkeys_, *SysHotKey1, *hotkey_actions_);
+  editor.ShowModal();
+}
 
 bool TForm1::SettingsEnabled() const {
   return (GetMenuState(PopupMenu1, kIdN6, MF_BYCOMMAND) & MF_GRAYED) == 0;

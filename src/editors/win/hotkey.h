@@ -11,12 +11,13 @@
 #include "hotkeys/hotkey_actions.h"
 #include "hotkeys/hotkey_codes.h"
 #include "hotkeys/rhkutils.h"
+#include "platform/wnd.h"
 
 namespace lumo {
 
 class TRefEdit;
 
-class TEdKeyForm : private HotkeyChecks {
+class TEdKeyForm : public Wnd, private HotkeyChecks {
  public:
   // owner: the main window. hotkeys: its system hotkey component, which the registration
   // test borrows; actions: its RemoveHotkeys and InstallHotkeys for Apply.
@@ -28,7 +29,6 @@ class TEdKeyForm : private HotkeyChecks {
   // IDOK after "&C关闭", IDCANCEL after the close box.
   int ShowModal();
 
-  HWND Handle() const { return hwnd_; }
   const HotkeyRows& Rows() const { return rows_; }
 
   static constexpr int klvHotkeys = 300;
@@ -49,12 +49,12 @@ class TEdKeyForm : private HotkeyChecks {
   static constexpr wchar_t kClassName[] = L"TEdKeyForm";
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnClose() override;
   void FormCreate();
   void CreateControls();
   void Layout();
-  void OnCommand(int id, int code, HWND control);
   LRESULT OnNotify(const NMHDR& header);
 
   // Shows the model's state: rows, selection, group caption, Apply.
@@ -76,20 +76,21 @@ class TEdKeyForm : private HotkeyChecks {
   bool ConfirmConflict(const std::string& entry, const std::string& message) override;
   bool TryRegistration(std::uint8_t key, THotKeyModifiers modifiers) override;
 
-  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+  HWND Item(int id) const { return GetDlgItem(Handle(), id); }
   bool Checked(int id) const;
 
   HotkeyList& list_;
   HotkeyComponent& hotkeys_;
   HotkeyActions& actions_;
   HotkeyRows rows_;
-  HWND hwnd_ = nullptr;
   HWND list_view_ = nullptr;
+  HWND focus_ = nullptr;
   std::unique_ptr<TRefEdit> edtCommandLine;
   bool FLoading = false;
   bool FApplyEnabled = false;
   bool syncing_ = false;  // the list is being updated from the rows, not by the user
   int modal_result_ = 0;
+  bool done_ = false;
 };
 
 }  // namespace lumo

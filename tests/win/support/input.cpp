@@ -87,6 +87,17 @@ void TypeText(const std::wstring& text) {
   Sleep(30);
 }
 
+void ChooseComboItem(HWND combo, char first_letter, int index) {
+  Click(combo);
+  for (int tries = 0; tries < 20; ++tries) {
+    PressKey(static_cast<WORD>(first_letter));
+    if (SendMessageA(combo, CB_GETCURSEL, 0, 0) == index) {
+      break;
+    }
+  }
+  PressKey(VK_RETURN);
+}
+
 HWND FocusOf(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof(info);

@@ -23,6 +23,10 @@ void PressKey(WORD vk, const std::vector<WORD>& modifiers = {});
 // Types text character by character.
 void TypeText(const std::wstring& text);
 
+// Chooses item number index of a drop-down list, from any process: a click opens it, the
+// item's first letter is typed until the item is selected, Enter closes the list on it.
+void ChooseComboItem(HWND combo, char first_letter, int index);
+
 // The focused window and the caret rectangle of the thread that owns window.
 HWND FocusOf(HWND window);
 RECT CaretOf(HWND window);

@@ -3,6 +3,8 @@
 #include <atomic>
 #include <thread>
 
+#include "support/input.h"
+#include "support/message_box.h"
 #include "support/process.h"
 
 namespace lumo::test {
@@ -67,6 +69,17 @@ HWND WaitForWindow(const std::wstring& class_name, HWND owner, std::chrono::mill
   // Let the window finish showing before it is driven.
   Sleep(100);
   return search.found;
+}
+
+std::wstring AnswerMessageBox(HWND owner) {
+  HWND box = WaitForWindow(L"#32770", owner);
+  if (!box) {
+    return L"<no message box>";
+  }
+  const std::wstring text = MessageBoxText(box);
+  PressKey(VK_RETURN);
+  WaitForGone(box);
+  return text;
 }
 
 bool WaitForGone(HWND window, std::chrono::milliseconds timeout) {

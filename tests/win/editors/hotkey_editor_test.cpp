@@ -1,0 +1,288 @@
+// The hotkey editor over a real system hotkey component: rows, the registration test, the
+// conflict dialog and Apply, driven with clicks and keys while the hotkeys stay live.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "editors/hotkey_text.h"
+#include "editors/win/EdCmd.h"
+#include "editors/win/hkError.h"
+#include "editors/win/hotkey.h"
+#include "hotkeys/hotkey_actions.h"
+#include "hotkeys/hotkey_store.h"
+#include "hotkeys/win/SysHot.h"
+#include "platform/win_code_page.h"
+#include "platform/win_files.h"
+#include "support/input.h"
+#include "support/keyboard.h"
+#include "support/message_box.h"
+#include "support/modal_driver.h"
+#include "support/process.h"
+#include "support/screenshot.h"
+#include "support/window_text.h"
+
+namespace lumo {
+namespace {
+
+using test::Click;
+using test::PressKey;
+using test::WaitForWindow;
+using test::WaitUntil;
+
+// The main window's side of the hotkey actions, reduced to what the editor can reach.
+struct RecordingHost : HotkeyHost {
+  std::vector<std::string> commands;
+  void N1Click() override {}
+  bool EditHotkeysEnabled() const override { return false; }
+  void N5Click() override {}
+  bool SettingsEnabled() const override { return false; }
+  void N6Click() override {}
+  void RunHotkeyCommand(const std::string& parameter) override { commands.push_back(parameter); }
+  void ReportError(const std::string& text) override { ADD_FAILURE() << text; }
+};
+
+// HotkeyList, the component and the actions, as the main window holds them.
+struct HotkeySystem {
+  HotkeySystem()
+      : store(files, code_page, test::MakeProgramDir("hotkey-editor") + "Lumo.hkd"),
+        actions(list, component, store, host) {
+    component.OnHotKey = [this](TSysHotKey&, std::int32_t index) { actions.HotKeyPressed(index); };
+    owner = CreateWindowExW(0, L"STATIC", L"Lumo", WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 200,
+                            60, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  }
+  ~HotkeySystem() {
+    actions.RemoveHotkeys();
+    DestroyWindow(owner);
+  }
+  void Add(const std::string& description, std::int32_t key, bool ctrl, bool active,
+           const std::string& parameter = "") {
+    auto rec = std::make_shared<HotkeyRec>();
+    rec->Description = description;
+    rec->Key = key;
+    rec->Ctrl = ctrl;
+    rec->Active = active;
+    rec->Parameter = parameter;
+    list.push_back(rec);
+  }
+
+  WinFileSystem files;
+  WinCodePage code_page;
+  HotkeyStore store;
+  HotkeyList list;
+  TSysHotKey component;
+  RecordingHost host;
+  HotkeyActions actions;
+  HWND owner = nullptr;
+};
+
+std::wstring ItemText(HWND list, int item, int column) {
+  wchar_t text[256] = {};
+  LVITEMW lv{};
+  lv.iSubItem = column;
+  lv.pszText = text;
+  lv.cchTextMax = 256;
+  SendMessageW(list, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&lv));
+  return text;
+}
+
+int ItemCount(HWND list) {
+  return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+// Clicks a row of the list at its caption.
+void ClickRow(HWND list, int item) {
+  RECT r{};
+  r.left = LVIR_LABEL;
+  SendMessageW(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&r));
+  test::ClickClient(list, r.left + 10, (r.top + r.bottom) / 2);
+}
+
+TEST(HotkeyEditor, AddAHotkeyThroughTheWindowsApplyItAndPressIt) {
+  if (!test::CombinationIsFree(MOD_CONTROL, VK_F5)) {
+    GTEST_SKIP() << "Ctrl+F5 is held by another program";
+  }
+  HotkeySystem system;
+  system.actions.InstallHotkeys();
+  TEdKeyForm form(system.owner, system.list, system.component, system.actions);
+  HWND hwnd = form.Handle();
+  HWND list = GetDlgItem(hwnd, TEdKeyForm::klvHotkeys);
+
+  // An empty list opens with one blank row, ready to add.
+  ASSERT_EQ(ItemCount(list), 1);
+  EXPECT_EQ(ItemText(list, 0, 1), L"执行报价器指令");
+  EXPECT_EQ(ItemText(list, 0, 3), L"");
+  EXPECT_EQ(ItemText(list, 0, 4), L"是");
+  EXPECT_EQ(test::TextOf(GetDlgItem(hwnd, TEdKeyForm::kgrpHotkey)), L"添加热键");
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(hwnd, TEdKeyForm::kbtnApply)));
+
+  std::wstring row_after_editing[5];
+  std::string command_line;
+  std::wstring refused;
+  std::wstring hotkey_after_refusal;
+  bool apply_enabled_after_apply = true;
+  test::DriveModal(
+      [&] { form.ShowModal(); },
+      [&] {
+        if (!WaitForWindow(TEdKeyForm::kClassName)) {
+          return;
+        }
+        test::SaveScreenshot(hwnd, "hotkey-editor-empty");
+        Click(GetDlgItem(hwnd, TEdKeyForm::kedtDescription));
+        test::TypeText(L"Amount 合计");
+        Click(GetDlgItem(hwnd, TEdKeyForm::kchkCtrl));
+        test::ChooseComboItem(GetDlgItem(hwnd, TEdKeyForm::kcboHotkey), 'F', KeyNameIndex("F5"));
+
+        // The command, through the command editor of the parameter field.
+        HWND field = GetDlgItem(hwnd, TEdKeyForm::kedtCommandLine);
+        RECT r;
+        GetClientRect(field, &r);
+        test::ClickClient(field, r.right - 8, r.bottom / 2);
+        if (HWND editor = WaitForWindow(TEdCmdForm::kClassName, hwnd)) {
+          Click(GetDlgItem(editor, TEdCmdForm::kButton1));
+          test::TypeText(L"%3");
+          Click(GetDlgItem(editor, TEdCmdForm::kBitBtn1));
+          test::WaitForGone(editor);
+        }
+        WaitUntil([&] { return ItemText(list, 0, 2) == L"Speak=%3"; });
+        command_line = test::AnsiTextOf(field);
+        for (int column = 0; column < 5; ++column) {
+          row_after_editing[column] = ItemText(list, 0, column);
+        }
+        test::SaveScreenshot(hwnd, "hotkey-editor-row");
+
+        Click(GetDlgItem(hwnd, TEdKeyForm::kbtnApply));
+        WaitUntil([&] { return !IsWindowEnabled(GetDlgItem(hwnd, TEdKeyForm::kbtnApply)); });
+        apply_enabled_after_apply =
+            IsWindowEnabled(GetDlgItem(hwnd, TEdKeyForm::kbtnApply)) != FALSE;
+
+        // The applied hotkey works while the editor is open.
+        test::PressCombination(MOD_CONTROL, VK_F5);
+        Sleep(300);
+
+        // Ctrl off and on again: the row's own applied combination is refused.
+        Click(GetDlgItem(hwnd, TEdKeyForm::kchkCtrl));
+        WaitUntil([&] { return ItemText(list, 0, 3) == L"F5"; });
+        Click(GetDlgItem(hwnd, TEdKeyForm::kchkCtrl));
+        refused = test::AnswerMessageBox(hwnd);
+        hotkey_after_refusal = ItemText(list, 0, 3);
+        Click(GetDlgItem(hwnd, TEdKeyForm::kbtnClose));
+      });
+
+  EXPECT_EQ(row_after_editing[0], L"Amount 合计");
+  EXPECT_EQ(row_after_editing[1], L"执行报价器指令");
+  EXPECT_EQ(row_after_editing[2], L"Speak=%3");
+  EXPECT_EQ(row_after_editing[3], L"Ctrl+F5");
+  EXPECT_EQ(row_after_editing[4], L"是");
+  EXPECT_EQ(command_line, "Speak=%3");
+  EXPECT_FALSE(apply_enabled_after_apply);
+  EXPECT_EQ(refused, L"该热键组合已经被其他应用程序使用.");
+  EXPECT_EQ(hotkey_after_refusal, L"F5");
+
+  ASSERT_EQ(system.list.size(), 1u);
+  const HotkeyRec& rec = *system.list[0];
+  EXPECT_EQ(rec.Description, "Amount \xBA\xCF\xBC\xC6");
+  EXPECT_TRUE(rec.Ctrl);
+  EXPECT_FALSE(rec.Alt || rec.Shift || rec.Win);
+  EXPECT_EQ(rec.Key, 73);
+  EXPECT_EQ(rec.Action, 0);
+  EXPECT_EQ(rec.Parameter, "Speak=%3");
+  EXPECT_TRUE(rec.Active);
+  EXPECT_EQ(system.host.commands, std::vector<std::string>{"Speak=%3"});
+  // The edit after Apply was not applied: the component still holds Ctrl+F5 only.
+  ASSERT_EQ(system.component.Count(), 1);
+  EXPECT_TRUE(system.component.Entry(0).Registered);
+  EXPECT_FALSE(test::CombinationIsFree(MOD_CONTROL, VK_F5));
+}
+
+TEST(HotkeyEditor, ConflictDialogCancelKeepsTheTextAndClosingDiscardsEdits) {
+  HotkeySystem system;
+  system.Add("A", 69, true, true, "Speak=1");   // Ctrl+F1
+  system.Add("B", 70, true, true, "Speak=2");   // Ctrl+F2
+  system.Add("C", 69, true, false, "Speak=3");  // Ctrl+F1, not active
+  system.actions.InstallHotkeys();
+  const std::vector<std::shared_ptr<HotkeyRec>> before = system.list;
+  TEdKeyForm form(system.owner, system.list, system.component, system.actions);
+  HWND hwnd = form.Handle();
+  HWND list = GetDlgItem(hwnd, TEdKeyForm::klvHotkeys);
+  ASSERT_EQ(ItemCount(list), 3);
+  EXPECT_EQ(ItemText(list, 2, 4), L"否");
+  EXPECT_EQ(test::TextOf(GetDlgItem(hwnd, TEdKeyForm::kgrpHotkey)), L"编辑热键");
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, TEdKeyForm::kbtnApply)));
+
+  std::wstring entry, message, hotkey_after_cancel, refused, hotkey_after_continue;
+  std::wstring caption_after_new, first_after_typing, caption_after_delete;
+  int rows_after_delete = 0;
+  test::DriveModal([&] { form.ShowModal(); },
+                   [&] {
+                     if (!WaitForWindow(TEdKeyForm::kClassName)) {
+                       return;
+                     }
+                     ClickRow(list, 1);  // B
+                     WaitUntil([&] {
+                       return test::AnsiTextOf(GetDlgItem(hwnd, TEdKeyForm::kedtDescription)) ==
+                              "B";
+                     });
+                     HWND key = GetDlgItem(hwnd, TEdKeyForm::kcboHotkey);
+                     // Focus the key list (a click opens it, Escape closes it unchanged),
+                     // then step with the arrow keys.
+                     auto step = [&](WORD arrow) {
+                       Click(key);
+                       PressKey(VK_ESCAPE);
+                       PressKey(arrow);
+                     };
+                     step(VK_UP);  // F2 -> F1: A holds Ctrl+F1
+                     if (HWND dialog = WaitForWindow(TfrmHotkeyError::kClassName, hwnd)) {
+                       entry = test::TextOf(GetDlgItem(dialog, TfrmHotkeyError::klblEntry));
+                       message = test::TextOf(GetDlgItem(dialog, TfrmHotkeyError::klblDescription));
+                       test::SaveScreenshot(dialog, "hotkey-conflict");
+                       Click(GetDlgItem(dialog, TfrmHotkeyError::kbtnCancel));
+                       test::WaitForGone(dialog);
+                     }
+                     hotkey_after_cancel = ItemText(list, 1, 3);
+
+                     // Once more, continuing this time.
+                     step(VK_DOWN);  // back to F2: B's own, applied combination
+                     refused = test::AnswerMessageBox(hwnd);
+                     step(VK_UP);
+                     if (HWND dialog = WaitForWindow(TfrmHotkeyError::kClassName, hwnd)) {
+                       Click(GetDlgItem(dialog, TfrmHotkeyError::kbtnOk));
+                       test::WaitForGone(dialog);
+                     }
+                     hotkey_after_continue = ItemText(list, 1, 3);
+
+                     // A new row stays last until its description sorts it in.
+                     Click(GetDlgItem(hwnd, TEdKeyForm::kbtnNew));
+                     caption_after_new = test::TextOf(GetDlgItem(hwnd, TEdKeyForm::kgrpHotkey));
+                     Click(GetDlgItem(hwnd, TEdKeyForm::kedtDescription));
+                     test::TypeText(L"0");
+                     WaitUntil([&] { return ItemText(list, 0, 0) == L"0"; });
+                     first_after_typing = ItemText(list, 0, 0);
+                     test::SaveScreenshot(hwnd, "hotkey-editor-rows");
+                     Click(GetDlgItem(hwnd, TEdKeyForm::kbtnDelete));
+                     rows_after_delete = ItemCount(list);
+                     caption_after_delete = test::TextOf(GetDlgItem(hwnd, TEdKeyForm::kgrpHotkey));
+                     // The close box: nothing of this reaches the hotkeys.
+                     PressKey(VK_F4, {VK_MENU});
+                   });
+
+  EXPECT_EQ(entry, L"A");
+  EXPECT_EQ(message, L"如果继续,先前定义的热键 'A' 将失效.");
+  EXPECT_EQ(hotkey_after_cancel, L"Ctrl+F2");
+  EXPECT_EQ(refused, L"该热键组合已经被其他应用程序使用.");
+  EXPECT_EQ(hotkey_after_continue, L"Ctrl+F1");
+  EXPECT_EQ(caption_after_new, L"添加热键");
+  EXPECT_EQ(first_after_typing, L"0");
+  EXPECT_EQ(rows_after_delete, 3);
+  EXPECT_EQ(caption_after_delete, L"编辑热键");
+  EXPECT_EQ(system.list, before);
+  EXPECT_EQ(system.list[1]->Key, 70);
+  ASSERT_EQ(system.component.Count(), 3);
+  EXPECT_TRUE(system.component.Entry(0).Registered);
+  EXPECT_TRUE(system.component.Entry(1).Registered);
+}
+
+}  // namespace
+}  // namespace lumo
