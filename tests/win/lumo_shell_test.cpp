@@ -71,21 +71,38 @@ TEST_F(LumoShell, IconMessagesRestoreOrOpenTheMenu) {
   SendMessageW(run.main, kWmTrayNotify, 0, WM_MOUSEMOVE);
   EXPECT_FALSE(IsWindowVisible(run.main));
 
-  // The right button opens the pop-up menu; posted, since the menu runs its own loop.
-  PostMessageW(run.main, kWmTrayNotify, 0, WM_RBUTTONDOWN);
-  HWND menu = nullptr;
-  ASSERT_TRUE(WaitUntil([&] {
-    menu = FindProcessWindow(run.process.Id(), "#32768");
-    return menu != nullptr && IsWindowVisible(menu);
-  }));
-  // Chosen by its access key: "关于[&A]..." opens the About box. The menu's loop reads the
-  // keys of its thread, wherever the keyboard focus is.
-  PostMessageW(menu, WM_CHAR, 'a', 0);
+  // The right button opens the pop-up menu (posted: the menu runs its own loop), and its
+  // access key "关于[&A]..." opens the About box; the menu's loop reads the keys of its
+  // thread wherever the focus is. Under Wine without a window manager the menu of a hidden
+  // window is at times closed by a focus change right after it opens: a person would press
+  // the button again, and so does this test.
   HWND about = nullptr;
-  ASSERT_TRUE(WaitUntil([&] {
-    about = FindProcessWindow(run.process.Id(), "THelpForm");
-    return about != nullptr && IsWindowVisible(about);
-  }));
+  int menus_seen = 0;
+  for (int attempt = 0; attempt < 8 && about == nullptr; ++attempt) {
+    PostMessageW(run.main, kWmTrayNotify, 0, WM_RBUTTONDOWN);
+    HWND menu = nullptr;
+    if (!WaitUntil(
+            [&] {
+              menu = FindProcessWindow(run.process.Id(), "#32768");
+              return menu != nullptr && IsWindowVisible(menu);
+            },
+            std::chrono::seconds(1))) {
+      continue;
+    }
+    ++menus_seen;
+    PostMessageW(menu, WM_CHAR, 'a', 0);
+    WaitUntil(
+        [&] {
+          about = FindProcessWindow(run.process.Id(), "THelpForm");
+          return about != nullptr && IsWindowVisible(about);
+        },
+        std::chrono::seconds(1));
+    if (about != nullptr && !IsWindowVisible(about)) {
+      about = nullptr;
+    }
+  }
+  EXPECT_GT(menus_seen, 0);
+  ASSERT_NE(about, nullptr);
   EXPECT_EQ(TextOf(about), L"关于");
   EXPECT_EQ(TextOf(GetDlgItem(about, kIdAboutLabel1)), L"Lumo抓屏服务器");
   EXPECT_EQ(TextOf(GetDlgItem(about, kIdAboutLabel2)), L"版本： V1.0");
