@@ -1,0 +1,18 @@
+#pragma once
+#include "announcer/window_texts.h"
+
+namespace lumo {
+
+// Reads other programs' windows with window messages. A window that does not answer
+// WM_GETTEXT within kTextTimeoutMilliseconds gives an empty text: a hung register program
+// must never freeze us.
+class WinWindowTexts : public WindowTexts {
+ public:
+  static constexpr unsigned kTextTimeoutMilliseconds = 1000;
+
+  WindowHandle DialogItem(WindowHandle window, std::int32_t id) override;
+  std::string Text(WindowHandle window, std::size_t buffer_size) override;
+  WindowHandle NthDescendant(WindowHandle parent, std::int32_t n) override;
+};
+
+}  // namespace lumo

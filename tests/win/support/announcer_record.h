@@ -1,0 +1,54 @@
+#pragma once
+// Reading the stand-in cts4r.dll's record: one line per driver call, in call order.
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumo::test {
+
+struct AnnouncerCall {
+  std::int64_t Ms = 0;                // monotonic milliseconds, comparable across processes
+  std::string Name;                   // Cls, PrintText, SoundOut or DrawImage
+  std::vector<std::int64_t> Numbers;  // the integer arguments, in order
+  std::string Text;           // PrintText and SoundOut: the text; DrawImage: the path (bytes)
+  bool HasRect = false;       // DrawImage: a rectangle was passed
+  std::int32_t Rect[4] = {};  // left, top, right, bottom
+  std::string CopyName;       // DrawImage: file name of the bitmap's copy beside the record
+};
+
+// The bytes an escaped record text stands for.
+std::string DecodeRecordText(std::string_view escaped);
+
+// Every complete line of a record; a line that is not in the record's format throws
+// std::runtime_error naming it. A last line without its newline is still being written
+// and is left out.
+std::vector<AnnouncerCall> ParseAnnouncerRecord(std::string_view content);
+
+// A call without its time, for comparing sequences: "Cls 0", "PrintText 1 1 <text>",
+// "SoundOut <text>", "DrawImage 0 0 <path> null|l,t,r,b".
+std::string Summary(const AnnouncerCall& call);
+std::vector<std::string> Summaries(const std::vector<AnnouncerCall>& calls);
+
+class AnnouncerRecord {
+ public:
+  explicit AnnouncerRecord(std::string path) : path_(std::move(path)) {}
+  const std::string& Path() const { return path_; }
+
+  // The calls recorded so far (none when the file does not exist).
+  std::vector<AnnouncerCall> Calls() const;
+  // Waits until at least count calls are recorded; returns what is there then, or at the
+  // timeout (fewer).
+  std::vector<AnnouncerCall> WaitForCalls(
+      std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
+  // Full path of a DrawImage call's bitmap copy.
+  std::string CopyPath(const AnnouncerCall& call) const;
+  // Removes the record, so that a scenario starts from an empty one.
+  void Clear() const;
+
+ private:
+  std::string path_;
+};
+
+}  // namespace lumo::test
