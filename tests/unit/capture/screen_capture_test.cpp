@@ -4,262 +4,258 @@
 
 #include <set>
 
-#include "capture/bmp_file.h"
-#include "capture_fakes.h"
-
 namespace lumo {
 namespace {
 
-using test::FakeAnnouncer;
-using test::FakeCaptureSystem;
-
-constexpr WindowHandle kRegister = FakeCaptureSystem::kRegister;
-const std::string kDir = "C:\\Pos\\";
+constexpr WindowHandle kRegister = 0x1234;
 const std::string kTmp = "C:\\Pos\\tmp.bmp";
 const std::string kAds = "C:\\Pos\\ad\\";
 
-TBmpAction Action(CaptureRectangle rect, std::int32_t image_x, std::int32_t image_y,
-                  std::string prompt = "", std::int32_t prompt_x = 0, std::int32_t prompt_y = 0) {
+struct Drawn {
+  std::string path;
+  bool has_rect;
+  AnnouncerRect rect;
+};
+
+class FakeAnnouncer : public Announcer {
+ public:
+  void Cls(std::int32_t) override { ADD_FAILURE(); }
+  void PrintText(std::int32_t, std::int32_t, const std::string&) override { ADD_FAILURE(); }
+  void SoundOut(const std::string&) override { ADD_FAILURE(); }
+  void DrawImage(std::int32_t x, std::int32_t y, const std::string& path,
+                 const AnnouncerRect* rect) override {
+    EXPECT_EQ(x | y, 0);
+    draws.push_back({path, rect != nullptr, rect ? *rect : AnnouncerRect{}});
+  }
+  std::vector<Drawn> draws;
+};
+
+// The register window is a 400 x 300 picture the test paints; prompts render as a cell two
+// pixels wide per byte and four high, inked in its first column.
+class FakeSystem : public CaptureSystem {
+ public:
+  FakeSystem() { screen.ResetWhite(400, 300); }
+  void Paint(int x, int y, int width, int height, ColourPixel colour) {
+    for (int row = y; row < y + height; ++row) {
+      std::fill_n(screen.pixels.begin() + row * 400 + x, width, colour);
+    }
+  }
+  bool CopyWindowRect(WindowHandle window, const CaptureRectangle& rect,
+                      ColourRegion& target) override {
+    ++copies;
+    EXPECT_EQ(window, kRegister);
+    EXPECT_EQ(target.width, rect.Right - rect.Left);
+    EXPECT_EQ(target.height, rect.Bottom - rect.Top);
+    for (int y = 0; y < target.height && !copy_fails; ++y) {
+      for (int x = 0; x < target.width; ++x) {
+        target.pixels[static_cast<std::size_t>(y * target.width + x)] =
+            screen.At(rect.Left + x, rect.Top + y);
+      }
+    }
+    return !copy_fails;
+  }
+  void RenderPrompt(const std::string& text, PromptMask& mask) override {
+    rendered.push_back(text);
+    mask.Reset(static_cast<int>(text.size()) * 2, 4);
+    for (int y = 0; y < 4; ++y) {
+      mask.ink[static_cast<std::size_t>(y * mask.width)] = 1;
+    }
+  }
+  bool WriteFile(const std::string& path, const std::uint8_t* bytes, std::size_t size) override {
+    ++writes;
+    if (writable) {
+      files[path].assign(bytes, bytes + size);
+    }
+    return writable;
+  }
+  void ListFolderFiles(const std::string& folder, std::vector<std::string>& names) override {
+    EXPECT_EQ(folder, kAds);
+    ++listings;
+    names = ad_files;
+  }
+  std::uint64_t HighResolutionCounter() override { return ++counter; }
+
+  ColourRegion screen;
+  bool copy_fails = false;
+  bool writable = true;
+  std::vector<std::string> ad_files;
+  std::uint64_t counter = 1000;
+  int copies = 0;
+  int writes = 0;
+  int listings = 0;
+  std::vector<std::string> rendered;
+  std::map<std::string, std::vector<std::uint8_t>> files;
+};
+
+TBmpAction Action(CaptureRectangle rect, std::int32_t x, std::int32_t y, std::string prompt = "") {
   TBmpAction action;
   action.Prompt = std::move(prompt);
-  action.PromptX = prompt_x;
-  action.PromptY = prompt_y;
   action.CaptureRect = rect;
-  action.ImageX = image_x;
-  action.ImageY = image_y;
+  action.ImageX = x;
+  action.ImageY = y;
   return action;
 }
 
 class ScreenCaptureTest : public ::testing::Test {
  protected:
-  void Tick(WindowHandle window = kRegister) { capture.CopyTimerTimer(window); }
-  void Ticks(int n, WindowHandle window = kRegister) {
-    for (int i = 0; i < n; ++i) {
-      Tick(window);
+  // The ticks (counting from 1) on which the announcer was called.
+  std::vector<int> TicksWithDraws(int ticks, WindowHandle window) {
+    std::vector<int> result;
+    for (int tick = 1; tick <= ticks; ++tick) {
+      const std::size_t before = announcer.draws.size();
+      capture.CopyTimerTimer(window);
+      if (announcer.draws.size() != before) {
+        result.push_back(tick);
+      }
     }
+    return result;
   }
-  std::size_t Draws() const { return announcer.draws.size(); }
+  const DisplayPicture& Shown() const { return capture.DisplayImage(); }
 
   ScreenDefinition definition;
-  FakeCaptureSystem system;
+  FakeSystem system;
   FakeAnnouncer announcer;
-  ScreenCapture capture{definition, kDir, system, announcer};
+  ScreenCapture capture{definition, "C:\\Pos\\", system, announcer};
 };
 
 TEST_F(ScreenCaptureTest, FirstChangeIsSentAndAnUnchangedScreenCostsNoFileOrDriverCall) {
   definition.ShowLastingTicks = 30;
-  // A 60 x 20 region drawn 48 x 16 at (100, 10): black in its left half.
+  // 60 x 20, drawn 48 x 16 at (100, 10); its left half is black.
   definition.TimerActions.push_back(Action({10, 20, 70, 40}, 100, 10));
-  system.PaintScreen(10, 20, 30, 20, 0x000000);
+  system.Paint(10, 20, 30, 20, 0x000000);
 
-  Tick();
-  ASSERT_EQ(Draws(), 1u);
+  EXPECT_EQ(TicksWithDraws(4, kRegister), std::vector<int>{1});
+  ASSERT_EQ(announcer.draws.size(), 1u);
   EXPECT_EQ(announcer.draws[0].path, kTmp);
   EXPECT_FALSE(announcer.draws[0].has_rect);
-  const DisplayPicture& shown = capture.DisplayImage();
-  EXPECT_FALSE(shown.IsWhite(100, 10));
-  EXPECT_FALSE(shown.IsWhite(123, 25));
-  EXPECT_TRUE(shown.IsWhite(124, 25));
-  EXPECT_TRUE(shown.IsWhite(99, 10));
-  EXPECT_TRUE(shown.IsWhite(100, 26));
-  EXPECT_TRUE(SameImage(capture.SentImage(), shown));
-  EXPECT_EQ(capture.IdleTicks(), 0);
-  BmpFileBytes expected{};
-  EncodeBmp(shown, expected);
+  EXPECT_FALSE(Shown().IsWhite(100, 10) || Shown().IsWhite(123, 25));
+  EXPECT_TRUE(Shown().IsWhite(124, 25) && Shown().IsWhite(99, 10) && Shown().IsWhite(100, 26));
+  EXPECT_TRUE(SameImage(capture.SentImage(), Shown()));
+  BmpFileBytes expected;
+  EncodeBmp(Shown(), expected);
   EXPECT_EQ(system.files[kTmp], std::vector<std::uint8_t>(expected.begin(), expected.end()));
-
-  Ticks(3);
-  EXPECT_EQ(Draws(), 1u);
-  EXPECT_EQ(system.write_attempts, 1);
-  EXPECT_TRUE(system.listed.empty());
+  EXPECT_EQ(system.writes, 1);
+  EXPECT_EQ(system.listings, 0);
   EXPECT_EQ(capture.IdleTicks(), 3);
-  EXPECT_EQ(announcer.other_calls, 0);
 }
 
 TEST_F(ScreenCaptureTest, WithoutARegisterWindowOnlyAdvertisementsComeEveryLastingPlusOneTicks) {
   definition.ShowLastingTicks = 3;
   definition.TimerActions.push_back(Action({0, 0, 50, 16}, 0, 0, "P"));
-  system.PaintScreen(0, 0, 50, 16, 0x000000);
+  system.Paint(0, 0, 50, 16, 0x000000);
   system.ad_files = {"a.bmp"};
+  EXPECT_EQ(TicksWithDraws(12, 0), (std::vector<int>{4, 8, 12}));
+  EXPECT_EQ(announcer.draws[0].path, kAds + "a.bmp");
+  const AnnouncerRect& rect = announcer.draws[0].rect;
+  EXPECT_TRUE(announcer.draws[0].has_rect);
+  EXPECT_EQ(std::vector<int>({rect.Left, rect.Top, rect.Right, rect.Bottom}),
+            std::vector<int>({0, 0, 239, 35}));
+  EXPECT_EQ(system.copies + system.writes + static_cast<int>(system.rendered.size()), 0);
+  EXPECT_TRUE(SameImage(Shown(), DisplayPicture()));
 
-  for (int round = 0; round < 3; ++round) {
-    for (int idle = 1; idle <= 3; ++idle) {
-      Tick(0);
-      EXPECT_EQ(capture.IdleTicks(), idle);
-    }
-    EXPECT_EQ(Draws(), static_cast<std::size_t>(round));
-    Tick(0);
-    ASSERT_EQ(Draws(), static_cast<std::size_t>(round + 1));
-    const test::DrawImageCall& ad = announcer.draws.back();
-    EXPECT_EQ(ad.path, kAds + "a.bmp");
-    ASSERT_TRUE(ad.has_rect);
-    EXPECT_EQ(ad.rect.Left, 0);
-    EXPECT_EQ(ad.rect.Top, 0);
-    EXPECT_EQ(ad.rect.Right, 239);
-    EXPECT_EQ(ad.rect.Bottom, 35);
-    EXPECT_EQ(capture.IdleTicks(), 0);
+  // An empty folder restarts the wait just as an advertisement does.
+  system.ad_files.clear();
+  EXPECT_TRUE(TicksWithDraws(4, 0).empty());
+  system.ad_files = {"b.bmp"};
+  EXPECT_EQ(TicksWithDraws(4, 0), std::vector<int>{4});
+
+  // Every file of the folder can come up.
+  definition.ShowLastingTicks = 0;
+  system.ad_files = {"1.bmp", "2.bmp", "3.bmp", "readme.txt"};
+  EXPECT_EQ(TicksWithDraws(100, 0).size(), 100u);
+  std::set<std::string> shown;
+  for (const Drawn& drawn : announcer.draws) {
+    shown.insert(drawn.path);
   }
-  EXPECT_EQ(system.listed, std::vector<std::string>(3, kAds));
-  EXPECT_EQ(system.copies, 0);
-  EXPECT_TRUE(system.rendered.empty());
-  EXPECT_EQ(system.write_attempts, 0);
-  EXPECT_TRUE(SameImage(capture.DisplayImage(), DisplayPicture()));
+  EXPECT_EQ(shown.size(), 6u);
 }
 
 TEST_F(ScreenCaptureTest, ALastingOfZeroOrLessShowsAnAdvertisementOnEveryUnchangedTick) {
+  system.ad_files = {"x.bmp"};
   for (const std::int32_t lasting : {0, -30, INT32_MIN}) {
-    ScreenDefinition local;
-    local.ShowLastingTicks = lasting;
-    FakeCaptureSystem local_system;
-    local_system.ad_files = {"x.bmp", "y.bmp"};
-    FakeAnnouncer local_announcer;
-    ScreenCapture local_capture(local, kDir, local_system, local_announcer);
-    for (int i = 1; i <= 4; ++i) {
-      local_capture.CopyTimerTimer(0);
-      EXPECT_EQ(local_announcer.draws.size(), static_cast<std::size_t>(i)) << lasting;
-      EXPECT_EQ(local_capture.IdleTicks(), 0);
-    }
+    definition.ShowLastingTicks = lasting;
+    EXPECT_EQ(TicksWithDraws(3, 0), (std::vector<int>{1, 2, 3})) << lasting;
   }
 }
 
-TEST_F(ScreenCaptureTest, AnEmptyOrMissingFolderRestartsTheWait) {
-  definition.ShowLastingTicks = 2;
-  Ticks(3, 0);
-  EXPECT_EQ(system.listed.size(), 1u);
-  EXPECT_EQ(capture.IdleTicks(), 0);
-  Ticks(2, 0);
-  EXPECT_EQ(system.listed.size(), 1u);
-  system.ad_files = {"late.bmp"};
-  Tick(0);
-  EXPECT_EQ(system.listed.size(), 2u);
-  ASSERT_EQ(Draws(), 1u);
-  EXPECT_EQ(announcer.draws[0].path, kAds + "late.bmp");
-}
-
-TEST_F(ScreenCaptureTest, EveryAdvertisementCanComeUp) {
-  definition.ShowLastingTicks = 0;
-  system.ad_files = {"1.bmp", "2.bmp", "3.bmp", "readme.txt"};
-  Ticks(200, 0);
-  std::set<std::string> shown;
-  for (const test::DrawImageCall& call : announcer.draws) {
-    shown.insert(call.path);
-  }
-  EXPECT_EQ(shown.size(), 4u);
-}
-
-TEST_F(ScreenCaptureTest, AdvertisementsLeaveSentImageAloneSoChangesAreSentAtOnce) {
+TEST_F(ScreenCaptureTest, AdvertisementsLeaveSentImageAloneSoOnlyRealChangesAreSent) {
   definition.ShowLastingTicks = 1;
   definition.TimerActions.push_back(Action({0, 0, 16, 16}, 0, 0));
   system.ad_files = {"ad.bmp"};
-  system.PaintScreen(0, 0, 4, 16, 0x000000);
-  Tick();    // sends A
-  Ticks(2);  // one idle tick, then an advertisement
-  ASSERT_EQ(Draws(), 2u);
-  EXPECT_TRUE(announcer.draws[1].has_rect);
-
-  Tick();  // still A: the advertisement stays
-  EXPECT_EQ(Draws(), 2u);
-  EXPECT_EQ(system.write_attempts, 1);
-
-  system.PaintScreen(0, 0, 16, 16, 0x000000);  // B
-  Tick();
-  ASSERT_EQ(Draws(), 3u);
-  EXPECT_EQ(announcer.draws[2].path, kTmp);
-  EXPECT_EQ(capture.IdleTicks(), 0);
+  system.Paint(0, 0, 4, 16, 0x000000);
+  EXPECT_EQ(TicksWithDraws(4, kRegister), (std::vector<int>{1, 3}));  // picture, ad
+  EXPECT_EQ(system.writes, 1);  // the picture last sent is not sent again after the ad
+  system.Paint(0, 0, 16, 16, 0x000000);
+  EXPECT_EQ(TicksWithDraws(1, kRegister), std::vector<int>{1});
+  EXPECT_EQ(announcer.draws.back().path, kTmp);
 }
 
 TEST_F(ScreenCaptureTest, AnUnwritableFileSendsNothingAndIsTriedAgainNextTick) {
   definition.ShowLastingTicks = 0;
   definition.TimerActions.push_back(Action({0, 0, 16, 16}, 0, 0));
   system.ad_files = {"ad.bmp"};
-  system.PaintScreen(0, 0, 16, 16, 0x000000);
+  system.Paint(0, 0, 16, 16, 0x000000);
   system.writable = false;
-  Ticks(3);
-  EXPECT_EQ(system.write_attempts, 3);
-  EXPECT_EQ(Draws(), 0u);
+  EXPECT_TRUE(TicksWithDraws(3, kRegister).empty());
+  EXPECT_EQ(system.writes, 3);
   EXPECT_TRUE(SameImage(capture.SentImage(), DisplayPicture()));
-  EXPECT_FALSE(SameImage(capture.DisplayImage(), DisplayPicture()));
-
   system.writable = true;
-  Tick();
-  ASSERT_EQ(Draws(), 1u);
-  EXPECT_EQ(announcer.draws[0].path, kTmp);
-  EXPECT_TRUE(SameImage(capture.SentImage(), capture.DisplayImage()));
-
-  // A screen that goes back to the picture last sent, while writing fails, sends nothing.
-  system.writable = false;
-  system.PaintScreen(0, 0, 16, 16, 0xFFFFFF);
-  Tick();
-  system.PaintScreen(0, 0, 16, 16, 0x000000);
-  Tick();
-  EXPECT_EQ(system.write_attempts, 5);
-  EXPECT_EQ(Draws(), 2u);  // the unchanged tick brought an advertisement
-  EXPECT_TRUE(announcer.draws[1].has_rect);
+  EXPECT_EQ(TicksWithDraws(1, kRegister), std::vector<int>{1});
+  EXPECT_EQ(announcer.draws.back().path, kTmp);
+  EXPECT_TRUE(SameImage(capture.SentImage(), Shown()));
 }
 
 TEST_F(ScreenCaptureTest, RegionsWithoutPositiveSizeAreLeftOut) {
-  definition.TimerActions.push_back(Action({0, 0, 0, 0}, 0, 0, "A"));
-  definition.TimerActions.push_back(Action({10, 5, 10, 40}, 0, 0, "B"));
-  definition.TimerActions.push_back(Action({10, 40, 50, 5}, 0, 0, "C"));
-  definition.TimerActions.push_back(Action({50, 0, 10, 16}, 0, 0, "D"));
-  system.PaintScreen(0, 0, 400, 300, 0x000000);
-  Ticks(2);
-  EXPECT_EQ(system.copies, 0);
-  EXPECT_TRUE(system.rendered.empty());
-  EXPECT_EQ(system.write_attempts, 0);
-  EXPECT_TRUE(SameImage(capture.DisplayImage(), DisplayPicture()));
+  for (const CaptureRectangle& rect :
+       {CaptureRectangle{0, 0, 0, 0}, CaptureRectangle{10, 5, 10, 40},
+        CaptureRectangle{10, 40, 50, 5}, CaptureRectangle{50, 0, 10, 16}}) {
+    definition.TimerActions.push_back(Action(rect, 0, 0, "A"));
+  }
+  system.Paint(0, 0, 400, 300, 0x000000);
+  EXPECT_TRUE(TicksWithDraws(2, kRegister).empty());
+  EXPECT_EQ(system.copies + system.writes + static_cast<int>(system.rendered.size()), 0);
 }
 
-TEST_F(ScreenCaptureTest, AFailedCopyDrawsAWhiteBlockOverEarlierContent) {
+TEST_F(ScreenCaptureTest, RegionsThatCannotBeCopiedAreDrawnWhiteOverEarlierContent) {
   definition.TimerActions.push_back(Action({0, 0, 32, 32}, 200, 0));
   definition.TimerActions.push_back(Action({0, 0, 32, 32}, 0, 20));
-  system.PaintScreen(0, 0, 32, 32, 0x000000);
-  Tick();
-  EXPECT_FALSE(capture.DisplayImage().IsWhite(200, 0));
-  EXPECT_FALSE(capture.DisplayImage().IsWhite(15, 35));
+  system.Paint(0, 0, 32, 32, 0x000000);
+  capture.CopyTimerTimer(kRegister);
+  EXPECT_FALSE(Shown().IsWhite(200, 0) || Shown().IsWhite(15, 35));
 
-  // Both copies fail and the second place moves: both places turn white, and what the
-  // second place covered before stays black.
+  // Both copies fail and the second place moves up: both places turn white, and what the
+  // second place covered before stays black (the picture is never cleared).
   definition.TimerActions[1].ImageY = 0;
   system.copy_fails = true;
-  Tick();
-  EXPECT_TRUE(capture.DisplayImage().IsWhite(200, 0));
-  EXPECT_TRUE(capture.DisplayImage().IsWhite(15, 15));
-  EXPECT_FALSE(capture.DisplayImage().IsWhite(15, 35));  // never cleared
-  EXPECT_EQ(Draws(), 2u);
+  capture.CopyTimerTimer(kRegister);
+  EXPECT_TRUE(Shown().IsWhite(200, 0) && Shown().IsWhite(15, 15));
+  EXPECT_FALSE(Shown().IsWhite(15, 35));
+
+  // A region too large to copy is drawn white without a copy.
+  system.copy_fails = false;
+  definition.TimerActions[1] = Action({INT32_MIN, 0, INT32_MAX, 16}, 200, 0);
+  const int copies = system.copies;
+  capture.CopyTimerTimer(kRegister);
+  EXPECT_EQ(system.copies, copies + 1);
+  EXPECT_TRUE(Shown().IsWhite(200, 0));
 }
 
-TEST_F(ScreenCaptureTest, PromptsAreRenderedOnceAndPlacedBeforeTheRegionDrawsOverThem) {
-  definition.TimerActions.push_back(Action({0, 0, 16, 16}, 20, 0, "\xBA\xCF\xBC\xC6", 4, 2));
-  definition.TimerActions.push_back(Action({0, 0, 16, 16}, 100, 0, ""));
-  Ticks(3);
-  // The fake's cell is 8 x 4 with ink in its first column.
-  ASSERT_EQ(system.rendered, std::vector<std::string>{"\xBA\xCF\xBC\xC6"});
-  const DisplayPicture& shown = capture.DisplayImage();
+TEST_F(ScreenCaptureTest, PromptsAreRenderedOnceAndTheRegionDrawsOverThem) {
+  TBmpAction action = Action({0, 0, 16, 16}, 20, 0, "\xBA\xCF\xBC\xC6");
+  action.PromptX = 4;
+  action.PromptY = 2;
+  definition.TimerActions = {action, Action({0, 0, 16, 16}, 100, 0, "")};
+  capture.CopyTimerTimer(kRegister);
+  capture.CopyTimerTimer(kRegister);
   for (int y = 2; y < 6; ++y) {
-    EXPECT_FALSE(shown.IsWhite(4, y)) << y;
-    EXPECT_TRUE(shown.IsWhite(5, y)) << y;
+    EXPECT_FALSE(Shown().IsWhite(4, y)) << y;
+    EXPECT_TRUE(Shown().IsWhite(5, y)) << y;
   }
-  EXPECT_TRUE(shown.IsWhite(4, 6));
-  EXPECT_TRUE(shown.IsWhite(4, 1));
-
-  definition.TimerActions[0].PromptX = 14;  // cell 14..21 now reaches under the region
-  Tick();
-  EXPECT_FALSE(capture.DisplayImage().IsWhite(14, 2));
-  definition.TimerActions[0].PromptX = 20;
-  Tick();
-  EXPECT_TRUE(capture.DisplayImage().IsWhite(20, 2));  // the region drew over the ink
-  EXPECT_EQ(system.rendered.size(), 1u);
-}
-
-TEST_F(ScreenCaptureTest, RegionsTooLargeToCopyAreDrawnWhiteWithoutACopy) {
-  definition.TimerActions.push_back(Action({0, 0, 16, 16}, 0, 0));
-  definition.TimerActions.push_back(Action({INT32_MIN, 0, INT32_MAX, 16}, 0, 20));
-  system.PaintScreen(0, 0, 16, 16, 0x000000);
-  Tick();
-  EXPECT_EQ(system.copies, 1);
-  EXPECT_FALSE(capture.DisplayImage().IsWhite(0, 0));
-  EXPECT_TRUE(capture.DisplayImage().IsWhite(0, 20));
+  EXPECT_TRUE(Shown().IsWhite(4, 1) && Shown().IsWhite(4, 6));
+  definition.TimerActions[0].PromptX = 20;  // the ink now lies under the (white) region
+  capture.CopyTimerTimer(kRegister);
+  EXPECT_TRUE(Shown().IsWhite(20, 2));
+  EXPECT_EQ(system.rendered, std::vector<std::string>{"\xBA\xCF\xBC\xC6"});
 }
 
 }  // namespace
