@@ -140,23 +140,6 @@ TEST(ScreenDefinitionFile, EveryKeyOfTheTableLoadsIntoTheModel) {
   EXPECT_EQ(actions[1].CaptureRect, (CaptureRectangle{10, 70, 130, 90}));
 }
 
-TEST(ScreenDefinitionFile, ARectangleOfThreeNumbersStopsTheTimerPartOnly) {
-  const std::string content =
-      "[WINDOW]\r\nCaption=POS\r\n"
-      "[TIMER]\r\nEnable=1\r\nInterval=250\r\nActions=2\r\n"
-      "[TIMER.ACTION1]\r\nPROMPT=first\r\nBMP_RECT=1\r\n"
-      "[TIMER.ACTION2]\r\nBMP_RECT=2\r\n"
-      "[RECT]\r\n1=0,0,60,16\r\n2=0,0,60\r\n";
-  const LoadedFile loaded = LoadBesideProgram("sdf-bad-rect", &content);
-  EXPECT_TRUE(loaded.window_ok);
-  EXPECT_FALSE(loaded.timer_ok);
-  EXPECT_EQ(loaded.model.WindowCaption, "POS");
-  EXPECT_TRUE(loaded.timer.enabled);
-  EXPECT_EQ(loaded.model.ShowLastingTicks, 120);
-  ASSERT_EQ(loaded.model.TimerActions.size(), 1u);
-  EXPECT_EQ(loaded.model.TimerActions[0].Prompt, "first");
-}
-
 TEST(ScreenDefinitionFile, TheDemoFileLoadsForTheRegisterStandIn) {
   const std::string dir = test::MakeProgramDir("sdf-demo");
   ASSERT_TRUE(
