@@ -155,6 +155,7 @@ TEST_F(LumoService, ManualStartWithTheMainWindowInFrontFindsNoRegister) {
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageBoxText(box), L"Cannot find the monitee window");
   EXPECT_TRUE(HasButton(box, IDOK));
+  EXPECT_FALSE(HasIcon(box));
   ASSERT_TRUE(PressButton(box, IDOK));
   EXPECT_EQ(StatusText(run.main), kNotStarted);
   ExpectRunning(run.main, false);
@@ -167,6 +168,7 @@ TEST_F(LumoService, ShowCommandErrorIsShownOnceAndTheServiceRuns) {
   HWND box = WaitForMessageBox(run.process.Id(), "Lumo");
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageBoxText(box), L"'q1' is not a valid integer value");
+  EXPECT_TRUE(HasIcon(box));
   EXPECT_EQ(StatusText(run.main), kRunning);
   // Polling is off while running: the attempt and its error do not come again.
   Sleep(1200);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app/monitor_ids.h"
 #include "support/lumo_program.h"
 #include "support/message_box.h"
@@ -39,6 +41,7 @@ class LumoShell : public ::testing::Test {
       return false;
     }
     EXPECT_EQ(MessageBoxText(box), kExitQuestion);
+    EXPECT_TRUE(HasIcon(box));
     EXPECT_TRUE(HasButton(box, IDYES));
     EXPECT_TRUE(HasButton(box, IDNO));
     return PressButton(box, answer);
@@ -62,6 +65,52 @@ TEST_F(LumoShell, ShowsAtStartThenHidesIntoTheNotificationAreaOnce) {
   Sleep(600);
   EXPECT_TRUE(IsWindowVisible(run.main));
   EXPECT_EQ(GetForegroundWindow(), run.main);
+}
+
+TEST_F(LumoShell, MainWindowControlsStandWhereAndHowTheyShould) {
+  LumoRun run = StartLumo(dir_);
+  ASSERT_NE(run.main, nullptr);
+  RECT outer{};
+  GetWindowRect(run.main, &outer);
+  EXPECT_EQ(outer.right - outer.left, 286);
+  EXPECT_EQ(outer.bottom - outer.top, 207);
+  const LONG style = GetWindowLongW(run.main, GWL_STYLE);
+  EXPECT_TRUE(style & WS_THICKFRAME);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+
+  struct Expected {
+    int id;
+    int left;
+    int top;
+    const wchar_t* text;
+  };
+  for (const Expected& e :
+       {Expected{kIdLabel3, 38, 25, L"端口"}, Expected{kIdComboBox2, 72, 20, L""},
+        Expected{kIdLabel2, 71, 59, L"开始服务"}, Expected{kIdButton1, 38, 55, L""},
+        Expected{kIdLabel1, 71, 93, L"结束服务"}, Expected{kIdButton2, 38, 88, L""},
+        Expected{kIdCheckBox1, 40, 123, L"启用自动监控"}}) {
+    SCOPED_TRACE(e.id);
+    HWND control = Control(run.main, e.id);
+    ASSERT_NE(control, nullptr);
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, run.main, reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left, e.left);
+    EXPECT_EQ(place.top, e.top);
+    EXPECT_EQ(TextOf(control), e.text);
+  }
+  EXPECT_TRUE(IsWindowEnabled(Control(run.main, kIdButton1)));
+  EXPECT_FALSE(IsWindowEnabled(Control(run.main, kIdButton2)));
+
+  // Tab order: the port list, the two buttons, the check box.
+  std::vector<int> tab_order;
+  for (HWND child = GetWindow(run.main, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) {
+      tab_order.push_back(GetDlgCtrlID(child));
+    }
+  }
+  EXPECT_EQ(tab_order, (std::vector<int>{kIdComboBox2, kIdButton1, kIdButton2, kIdCheckBox1}));
 }
 
 TEST_F(LumoShell, IconMessagesRestoreOrOpenTheMenu) {
