@@ -6,6 +6,7 @@
 #include "app/monitor_ids.h"
 #include "announcer/command_execution.h"
 #include "common/errors.h"
+#include "common/program_path.h"
 #include "editors/win/hotkey.h"
 #include "hooker.h"
 #include "platform/ansi_text.h"
@@ -155,6 +156,10 @@ void TForm1::CreateControls() {
 
 void TForm1::FormCreate() {
   screen_ = std::make_unique<ScreenDefinition>();
+  // The capture pictures exist before the first capture tick can come, and one can come
+  // as soon as a message box of the start-up runs its own loop.
+  capture_ = std::make_unique<ScreenCapture>(*screen_, DirectoryPart(ProgramPath()),
+                                             capture_system_, announcer_);
   SysHotKey1 = std::make_unique<TSysHotKey>();
   SysHotKey1->OnHotKey = [this](TSysHotKey&, std::int32_t index) {
     hotkey_actions_->HotKeyPressed(index);
@@ -243,6 +248,8 @@ void TForm1::FormClose() {
     service_.Button2Click();
   }
   WriteSettings();
+  KillTimer(Handle(), kCopyTimer);
+  capture_.reset();
   screen_.reset();
   if (hotkey_actions_) {
     hotkey_actions_->SaveHotkeys();
@@ -403,6 +410,8 @@ void TForm1::OnTimer(UINT_PTR id) {
     service_.Timer1Timer();
   } else if (id == kTimer2) {
     Timer2Timer();
+  } else if (id == kCopyTimer && capture_) {
+    capture_->CopyTimerTimer(MonitoredWindow());
   }
 }
 

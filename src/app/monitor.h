@@ -8,12 +8,14 @@
 #include <string>
 
 #include "announcer/command_context.h"
+#include "capture/screen_capture.h"
 #include "common/window_handle.h"
 #include "hotkeys/hotkey_actions.h"
 #include "hotkeys/hotkey_store.h"
 #include "hotkeys/rhkutils.h"
 #include "hotkeys/win/SysHot.h"
 #include "platform/cts4r_announcer.h"
+#include "platform/win_capture_system.h"
 #include "platform/win_code_page.h"
 #include "platform/win_files.h"
 #include "platform/win_sleeper.h"
@@ -106,6 +108,9 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   Cts4rAnnouncer announcer_;
   WinSleeper sleeper_;
   ServiceControl service_{*this};
+  WinCaptureSystem capture_system_;
+  // DisplayImage, SentImage and IdleTicks live here; it reads screen_ on every tick.
+  std::unique_ptr<ScreenCapture> capture_;
   std::unique_ptr<ScreenDefinition> screen_;
   CopyTimerSwitch copy_timer_{*this};
   bool ExitConfirmed = false;

@@ -37,8 +37,9 @@ class LumoService : public ::testing::Test {
   void TearDown() override { DeleteKey(HKEY_LOCAL_MACHINE, kMachineSettingsKey); }
 
   // Lumo with these command lists, started and gone into the notification area.
-  LumoRun Start(const std::string& on_show, const std::string& on_close) {
-    dir_ = PrepareLumoDir(name_, Sdf(on_show, on_close));
+  LumoRun Start(const std::string& on_show, const std::string& on_close,
+                const std::string& more_sdf = "") {
+    dir_ = PrepareLumoDir(name_, Sdf(on_show, on_close) + more_sdf);
     record_ = AnnouncerRecord(dir_ + "announcer.log");
     LumoRun run = StartLumo(dir_, {"LUMO_ANNOUNCER_LOG=" + record_.Path()});
     EXPECT_NE(run.main, nullptr);
@@ -154,6 +155,7 @@ TEST_F(LumoService, ManualStartWithTheMainWindowInFrontFindsNoRegister) {
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageBoxText(box), L"Cannot find the monitee window");
   EXPECT_TRUE(HasButton(box, IDOK));
+  EXPECT_FALSE(HasIcon(box));
   ASSERT_TRUE(PressButton(box, IDOK));
   EXPECT_EQ(StatusText(run.main), kNotStarted);
   ExpectRunning(run.main, false);
@@ -166,6 +168,7 @@ TEST_F(LumoService, ShowCommandErrorIsShownOnceAndTheServiceRuns) {
   HWND box = WaitForMessageBox(run.process.Id(), "Lumo");
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageBoxText(box), L"'q1' is not a valid integer value");
+  EXPECT_TRUE(HasIcon(box));
   EXPECT_EQ(StatusText(run.main), kRunning);
   // Polling is off while running: the attempt and its error do not come again.
   Sleep(1200);
@@ -188,6 +191,32 @@ TEST_F(LumoService, CloseCommandErrorIsShownAndTheServiceStops) {
   EXPECT_EQ(StatusText(run.main), kStopped);
   ExpectRunning(run.main, false);
   ASSERT_TRUE(PressButton(box, IDOK));
+}
+
+TEST_F(LumoService, CaptureTimerSendsThePictureOnlyOnceTheRegisterIsAttached) {
+  const std::string timer =
+      "[TIMER]\r\nEnable=1\r\nInterval=200\r\nActions=1\r\n"
+      "[TIMER.ACTION1]\r\nS_X=0\r\nS_Y=0\r\nBMP_RECT=1\r\n"
+      "[RECT]\r\n1=0,0,120,40\r\n";
+  LumoRun run = Start("", "", timer);
+  auto draws = [&] {
+    const std::vector<AnnouncerCall> calls = record_.Calls();
+    return std::count_if(calls.begin(), calls.end(),
+                         [](const auto& call) { return call.Name == "DrawImage"; });
+  };
+  // Nothing attached: nothing is copied and the white picture never changes.
+  Sleep(800);
+  EXPECT_EQ(draws(), 0);
+
+  RegisterSim sim = StartRegisterSim();
+  SetForegroundWindow(sim.window);
+  ASSERT_TRUE(WaitStatus(run.main, kRunning));
+  ASSERT_TRUE(WaitUntil([&] { return draws() > 0; }));
+  const std::vector<AnnouncerCall> calls = record_.Calls();
+  const auto draw = std::find_if(calls.begin(), calls.end(),
+                                 [](const auto& call) { return call.Name == "DrawImage"; });
+  EXPECT_EQ(draw->Text, dir_ + "tmp.bmp");
+  EXPECT_FALSE(draw->HasRect);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app/monitor_ids.h"
 #include "support/lumo_program.h"
 #include "support/message_box.h"
@@ -39,6 +41,7 @@ class LumoShell : public ::testing::Test {
       return false;
     }
     EXPECT_EQ(MessageBoxText(box), kExitQuestion);
+    EXPECT_TRUE(HasIcon(box));
     EXPECT_TRUE(HasButton(box, IDYES));
     EXPECT_TRUE(HasButton(box, IDNO));
     return PressButton(box, answer);
@@ -64,6 +67,31 @@ TEST_F(LumoShell, ShowsAtStartThenHidesIntoTheNotificationAreaOnce) {
   EXPECT_EQ(GetForegroundWindow(), run.main);
 }
 
+TEST_F(LumoShell, MainWindowFrameButtonsAndTabOrder) {
+  LumoRun run = StartLumo(dir_);
+  ASSERT_NE(run.main, nullptr);
+  RECT outer{};
+  GetWindowRect(run.main, &outer);
+  EXPECT_EQ(outer.right - outer.left, 286);
+  EXPECT_EQ(outer.bottom - outer.top, 207);
+  const LONG style = GetWindowLongW(run.main, GWL_STYLE);
+  EXPECT_TRUE(style & WS_THICKFRAME);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+
+  EXPECT_TRUE(IsWindowEnabled(Control(run.main, kIdButton1)));
+  EXPECT_FALSE(IsWindowEnabled(Control(run.main, kIdButton2)));
+
+  // Tab order: the port list, the two buttons, the check box.
+  std::vector<int> tab_order;
+  for (HWND child = GetWindow(run.main, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) {
+      tab_order.push_back(GetDlgCtrlID(child));
+    }
+  }
+  EXPECT_EQ(tab_order, (std::vector<int>{kIdComboBox2, kIdButton1, kIdButton2, kIdCheckBox1}));
+}
+
 TEST_F(LumoShell, IconMessagesRestoreOrOpenTheMenu) {
   LumoRun run = StartHidden();
   // A single click and unrelated mouse messages do nothing.
@@ -71,21 +99,38 @@ TEST_F(LumoShell, IconMessagesRestoreOrOpenTheMenu) {
   SendMessageW(run.main, kWmTrayNotify, 0, WM_MOUSEMOVE);
   EXPECT_FALSE(IsWindowVisible(run.main));
 
-  // The right button opens the pop-up menu; posted, since the menu runs its own loop.
-  PostMessageW(run.main, kWmTrayNotify, 0, WM_RBUTTONDOWN);
-  HWND menu = nullptr;
-  ASSERT_TRUE(WaitUntil([&] {
-    menu = FindProcessWindow(run.process.Id(), "#32768");
-    return menu != nullptr && IsWindowVisible(menu);
-  }));
-  // Chosen by its access key: "关于[&A]..." opens the About box. The menu's loop reads the
-  // keys of its thread, wherever the keyboard focus is.
-  PostMessageW(menu, WM_CHAR, 'a', 0);
+  // The right button opens the pop-up menu (posted: the menu runs its own loop), and its
+  // access key "关于[&A]..." opens the About box; the menu's loop reads the keys of its
+  // thread wherever the focus is. Under Wine without a window manager the menu of a hidden
+  // window is at times closed by a focus change right after it opens: a person would press
+  // the button again, and so does this test.
   HWND about = nullptr;
-  ASSERT_TRUE(WaitUntil([&] {
-    about = FindProcessWindow(run.process.Id(), "THelpForm");
-    return about != nullptr && IsWindowVisible(about);
-  }));
+  int menus_seen = 0;
+  for (int attempt = 0; attempt < 8 && about == nullptr; ++attempt) {
+    PostMessageW(run.main, kWmTrayNotify, 0, WM_RBUTTONDOWN);
+    HWND menu = nullptr;
+    if (!WaitUntil(
+            [&] {
+              menu = FindProcessWindow(run.process.Id(), "#32768");
+              return menu != nullptr && IsWindowVisible(menu);
+            },
+            std::chrono::seconds(1))) {
+      continue;
+    }
+    ++menus_seen;
+    PostMessageW(menu, WM_CHAR, 'a', 0);
+    WaitUntil(
+        [&] {
+          about = FindProcessWindow(run.process.Id(), "THelpForm");
+          return about != nullptr && IsWindowVisible(about);
+        },
+        std::chrono::seconds(1));
+    if (about != nullptr && !IsWindowVisible(about)) {
+      about = nullptr;
+    }
+  }
+  EXPECT_GT(menus_seen, 0);
+  ASSERT_NE(about, nullptr);
   EXPECT_EQ(TextOf(about), L"关于");
   EXPECT_EQ(TextOf(GetDlgItem(about, kIdAboutLabel1)), L"Lumo抓屏服务器");
   EXPECT_EQ(TextOf(GetDlgItem(about, kIdAboutLabel2)), L"版本： V1.0");

@@ -35,7 +35,7 @@ void AddAmountRow(HWND parent, int label_id, const wchar_t* label, int edit_id, 
 // Creation order is the order EnumChildWindows reports (kDescendantOrder).
 void CreateControls(HWND window) {
   AddAmountRow(window, kAmountDueLabelId, L"应付金额:", kAmountDueId, 16);
-  HWND panel = AddControl(window, kPanelClass, L"", 0, kPanelId, 8, 52, 436, 40);
+  HWND panel = AddControl(window, kPanelClass, L"", 0, kPanelId, 0, 52, kClientWidth, 40);
   AddAmountRow(panel, kMemberLabelId, L"会员:", kMemberId, 8);
   AddAmountRow(window, kTotalLabelId, L"合计:", kTotalId, 104);
   AddAmountRow(window, kChangeLabelId, L"找零:", kChangeId, 140);

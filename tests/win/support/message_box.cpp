@@ -22,6 +22,20 @@ std::wstring MessageBoxText(HWND box) {
   return TextOf(GetDlgItem(box, 0xFFFF));
 }
 
+bool HasIcon(HWND box) {
+  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    char class_name[32] = {};
+    GetClassNameA(child, class_name, sizeof class_name);
+    const LONG style = GetWindowLongA(child, GWL_STYLE);
+    if (lstrcmpiA(class_name, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON &&
+        IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
 bool HasButton(HWND box, int id) {
   return GetDlgItem(box, id) != nullptr;
 }

@@ -16,6 +16,9 @@ HWND WaitForMessageBox(DWORD process_id, const std::string& title,
 // The box's message text.
 std::wstring MessageBoxText(HWND box);
 
+// Whether the box shows an icon (a static picture control beside its text).
+bool HasIcon(HWND box);
+
 // Whether the box has a button with this identifier (IDOK, IDYES, IDNO, ...).
 bool HasButton(HWND box, int id);
 

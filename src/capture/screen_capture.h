@@ -1,0 +1,70 @@
+#pragma once
+// The capture tick: composes DisplayImage out of the register window on every tick of
+// CopyTimer, sends it to the announcer when it changed, and shows advertisements while it
+// stays unchanged.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "announcer/announcer.h"
+#include "capture/bmp_file.h"
+#include "capture/capture_system.h"
+#include "capture/colour_region.h"
+#include "capture/display_picture.h"
+#include "capture/prompt_mask.h"
+#include "common/window_handle.h"
+#include "screendef/screen_definition.h"
+
+namespace lumo {
+
+// Regions above this many pixels (a 4K screen has about 8.3 million) are not copied: they
+// are drawn as a white block, as a failed copy is, instead of exhausting memory every tick.
+inline constexpr std::int64_t kMaxRegionPixels = std::int64_t{1} << 24;
+
+class ScreenCapture {
+ public:
+  // program_dir ends with its backslash. The definition, system and announcer must outlive
+  // this object; the definition is read on every tick.
+  ScreenCapture(const ScreenDefinition& definition, const std::string& program_dir,
+                CaptureSystem& system, Announcer& announcer);
+
+  // One tick of CopyTimer. monitored_window is the attached register window, 0 for none.
+  void CopyTimerTimer(WindowHandle monitored_window);
+
+  const DisplayPicture& DisplayImage() const { return FDisplayImage; }
+  const DisplayPicture& SentImage() const { return FSentImage; }
+  std::int32_t IdleTicks() const { return FIdleTicks; }
+
+ private:
+  // A prompt is rendered once and kept: the text and the default font do not change.
+  struct PromptCache {
+    std::string text;
+    PromptMask mask;
+    bool rendered = false;
+  };
+
+  void RunBmpAction(std::size_t index, const TBmpAction& action, WindowHandle window);
+  void DrawPrompt(std::size_t index, const TBmpAction& action);
+  void SendDisplayImage();
+  void ShowAdvertisement();
+
+  const ScreenDefinition& FDefinition;
+  CaptureSystem& FSystem;
+  Announcer& FAnnouncer;
+  const std::string FTmpPath;
+  const std::string FAdFolder;
+
+  DisplayPicture FDisplayImage;
+  DisplayPicture FSentImage;
+  std::int32_t FIdleTicks = 0;
+
+  // Kept between ticks so that an ordinary tick allocates nothing.
+  ColourRegion FRegion;
+  std::vector<PromptCache> FPrompts;
+  BmpFileBytes FBmp{};
+  std::vector<std::string> FAdNames;
+  std::string FAdPath;
+};
+
+}  // namespace lumo

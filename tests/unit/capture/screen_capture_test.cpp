@@ -1,0 +1,262 @@
+#include "capture/screen_capture.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace lumo {
+namespace {
+
+constexpr WindowHandle kRegister = 0x1234;
+const std::string kTmp = "C:\\Pos\\tmp.bmp";
+const std::string kAds = "C:\\Pos\\ad\\";
+
+struct Drawn {
+  std::string path;
+  bool has_rect;
+  AnnouncerRect rect;
+};
+
+class FakeAnnouncer : public Announcer {
+ public:
+  void Cls(std::int32_t) override { ADD_FAILURE(); }
+  void PrintText(std::int32_t, std::int32_t, const std::string&) override { ADD_FAILURE(); }
+  void SoundOut(const std::string&) override { ADD_FAILURE(); }
+  void DrawImage(std::int32_t x, std::int32_t y, const std::string& path,
+                 const AnnouncerRect* rect) override {
+    EXPECT_EQ(x | y, 0);
+    draws.push_back({path, rect != nullptr, rect ? *rect : AnnouncerRect{}});
+  }
+  std::vector<Drawn> draws;
+};
+
+// The register window is a 400 x 300 picture the test paints; prompts render as a cell two
+// pixels wide per byte and four high, inked in its first column.
+class FakeSystem : public CaptureSystem {
+ public:
+  FakeSystem() { screen.ResetWhite(400, 300); }
+  void Paint(int x, int y, int width, int height, ColourPixel colour) {
+    for (int row = y; row < y + height; ++row) {
+      std::fill_n(screen.pixels.begin() + row * 400 + x, width, colour);
+    }
+  }
+  bool CopyWindowRect(WindowHandle window, const CaptureRectangle& rect,
+                      ColourRegion& target) override {
+    ++copies;
+    EXPECT_EQ(window, kRegister);
+    EXPECT_EQ(target.width, rect.Right - rect.Left);
+    EXPECT_EQ(target.height, rect.Bottom - rect.Top);
+    for (int y = 0; y < target.height && !copy_fails; ++y) {
+      for (int x = 0; x < target.width; ++x) {
+        target.pixels[static_cast<std::size_t>(y * target.width + x)] =
+            screen.At(rect.Left + x, rect.Top + y);
+      }
+    }
+    return !copy_fails;
+  }
+  void RenderPrompt(const std::string& text, PromptMask& mask) override {
+    rendered.push_back(text);
+    mask.Reset(static_cast<int>(text.size()) * 2, 4);
+    for (int y = 0; y < 4; ++y) {
+      mask.ink[static_cast<std::size_t>(y * mask.width)] = 1;
+    }
+  }
+  bool WriteFile(const std::string& path, const std::uint8_t* bytes, std::size_t size) override {
+    ++writes;
+    if (writable) {
+      files[path].assign(bytes, bytes + size);
+    }
+    return writable;
+  }
+  void ListFolderFiles(const std::string& folder, std::vector<std::string>& names) override {
+    EXPECT_EQ(folder, kAds);
+    ++listings;
+    names = ad_files;
+  }
+  std::uint64_t HighResolutionCounter() override { return ++counter; }
+
+  ColourRegion screen;
+  bool copy_fails = false;
+  bool writable = true;
+  std::vector<std::string> ad_files;
+  std::uint64_t counter = 1000;
+  int copies = 0;
+  int writes = 0;
+  int listings = 0;
+  std::vector<std::string> rendered;
+  std::map<std::string, std::vector<std::uint8_t>> files;
+};
+
+TBmpAction Action(CaptureRectangle rect, std::int32_t x, std::int32_t y, std::string prompt = "") {
+  TBmpAction action;
+  action.Prompt = std::move(prompt);
+  action.CaptureRect = rect;
+  action.ImageX = x;
+  action.ImageY = y;
+  return action;
+}
+
+class ScreenCaptureTest : public ::testing::Test {
+ protected:
+  // The ticks (counting from 1) on which the announcer was called.
+  std::vector<int> TicksWithDraws(int ticks, WindowHandle window) {
+    std::vector<int> result;
+    for (int tick = 1; tick <= ticks; ++tick) {
+      const std::size_t before = announcer.draws.size();
+      capture.CopyTimerTimer(window);
+      if (announcer.draws.size() != before) {
+        result.push_back(tick);
+      }
+    }
+    return result;
+  }
+  const DisplayPicture& Shown() const { return capture.DisplayImage(); }
+
+  ScreenDefinition definition;
+  FakeSystem system;
+  FakeAnnouncer announcer;
+  ScreenCapture capture{definition, "C:\\Pos\\", system, announcer};
+};
+
+TEST_F(ScreenCaptureTest, FirstChangeIsSentAndAnUnchangedScreenCostsNoFileOrDriverCall) {
+  definition.ShowLastingTicks = 30;
+  // 60 x 20, drawn 48 x 16 at (100, 10); its left half is black.
+  definition.TimerActions.push_back(Action({10, 20, 70, 40}, 100, 10));
+  system.Paint(10, 20, 30, 20, 0x000000);
+
+  EXPECT_EQ(TicksWithDraws(4, kRegister), std::vector<int>{1});
+  ASSERT_EQ(announcer.draws.size(), 1u);
+  EXPECT_EQ(announcer.draws[0].path, kTmp);
+  EXPECT_FALSE(announcer.draws[0].has_rect);
+  EXPECT_FALSE(Shown().IsWhite(100, 10) || Shown().IsWhite(123, 25));
+  EXPECT_TRUE(Shown().IsWhite(124, 25) && Shown().IsWhite(99, 10) && Shown().IsWhite(100, 26));
+  EXPECT_TRUE(SameImage(capture.SentImage(), Shown()));
+  BmpFileBytes expected;
+  EncodeBmp(Shown(), expected);
+  EXPECT_EQ(system.files[kTmp], std::vector<std::uint8_t>(expected.begin(), expected.end()));
+  EXPECT_EQ(system.writes, 1);
+  EXPECT_EQ(system.listings, 0);
+  EXPECT_EQ(capture.IdleTicks(), 3);
+}
+
+TEST_F(ScreenCaptureTest, WithoutARegisterWindowOnlyAdvertisementsComeEveryLastingPlusOneTicks) {
+  definition.ShowLastingTicks = 3;
+  definition.TimerActions.push_back(Action({0, 0, 50, 16}, 0, 0, "P"));
+  system.Paint(0, 0, 50, 16, 0x000000);
+  system.ad_files = {"a.bmp"};
+  EXPECT_EQ(TicksWithDraws(12, 0), (std::vector<int>{4, 8, 12}));
+  EXPECT_EQ(announcer.draws[0].path, kAds + "a.bmp");
+  const AnnouncerRect& rect = announcer.draws[0].rect;
+  EXPECT_TRUE(announcer.draws[0].has_rect);
+  EXPECT_EQ(std::vector<int>({rect.Left, rect.Top, rect.Right, rect.Bottom}),
+            std::vector<int>({0, 0, 239, 35}));
+  EXPECT_EQ(system.copies + system.writes + static_cast<int>(system.rendered.size()), 0);
+  EXPECT_TRUE(SameImage(Shown(), DisplayPicture()));
+
+  // An empty folder restarts the wait just as an advertisement does.
+  system.ad_files.clear();
+  EXPECT_TRUE(TicksWithDraws(4, 0).empty());
+  system.ad_files = {"b.bmp"};
+  EXPECT_EQ(TicksWithDraws(4, 0), std::vector<int>{4});
+
+  // Every file of the folder can come up.
+  definition.ShowLastingTicks = 0;
+  system.ad_files = {"1.bmp", "2.bmp", "3.bmp", "readme.txt"};
+  EXPECT_EQ(TicksWithDraws(100, 0).size(), 100u);
+  std::set<std::string> shown;
+  for (const Drawn& drawn : announcer.draws) {
+    shown.insert(drawn.path);
+  }
+  EXPECT_EQ(shown.size(), 6u);
+}
+
+TEST_F(ScreenCaptureTest, ALastingOfZeroOrLessShowsAnAdvertisementOnEveryUnchangedTick) {
+  system.ad_files = {"x.bmp"};
+  for (const std::int32_t lasting : {0, -30, INT32_MIN}) {
+    definition.ShowLastingTicks = lasting;
+    EXPECT_EQ(TicksWithDraws(3, 0), (std::vector<int>{1, 2, 3})) << lasting;
+  }
+}
+
+TEST_F(ScreenCaptureTest, AdvertisementsLeaveSentImageAloneSoOnlyRealChangesAreSent) {
+  definition.ShowLastingTicks = 1;
+  definition.TimerActions.push_back(Action({0, 0, 16, 16}, 0, 0));
+  system.ad_files = {"ad.bmp"};
+  system.Paint(0, 0, 4, 16, 0x000000);
+  EXPECT_EQ(TicksWithDraws(4, kRegister), (std::vector<int>{1, 3}));  // picture, ad
+  EXPECT_EQ(system.writes, 1);  // the picture last sent is not sent again after the ad
+  system.Paint(0, 0, 16, 16, 0x000000);
+  EXPECT_EQ(TicksWithDraws(1, kRegister), std::vector<int>{1});
+  EXPECT_EQ(announcer.draws.back().path, kTmp);
+}
+
+TEST_F(ScreenCaptureTest, AnUnwritableFileSendsNothingAndIsTriedAgainNextTick) {
+  definition.ShowLastingTicks = 0;
+  definition.TimerActions.push_back(Action({0, 0, 16, 16}, 0, 0));
+  system.ad_files = {"ad.bmp"};
+  system.Paint(0, 0, 16, 16, 0x000000);
+  system.writable = false;
+  EXPECT_TRUE(TicksWithDraws(3, kRegister).empty());
+  EXPECT_EQ(system.writes, 3);
+  EXPECT_TRUE(SameImage(capture.SentImage(), DisplayPicture()));
+  system.writable = true;
+  EXPECT_EQ(TicksWithDraws(1, kRegister), std::vector<int>{1});
+  EXPECT_EQ(announcer.draws.back().path, kTmp);
+  EXPECT_TRUE(SameImage(capture.SentImage(), Shown()));
+}
+
+TEST_F(ScreenCaptureTest, RegionsWithoutPositiveSizeAreLeftOut) {
+  for (const CaptureRectangle& rect :
+       {CaptureRectangle{0, 0, 0, 0}, CaptureRectangle{10, 5, 10, 40},
+        CaptureRectangle{10, 40, 50, 5}, CaptureRectangle{50, 0, 10, 16}}) {
+    definition.TimerActions.push_back(Action(rect, 0, 0, "A"));
+  }
+  system.Paint(0, 0, 400, 300, 0x000000);
+  EXPECT_TRUE(TicksWithDraws(2, kRegister).empty());
+  EXPECT_EQ(system.copies + system.writes + static_cast<int>(system.rendered.size()), 0);
+}
+
+TEST_F(ScreenCaptureTest, RegionsThatCannotBeCopiedAreDrawnWhiteOverEarlierContent) {
+  definition.TimerActions.push_back(Action({0, 0, 32, 32}, 200, 0));
+  definition.TimerActions.push_back(Action({0, 0, 32, 32}, 0, 20));
+  system.Paint(0, 0, 32, 32, 0x000000);
+  capture.CopyTimerTimer(kRegister);
+  EXPECT_FALSE(Shown().IsWhite(200, 0) || Shown().IsWhite(15, 35));
+
+  // Both copies fail and the second place moves up: both places turn white, and what the
+  // second place covered before stays black (the picture is never cleared).
+  definition.TimerActions[1].ImageY = 0;
+  system.copy_fails = true;
+  capture.CopyTimerTimer(kRegister);
+  EXPECT_TRUE(Shown().IsWhite(200, 0) && Shown().IsWhite(15, 15));
+  EXPECT_FALSE(Shown().IsWhite(15, 35));
+
+  // A region too large to copy is drawn white without a copy.
+  system.copy_fails = false;
+  definition.TimerActions[1] = Action({INT32_MIN, 0, INT32_MAX, 16}, 200, 0);
+  const int copies = system.copies;
+  capture.CopyTimerTimer(kRegister);
+  EXPECT_EQ(system.copies, copies + 1);
+  EXPECT_TRUE(Shown().IsWhite(200, 0));
+}
+
+TEST_F(ScreenCaptureTest, PromptsAreRenderedOnceAndTheRegionDrawsOverThem) {
+  TBmpAction action = Action({0, 0, 16, 16}, 20, 0, "\xBA\xCF\xBC\xC6");
+  action.PromptX = 4;
+  action.PromptY = 2;
+  definition.TimerActions = {action, Action({0, 0, 16, 16}, 100, 0, "")};
+  capture.CopyTimerTimer(kRegister);
+  capture.CopyTimerTimer(kRegister);
+  for (int y = 2; y < 6; ++y) {
+    EXPECT_FALSE(Shown().IsWhite(4, y)) << y;
+    EXPECT_TRUE(Shown().IsWhite(5, y)) << y;
+  }
+  EXPECT_TRUE(Shown().IsWhite(4, 1) && Shown().IsWhite(4, 6));
+  definition.TimerActions[0].PromptX = 20;  // the ink now lies under the (white) region
+  capture.CopyTimerTimer(kRegister);
+  EXPECT_TRUE(Shown().IsWhite(20, 2));
+  EXPECT_EQ(system.rendered, std::vector<std::string>{"\xBA\xCF\xBC\xC6"});
+}
+
+}  // namespace
+}  // namespace lumo
