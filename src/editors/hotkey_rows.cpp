@@ -71,6 +71,9 @@ HotkeyFields HotkeyRows::Fill(const HotkeyList& list) {
   rows_.clear();
   selected_ = -1;
   for (const std::shared_ptr<HotkeyRec>& record : list) {
+    if (!record) {
+      continue;  // an empty slot holds no definition to show
+    }
     HotkeyRow row;
     row.action = ActionName(record->Action);
     row.parameter = record->Parameter;

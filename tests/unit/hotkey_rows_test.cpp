@@ -284,9 +284,10 @@ TEST(HotkeyRows, ApplyBuildsRecordsInTheOrderShownAndLinksTheRows) {
   EXPECT_FALSE(shown.active);
 }
 
-TEST(HotkeyRows, ARowWithoutActionNameStoresMinusOne) {
+TEST(HotkeyRows, ARowWithoutActionNameStoresMinusOneAndEmptySlotsGiveNoRow) {
   HotkeyRows rows(ByteCompare);
-  rows.Fill({Def("A", 3, false, true, 9)});
+  rows.Fill({Def("A", 3, false, true, 9), nullptr});
+  ASSERT_EQ(rows.Rows().size(), 1u);
   EXPECT_EQ(rows.Apply()[0]->Action, -1);
 }
 

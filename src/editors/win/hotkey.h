@@ -29,8 +29,6 @@ class TEdKeyForm : public Wnd, private HotkeyChecks {
   // IDOK after "&C关闭", IDCANCEL after the close box.
   int ShowModal();
 
-  const HotkeyRows& Rows() const { return rows_; }
-
   static constexpr int klvHotkeys = 300;
   static constexpr int kgrpHotkey = 301;
   static constexpr int kedtDescription = 302;
