@@ -199,9 +199,12 @@ std::optional<HotkeyConflict> HotkeyRows::FindConflict(const std::string& text) 
     HotkeyConflict conflict;
     conflict.row = index;
     conflict.entry = rows_[i].caption;
+    // Apply registers the rows in list order, so the later of the two is the one whose
+    // registration fails: that is the hotkey the message must name.
     const bool other_first = selected_ < 0 || index < selected_;
-    const std::string& named =
-        other_first ? rows_[i].caption : rows_[static_cast<std::size_t>(selected_)].caption;
+    const std::string& named = other_first && selected_ >= 0
+                                   ? rows_[static_cast<std::size_t>(selected_)].caption
+                                   : rows_[i].caption;
     conflict.message = kConflictBefore + named + kConflictAfter;
     return conflict;
   }

@@ -187,30 +187,31 @@ TEST(HotkeyRows, AnotherActionEmptiesTheParameterAndTheFieldKeepsIt) {
   EXPECT_EQ(rows.Rows()[0].parameter, "Speak=1");
 }
 
-TEST(HotkeyRows, ConflictWalkSkipsInactiveRowsAndNamesTheEarlierRow) {
+TEST(HotkeyRows, ConflictWalkSkipsInactiveRowsAndNamesTheRowThatWillStopWorking) {
   HotkeyRows rows(ByteCompare);
   FakeChecks checks;
   rows.Fill(
       {Def("A", 69, true, false), Def("B", 69, true), Def("C", 70, true), Def("D", 1, false)});
-  // Editing D into Ctrl+F1: A holds it but is "否", B is the conflict and stands earlier.
+  // Editing D into Ctrl+F1: A holds it but is "否", B is the conflict and stands earlier,
+  // so B keeps the combination and D is the one named.
   rows.Select(3);
   EXPECT_FALSE(rows.UpdateHotkey(true, false, false, false, "F1", checks));
   ASSERT_EQ(checks.conflicts.size(), 1u);
   EXPECT_EQ(checks.conflicts[0].first, "B");
   EXPECT_EQ(checks.conflicts[0].second,
             "\xC8\xE7\xB9\xFB\xBC\xCC\xD0\xF8,\xCF\xC8\xC7\xB0\xB6\xA8\xD2\xE5\xB5\xC4\xC8\xC8"
-            "\xBC\xFC 'B' \xBD\xAB\xCA\xA7\xD0\xA7.");
+            "\xBC\xFC 'D' \xBD\xAB\xCA\xA7\xD0\xA7.");
   EXPECT_TRUE(checks.registrations.empty());  // no registration test after a conflict
   EXPECT_EQ(rows.Rows()[3].hotkey, "Tab");    // refused: the row keeps its text
   EXPECT_FALSE(rows.ApplyEnabled());
 
-  // Editing A (before C) into C's combination names A itself.
+  // Editing A (before C) into C's combination names C, which A then takes from it.
   rows.Select(0);
   checks.continue_conflict = true;
   EXPECT_TRUE(rows.UpdateHotkey(true, false, false, false, "F2", checks));
   ASSERT_EQ(checks.conflicts.size(), 2u);
   EXPECT_EQ(checks.conflicts[1].first, "C");
-  EXPECT_NE(checks.conflicts[1].second.find("'A'"), std::string::npos);
+  EXPECT_NE(checks.conflicts[1].second.find("'C'"), std::string::npos);
   EXPECT_EQ(rows.Rows()[0].hotkey, "Ctrl+F2");
   EXPECT_TRUE(rows.ApplyEnabled());
 

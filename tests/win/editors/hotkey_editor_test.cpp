@@ -262,7 +262,8 @@ TEST(HotkeyEditor, ConflictDialogCancelKeepsTheTextAndClosingDiscardsEdits) {
                    });
 
   EXPECT_EQ(entry, L"A");
-  EXPECT_EQ(message, L"如果继续,先前定义的热键 'A' 将失效.");
+  // A stands earlier and keeps Ctrl+F1 after Apply: B is the one that would stop working.
+  EXPECT_EQ(message, L"如果继续,先前定义的热键 'B' 将失效.");
   EXPECT_EQ(hotkey_after_cancel, L"Ctrl+F2");
   EXPECT_EQ(refused, L"该热键组合已经被其他应用程序使用.");
   EXPECT_EQ(hotkey_after_continue, L"Ctrl+F1");
