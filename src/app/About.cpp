@@ -1,7 +1,6 @@
 #include "app/About.h"
 
 #include "app/monitor_ids.h"
-#include "platform/message_loop.h"
 
 namespace lumo {
 
@@ -9,7 +8,7 @@ namespace {
 constexpr wchar_t kAuthor[] = L"Lumo 开发组";
 }  // namespace
 
-THelpForm::THelpForm(HWND owner) : owner_(owner) {
+THelpForm::THelpForm(HWND owner) {
   CreateWnd({.class_name = kAboutClassName,
              .title = L"关于",
              .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
@@ -51,23 +50,13 @@ void THelpForm::SetLabel1(const std::wstring& text) {
   SetLabelText(Label1_, text);
 }
 
-void THelpForm::ShowModal() {
-  done_ = false;
-  RunModalLoop(Handle(), owner_, done_);
-  Destroy();
-}
-
 bool THelpForm::OnCommand(int id, int code, HWND) {
   // The OK button, and Esc or Enter through the dialog keyboard handling.
   if ((id == IDOK || id == IDCANCEL) && code == BN_CLICKED) {
-    done_ = true;
+    EndModal(IDOK);
     return true;
   }
   return false;
-}
-
-void THelpForm::OnClose() {
-  done_ = true;
 }
 
 }  // namespace lumo

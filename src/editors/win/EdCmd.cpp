@@ -5,7 +5,6 @@
 #include "editors/command_lines.h"
 #include "editors/win/glyph_button.h"
 #include "platform/wnd.h"
-#include "platform/message_loop.h"
 
 namespace lumo {
 
@@ -86,15 +85,6 @@ bool TEdCmdForm::VerifyCommands() const {
   return lumo::VerifyCommands(Lines());
 }
 
-int TEdCmdForm::ShowModal() {
-  modal_result_ = 0;
-  done_ = false;
-  focus_ = memo1_;
-  RunModalLoop(Handle(), GetWindow(Handle(), GW_OWNER), done_);
-  ShowWindow(Handle(), SW_HIDE);
-  return modal_result_ != 0 ? modal_result_ : IDCANCEL;
-}
-
 void TEdCmdForm::InsertLine(const char* line) {
   const CommandLineInsert insert = AppendCommandLine(MemoText(), line);
   // Positions past the end are clamped to it, whatever unit the control counts in.
@@ -120,8 +110,7 @@ void TEdCmdForm::Button3Click() {
 void TEdCmdForm::BitBtn1Click() {
   // Invalid lines are reported by the verify button only; OK just stays.
   if (VerifyCommands()) {
-    modal_result_ = IDOK;
-    done_ = true;
+    EndModal(IDOK);
   }
 }
 
@@ -143,18 +132,11 @@ bool TEdCmdForm::OnCommand(int id, int code, HWND) {
       BitBtn1Click();
       return true;
     case kBitBtn2:
-      modal_result_ = IDCANCEL;
-      done_ = true;
+      EndModal(IDCANCEL);
       return true;
     default:
       return false;
   }
-}
-
-void TEdCmdForm::OnClose() {
-  // The close box gives Cancel; the window lives on until its owner destroys it.
-  modal_result_ = IDCANCEL;
-  done_ = true;
 }
 
 void TEdCmdForm::Paint() {
@@ -178,19 +160,8 @@ LRESULT TEdCmdForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_PAINT:
       Paint();
       return 0;
-    case WM_ACTIVATE:
-      // Back to the control that had the focus, the memo at first.
-      if (LOWORD(wparam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(Handle(), focus)) {
-          focus_ = focus;
-        }
-      } else {
-        SetFocus(focus_ ? focus_ : memo1_);
-      }
-      return 0;
     default:
-      return Wnd::HandleMessage(message, wparam, lparam);
+      return ModalWnd::HandleMessage(message, wparam, lparam);
   }
 }
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/wnd.h"
+#include "platform/modal_wnd.h"
 
 namespace lumo {
 
-class TEdCmdForm : public Wnd {
+class TEdCmdForm : public ModalWnd {
  public:
   // Created hidden, owned by the thread's active window (if any).
   TEdCmdForm();
@@ -22,8 +22,7 @@ class TEdCmdForm : public Wnd {
   // True when every line names "Speak" or "Display" before its first "=".
   bool VerifyCommands() const;
 
-  // IDOK (1) when the user confirmed valid lines, IDCANCEL (2) otherwise.
-  int ShowModal();
+  // ShowModal gives IDOK (1) when the user confirmed valid lines, IDCANCEL (2) otherwise.
 
   // Control IDs, for whoever drives the dialog.
   static constexpr int kMemo1 = 100;
@@ -37,7 +36,7 @@ class TEdCmdForm : public Wnd {
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   bool OnCommand(int id, int code, HWND control) override;
-  void OnClose() override;
+  HWND InitialFocus() override { return memo1_; }
   void CreateControls();
   void Paint();
 
@@ -50,9 +49,6 @@ class TEdCmdForm : public Wnd {
   std::string MemoText() const;
 
   HWND memo1_ = nullptr;
-  HWND focus_ = nullptr;
-  int modal_result_ = 0;
-  bool done_ = false;
 };
 
 }  // namespace lumo

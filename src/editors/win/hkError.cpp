@@ -1,6 +1,5 @@
 #include "editors/win/hkError.h"
 
-#include "platform/message_loop.h"
 
 namespace lumo {
 
@@ -61,27 +60,12 @@ void TfrmHotkeyError::SetDescription(const std::string& message) {
   SetWindowTextA(GetDlgItem(Handle(), klblDescription), message.c_str());
 }
 
-int TfrmHotkeyError::ShowModal() {
-  modal_result_ = 0;
-  done_ = false;
-  SetFocus(GetDlgItem(Handle(), kbtnOk));
-  RunModalLoop(Handle(), GetWindow(Handle(), GW_OWNER), done_);
-  ShowWindow(Handle(), SW_HIDE);
-  return modal_result_ != 0 ? modal_result_ : IDCANCEL;
-}
-
 bool TfrmHotkeyError::OnCommand(int id, int, HWND) {
   if (id != IDOK && id != IDCANCEL) {
     return false;
   }
-  modal_result_ = id;
-  done_ = true;
+  EndModal(id);
   return true;
-}
-
-void TfrmHotkeyError::OnClose() {
-  modal_result_ = IDCANCEL;
-  done_ = true;
 }
 
 }  // namespace lumo

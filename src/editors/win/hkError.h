@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "platform/wnd.h"
+#include "platform/modal_wnd.h"
 
 namespace lumo {
 
-class TfrmHotkeyError : public Wnd {
+class TfrmHotkeyError : public ModalWnd {
  public:
   explicit TfrmHotkeyError(HWND owner);
   ~TfrmHotkeyError() override;
@@ -18,8 +18,7 @@ class TfrmHotkeyError : public Wnd {
   void SetEntry(const std::string& description);
   void SetDescription(const std::string& message);
 
-  // IDOK for "继续", IDCANCEL for "取消", Escape or the close box.
-  int ShowModal();
+  // ShowModal gives IDOK for "继续", IDCANCEL for "取消", Escape or the close box.
 
   static constexpr int klblHotkeyUsed = 200;
   static constexpr int klblEntry = 201;
@@ -30,11 +29,9 @@ class TfrmHotkeyError : public Wnd {
 
  private:
   bool OnCommand(int id, int code, HWND control) override;
-  void OnClose() override;
+  HWND InitialFocus() override { return GetDlgItem(Handle(), kbtnOk); }
 
   HFONT entry_font_ = nullptr;
-  int modal_result_ = 0;
-  bool done_ = false;
 };
 
 }  // namespace lumo

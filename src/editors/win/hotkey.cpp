@@ -4,7 +4,6 @@
 
 #include "editors/win/RefEdit.h"
 #include "editors/win/hkError.h"
-#include "platform/message_loop.h"
 
 namespace lumo {
 
@@ -190,15 +189,6 @@ void TEdKeyForm::FormCreate() {
   SyncList();
   ShowHotkey(shown);
   SyncState();
-}
-
-int TEdKeyForm::ShowModal() {
-  modal_result_ = 0;
-  done_ = false;
-  focus_ = list_view_;
-  RunModalLoop(Handle(), GetWindow(Handle(), GW_OWNER), done_);
-  ShowWindow(Handle(), SW_HIDE);
-  return modal_result_ != 0 ? modal_result_ : IDCANCEL;
 }
 
 void TEdKeyForm::SyncList() {
@@ -415,18 +405,11 @@ bool TEdKeyForm::OnCommand(int id, int code, HWND control) {
       btnApplyClick();
       return true;
     case kbtnClose:
-      modal_result_ = IDOK;
-      done_ = true;
+      EndModal(IDOK);
       return true;
     default:
       return false;
   }
-}
-
-void TEdKeyForm::OnClose() {
-  // No question about edits that were not applied.
-  modal_result_ = IDCANCEL;
-  done_ = true;
 }
 
 LRESULT TEdKeyForm::OnNotify(const NMHDR& header) {
@@ -459,18 +442,8 @@ LRESULT TEdKeyForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       info->ptMinTrackSize = POINT{520, 300};
       return 0;
     }
-    case WM_ACTIVATE:
-      if (LOWORD(wparam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(Handle(), focus)) {
-          focus_ = focus;
-        }
-      } else {
-        SetFocus(focus_ ? focus_ : list_view_);
-      }
-      return 0;
     default:
-      return Wnd::HandleMessage(message, wparam, lparam);
+      return ModalWnd::HandleMessage(message, wparam, lparam);
   }
 }
 

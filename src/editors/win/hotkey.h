@@ -11,13 +11,13 @@
 #include "hotkeys/hotkey_actions.h"
 #include "hotkeys/hotkey_codes.h"
 #include "hotkeys/rhkutils.h"
-#include "platform/wnd.h"
+#include "platform/modal_wnd.h"
 
 namespace lumo {
 
 class TRefEdit;
 
-class TEdKeyForm : public Wnd, private HotkeyChecks {
+class TEdKeyForm : public ModalWnd, private HotkeyChecks {
  public:
   // owner: the main window. hotkeys: its system hotkey component, which the registration
   // test borrows; actions: its RemoveHotkeys and InstallHotkeys for Apply.
@@ -26,8 +26,8 @@ class TEdKeyForm : public Wnd, private HotkeyChecks {
   TEdKeyForm(const TEdKeyForm&) = delete;
   TEdKeyForm& operator=(const TEdKeyForm&) = delete;
 
-  // IDOK after "&C关闭", IDCANCEL after the close box.
-  int ShowModal();
+  // ShowModal gives IDOK after "&C关闭", IDCANCEL after the close box; edits that were
+  // not applied are dropped without a question.
 
   static constexpr int klvHotkeys = 300;
   static constexpr int kgrpHotkey = 301;
@@ -49,7 +49,7 @@ class TEdKeyForm : public Wnd, private HotkeyChecks {
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   bool OnCommand(int id, int code, HWND control) override;
-  void OnClose() override;
+  HWND InitialFocus() override { return list_view_; }
   void FormCreate();
   void CreateControls();
   void Layout();
@@ -82,13 +82,10 @@ class TEdKeyForm : public Wnd, private HotkeyChecks {
   HotkeyActions& actions_;
   HotkeyRows rows_;
   HWND list_view_ = nullptr;
-  HWND focus_ = nullptr;
   std::unique_ptr<TRefEdit> edtCommandLine;
   bool FLoading = false;
   bool FApplyEnabled = false;
   bool syncing_ = false;  // the list is being updated from the rows, not by the user
-  int modal_result_ = 0;
-  bool done_ = false;
 };
 
 }  // namespace lumo
