@@ -1,6 +1,5 @@
 #include "editors/win/hkError.h"
 
-
 namespace lumo {
 
 TfrmHotkeyError::TfrmHotkeyError(HWND owner) {
