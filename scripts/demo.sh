@@ -16,9 +16,6 @@ while [ $# -gt 0 ]; do
 done
 
 "$root/scripts/install-deps.sh"
-# Wine needs LC_ALL=zh_CN.UTF-8 (code page 936) although no such locale is generated here;
-# bash then warns on every fork. The warning says nothing about the demo.
-exec 2> >(grep -v --line-buffered 'setlocale: LC_ALL' >&2)
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j 2 --target Lumo register-sim cts4r hooker
 

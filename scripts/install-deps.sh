@@ -4,10 +4,13 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ python3
+  cmake make g++ python3 locales
   mingw-w64 wine wine64 xvfb x11-utils fonts-wqy-microhei
   googletest libbenchmark-dev clang-format
 )
+
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 
 missing=()
 for pkg in "${packages[@]}"; do
@@ -18,8 +21,12 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get update -q
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q "${missing[@]}"
+fi
+
+# Wine takes code page 936 from LC_ALL=zh_CN.UTF-8; with the locale generated it can also
+# name files in Chinese, as a till's folders may be.
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+  "${sudo_cmd[@]}" localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 fi

@@ -17,8 +17,8 @@ lumo_wine_start() {
   local build_dir=$1
   export WINEPREFIX="$build_dir/wineprefix"
   export WINEDEBUG=-all
-  # Code page 936 comes with this locale alone; no locale needs generating.
-  export LC_ALL=zh_CN.UTF-8 2>/dev/null
+  # Code page 936 comes with this locale alone (install-deps.sh generates it).
+  export LC_ALL=zh_CN.UTF-8
   # No Mono or Gecko: their install prompts would block a headless run.
   export WINEDLLOVERRIDES="mscoree=;mshtml="
   LUMO_WINE_LOG="$build_dir/wine-harness.log"

@@ -1,4 +1,6 @@
 // Lumo.sdf files on disk, read through the production reader into the model.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -67,6 +69,20 @@ TEST(ScreenDefinitionFile, WithoutAFileNothingIsRecognisedAndTheTimerIsOff) {
   EXPECT_EQ(loaded.timer.interval, 1000u);
   EXPECT_EQ(loaded.model.ShowLastingTicks, 30);
   EXPECT_TRUE(loaded.model.TimerActions.empty());
+}
+
+TEST(ScreenDefinitionFile, AProgramNameEndingInABackslashTrailByteKeepsItsFolder) {
+  // The program renamed to 收银 and a character whose trail byte is 0x5C: a byte-wise search
+  // for the last backslash would cut inside the name and look in a folder that is not there.
+  const std::string dir = test::MakeProgramDir("sdf-\xCA\xD5\xD2\xF8");
+  const std::string program = dir + "\xCA\xD5\xD2\xF8\xB1\x5C.exe";
+  ASSERT_TRUE(CopyFileA((test::BinDir() + "Lumo.exe").c_str(), program.c_str(), FALSE));
+  const std::string path = ScreenDefinitionPath(program);
+  EXPECT_EQ(path, dir + "Lumo.sdf");
+  test::WriteFile(dir + "Lumo.sdf", "[WINDOW]\r\nCaption=\xCA\xD5\xD2\xF8\r\n");
+  ScreenDefinition model;
+  EXPECT_TRUE(LoadWindowDefinition(model, WinProfileReader(path)));
+  EXPECT_EQ(model.WindowCaption, "\xCA\xD5\xD2\xF8");
 }
 
 TEST(ScreenDefinitionFile, EveryKeyOfTheTableLoadsIntoTheModel) {
