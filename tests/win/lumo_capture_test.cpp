@@ -1,5 +1,6 @@
 // The capture timer end to end: Lumo.exe copying register-sim.exe's black-and-white pattern
-// to the recording cts4r.dll, and its advertisements while no register is attached.
+// to the recording cts4r.dll, its advertisements while no register is attached, and a
+// tmp.bmp it cannot write.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@ namespace lumo::test {
 namespace {
 
 constexpr wchar_t kRunning[] = L"服务正在运行...";
+constexpr wchar_t kStopped[] = L"服务已经停止.";
 constexpr int kIntervalMs = 100;
 constexpr int kTicksBetweenAds = 4;  // ShowLasting 300 ms: 3 unchanged ticks, then an ad
 // Where the region goes on the display, and its width there: 96 x 32 drawn 16 high.
@@ -46,14 +48,16 @@ std::string Sdf(const RECT& region) {
          std::to_string(region.bottom) + "\r\n";
 }
 
-// The display with the pattern halved into its place and white everywhere else.
-std::string ExpectedDisplay() {
+// The display with the pattern halved into its place, or a plain white region there, and
+// white everywhere else.
+std::string ExpectedDisplay(bool pattern) {
   std::string rows;
   for (int y = 0; y < 36; ++y) {
     for (int x = 0; x < 240; ++x) {
       const bool placed =
           x >= kImageX && x < kImageX + kPlaceWidth && y >= kImageY && y < kImageY + 16;
-      rows += placed && register_sim::PatternPixelIsBlack((x - kImageX) * 2, (y - kImageY) * 2)
+      rows += pattern && placed &&
+                      register_sim::PatternPixelIsBlack((x - kImageX) * 2, (y - kImageY) * 2)
                   ? '#'
                   : '.';
     }
@@ -81,7 +85,7 @@ bool FillAdFolder(const std::string& ad) {
          (GetFileAttributesA((ad + "hidden.bmp").c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0;
 }
 
-TEST(LumoCapture, AdsWhileIdleAHeldTmpBmpStopsTheSendQuietlyThenThePatternGoesOnce) {
+TEST(LumoCapture, AdsWhileIdleNothingWhileTmpBmpIsHeldThenEachChangeOnce) {
   // The region comes from where register-sim really shows its pattern. That copy is gone
   // before Lumo starts: a register window that gets the foreground back when Lumo hides
   // would be attached at once.
@@ -151,8 +155,8 @@ TEST(LumoCapture, AdsWhileIdleAHeldTmpBmpStopsTheSendQuietlyThenThePatternGoesOn
   }));
   const AnnouncerCall sent = calls[before_hold];
   EXPECT_EQ(Summary(sent), "DrawImage 0 0 " + tmp + " null");
-  EXPECT_EQ(BitmapRows(record.CopyPath(sent)), ExpectedDisplay());
-  EXPECT_EQ(BitmapRows(tmp), ExpectedDisplay());
+  EXPECT_EQ(BitmapRows(record.CopyPath(sent)), ExpectedDisplay(true));
+  EXPECT_EQ(BitmapRows(tmp), ExpectedDisplay(true));
 
   // The same screen after that: nothing is sent again, and the advertisements resume after
   // three unchanged ticks.
@@ -167,6 +171,32 @@ TEST(LumoCapture, AdsWhileIdleAHeldTmpBmpStopsTheSendQuietlyThenThePatternGoesOn
     EXPECT_NE(calls[i].Text, tmp);
   }
   EXPECT_EQ(FindProcessWindow(run.process.Id(), "#32770"), nullptr);
+
+  // The register closes: the service stops and only advertisements follow.
+  PostMessageW(sim.window, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kStopped; }));
+  const std::size_t at_stop = record.Calls().size();
+  Sleep(10 * kIntervalMs);
+  calls = record.Calls();
+  EXPECT_GT(calls.size(), at_stop);
+  for (std::size_t i = at_stop; i < calls.size(); ++i) {
+    EXPECT_EQ(calls[i].Text.rfind(ad, 0), 0u) << Summary(calls[i]);
+  }
+
+  // A register without the pattern attaches: its white area differs from the picture last
+  // sent, and that is sent at once.
+  RegisterSim plain = StartRegisterSim();
+  SetForegroundWindow(plain.window);
+  ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kRunning; }));
+  std::vector<AnnouncerCall>::const_iterator white;
+  ASSERT_TRUE(WaitUntil([&] {
+    calls = record.Calls();
+    white = std::find_if(calls.begin() + static_cast<std::ptrdiff_t>(at_stop), calls.end(),
+                         [&](const AnnouncerCall& call) { return call.Text == tmp; });
+    return white != calls.end();
+  }));
+  EXPECT_FALSE(white->HasRect);
+  EXPECT_EQ(BitmapRows(record.CopyPath(*white)), ExpectedDisplay(false));
 }
 
 }  // namespace
