@@ -37,9 +37,8 @@ class LumoService : public ::testing::Test {
   void TearDown() override { DeleteKey(HKEY_LOCAL_MACHINE, kMachineSettingsKey); }
 
   // Lumo with these command lists, started and gone into the notification area.
-  LumoRun Start(const std::string& on_show, const std::string& on_close,
-                const std::string& more_sdf = "") {
-    dir_ = PrepareLumoDir(name_, Sdf(on_show, on_close) + more_sdf);
+  LumoRun Start(const std::string& on_show, const std::string& on_close) {
+    dir_ = PrepareLumoDir(name_, Sdf(on_show, on_close));
     record_ = AnnouncerRecord(dir_ + "announcer.log");
     LumoRun run = StartLumo(dir_, {"LUMO_ANNOUNCER_LOG=" + record_.Path()});
     EXPECT_NE(run.main, nullptr);
@@ -191,32 +190,6 @@ TEST_F(LumoService, CloseCommandErrorIsShownAndTheServiceStops) {
   EXPECT_EQ(StatusText(run.main), kStopped);
   ExpectRunning(run.main, false);
   ASSERT_TRUE(PressButton(box, IDOK));
-}
-
-TEST_F(LumoService, CaptureTimerSendsThePictureOnlyOnceTheRegisterIsAttached) {
-  const std::string timer =
-      "[TIMER]\r\nEnable=1\r\nInterval=200\r\nActions=1\r\n"
-      "[TIMER.ACTION1]\r\nS_X=0\r\nS_Y=0\r\nBMP_RECT=1\r\n"
-      "[RECT]\r\n1=0,0,120,40\r\n";
-  LumoRun run = Start("", "", timer);
-  auto draws = [&] {
-    const std::vector<AnnouncerCall> calls = record_.Calls();
-    return std::count_if(calls.begin(), calls.end(),
-                         [](const auto& call) { return call.Name == "DrawImage"; });
-  };
-  // Nothing attached: nothing is copied and the white picture never changes.
-  Sleep(800);
-  EXPECT_EQ(draws(), 0);
-
-  RegisterSim sim = StartRegisterSim();
-  SetForegroundWindow(sim.window);
-  ASSERT_TRUE(WaitStatus(run.main, kRunning));
-  ASSERT_TRUE(WaitUntil([&] { return draws() > 0; }));
-  const std::vector<AnnouncerCall> calls = record_.Calls();
-  const auto draw = std::find_if(calls.begin(), calls.end(),
-                                 [](const auto& call) { return call.Name == "DrawImage"; });
-  EXPECT_EQ(draw->Text, dir_ + "tmp.bmp");
-  EXPECT_FALSE(draw->HasRect);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "capture/pattern_window.h"
 #include "capture/screen_capture.h"
 #include "platform/win_capture_system.h"
+#include "support/bitmap_rows.h"
 #include "support/process.h"
 #include "support/window_creation_watch.h"
 
@@ -23,34 +24,6 @@ class RecordingAnnouncer : public Announcer {
   }
   std::vector<std::string> paths;
 };
-
-// The file as Windows itself reads it, one text line per row: '#' black, '.' white.
-std::string LoadWithWindows(const std::string& path) {
-  const auto bitmap = static_cast<HBITMAP>(
-      LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-  BITMAP info{};
-  if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0 || info.bmBitsPixel != 1) {
-    return "not a one-bit bitmap";
-  }
-  BITMAPINFO request{};
-  request.bmiHeader.biSize = sizeof(request.bmiHeader);
-  request.bmiHeader.biWidth = info.bmWidth;
-  request.bmiHeader.biHeight = -info.bmHeight;  // top-down
-  request.bmiHeader.biPlanes = 1;
-  request.bmiHeader.biBitCount = 32;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(info.bmWidth * info.bmHeight));
-  const HDC screen = GetDC(nullptr);
-  GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &request,
-            DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(bitmap);
-  std::string rows;
-  for (std::size_t i = 0; i < pixels.size(); ++i) {
-    rows += (pixels[i] & 0xFFFFFF) == 0xFFFFFF ? '.' : '#';
-    rows += (i + 1) % static_cast<std::size_t>(info.bmWidth) == 0 ? "\n" : "";
-  }
-  return rows;
-}
 
 // A 32 x 32 client region at (40, 20) on a grey dialog: black bars 4 wide every 8 pixels
 // in its top half, pale yellow below. Drawn 16 x 16 at (100, 10) it becomes bars 2 wide
@@ -95,7 +68,7 @@ TEST_F(CaptureTickTest, FirstTickWritesThePatternInPlaceAndTheNextSendsNothing) 
     }
     expected += '\n';
   }
-  EXPECT_EQ(LoadWithWindows(dir + "tmp.bmp"), expected);
+  EXPECT_EQ(test::BitmapRows(dir + "tmp.bmp"), expected);
 
   DeleteFileA((dir + "tmp.bmp").c_str());
   Tick(capture);  // the same screen: no file and no driver call

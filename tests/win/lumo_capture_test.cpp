@@ -1,0 +1,203 @@
+// The capture timer end to end: Lumo.exe copying register-sim.exe's black-and-white pattern
+// to the recording cts4r.dll, its advertisements while no register is attached, and a
+// tmp.bmp it cannot write.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/announcer_record.h"
+#include "support/bitmap_rows.h"
+#include "support/lumo_program.h"
+#include "support/process.h"
+#include "support/register_sim.h"
+
+namespace lumo::test {
+namespace {
+
+constexpr wchar_t kRunning[] = L"服务正在运行...";
+constexpr wchar_t kStopped[] = L"服务已经停止.";
+constexpr int kIntervalMs = 100;
+constexpr int kTicksBetweenAds = 4;  // ShowLasting 300 ms: 3 unchanged ticks, then an ad
+// Where the region goes on the display, and its width there: 96 x 32 drawn 16 high.
+constexpr int kImageX = 100;
+constexpr int kImageY = 10;
+constexpr int kPlaceWidth = 48;
+
+// The pattern area of a register-sim window in the coordinates of the whole window, frame
+// and title bar included, as the screen definition gives regions.
+RECT PatternInWindow(HWND sim) {
+  RECT window{};
+  RECT pattern{};
+  GetWindowRect(sim, &window);
+  GetWindowRect(GetDlgItem(sim, register_sim::kPatternId), &pattern);
+  OffsetRect(&pattern, -window.left, -window.top);
+  return pattern;
+}
+
+std::string Sdf(const RECT& region) {
+  return "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\n"
+         "[TIMER]\r\nEnable=1\r\nInterval=" +
+         std::to_string(kIntervalMs) +
+         "\r\nShowLasting=300\r\nActions=1\r\n"
+         "[TIMER.ACTION1]\r\nS_X=" +
+         std::to_string(kImageX) + "\r\nS_Y=" + std::to_string(kImageY) +
+         "\r\nBMP_RECT=1\r\n[RECT]\r\n1=" + std::to_string(region.left) + "," +
+         std::to_string(region.top) + "," + std::to_string(region.right) + "," +
+         std::to_string(region.bottom) + "\r\n";
+}
+
+// The display with the pattern halved into its place, or a plain white region there, and
+// white everywhere else.
+std::string ExpectedDisplay(bool pattern) {
+  std::string rows;
+  for (int y = 0; y < 36; ++y) {
+    for (int x = 0; x < 240; ++x) {
+      const bool placed =
+          x >= kImageX && x < kImageX + kPlaceWidth && y >= kImageY && y < kImageY + 16;
+      rows += pattern && placed &&
+                      register_sim::PatternPixelIsBlack((x - kImageX) * 2, (y - kImageY) * 2)
+                  ? '#'
+                  : '.';
+    }
+    rows += '\n';
+  }
+  return rows;
+}
+
+std::vector<AnnouncerCall> DrawCalls(const AnnouncerRecord& record) {
+  std::vector<AnnouncerCall> draws = record.Calls();
+  std::erase_if(draws, [](const AnnouncerCall& call) { return call.Name != "DrawImage"; });
+  return draws;
+}
+
+// The pictures of ad\ that may be shown, and entries that never may.
+bool FillAdFolder(const std::string& ad) {
+  CreateDirectoryA(ad.c_str(), nullptr);
+  WriteFile(ad + "a.bmp", "BM not really a picture");
+  WriteFile(ad + "note.txt", "shown all the same");
+  CreateDirectoryA((ad + "sub.bmp").c_str(), nullptr);
+  WriteFile(ad + "hidden.bmp", "h");
+  WriteFile(ad + "system.bmp", "s");
+  return SetFileAttributesA((ad + "hidden.bmp").c_str(), FILE_ATTRIBUTE_HIDDEN) &&
+         SetFileAttributesA((ad + "system.bmp").c_str(), FILE_ATTRIBUTE_SYSTEM) &&
+         (GetFileAttributesA((ad + "hidden.bmp").c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0;
+}
+
+TEST(LumoCapture, AdsWhileIdleNothingWhileTmpBmpIsHeldThenEachChangeOnce) {
+  // The region comes from where register-sim really shows its pattern. That copy is gone
+  // before Lumo starts: a register window that gets the foreground back when Lumo hides
+  // would be attached at once.
+  RECT region{};
+  {
+    RegisterSim measured = StartRegisterSim("--pattern");
+    region = PatternInWindow(measured.window);
+  }
+  ASSERT_EQ(region.right - region.left, register_sim::kPatternWidth);
+  ASSERT_EQ(region.bottom - region.top, register_sim::kPatternHeight);
+  const std::string dir = PrepareLumoDir("lumo-capture", Sdf(region));
+  const std::string ad = dir + "ad\\";
+  const std::string tmp = dir + "tmp.bmp";
+  ASSERT_TRUE(FillAdFolder(ad));
+  AnnouncerRecord record(dir + "announcer.log");
+  LumoRun run = StartLumo(dir, {"LUMO_ANNOUNCER_LOG=" + record.Path()});
+  ASSERT_NE(run.main, nullptr);
+  ASSERT_TRUE(WaitHidden(run.main));
+
+  // Nothing attached: only advertisements, one every fourth tick.
+  std::vector<AnnouncerCall> draws;
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        draws = DrawCalls(record);
+        return draws.size() >= 4;
+      },
+      std::chrono::seconds(6)));
+  EXPECT_EQ(draws.size(), record.Calls().size());  // no other call
+  for (std::size_t i = 0; i < draws.size(); ++i) {
+    const AnnouncerCall& call = draws[i];
+    EXPECT_TRUE(call.Text == ad + "a.bmp" || call.Text == ad + "note.txt") << call.Text;
+    EXPECT_EQ(call.Numbers, (std::vector<std::int64_t>{0, 0}));
+    ASSERT_TRUE(call.HasRect);
+    EXPECT_EQ(std::vector<std::int32_t>(call.Rect, call.Rect + 4),
+              (std::vector<std::int32_t>{0, 0, 239, 35}));
+    if (i > 0) {
+      // Timer ticks come late under load, never early.
+      const std::int64_t gap = call.Ms - draws[i - 1].Ms;
+      EXPECT_GE(gap, kTicksBetweenAds * kIntervalMs - 60)
+          << "between ads " << i - 1 << " and " << i;
+      EXPECT_LE(gap, 4000) << "between ads " << i - 1 << " and " << i;
+    }
+  }
+  EXPECT_EQ(GetFileAttributesA(tmp.c_str()), INVALID_FILE_ATTRIBUTES);
+
+  // tmp.bmp held open without sharing: unwritable even for the administrator the suite runs
+  // as. Attached, every tick tries to send and fails: no call at all, and no box.
+  WriteFile(tmp, "old");
+  HANDLE holder = CreateFileA(tmp.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  RegisterSim sim = StartRegisterSim("--pattern");
+  ASSERT_EQ(PatternInWindow(sim.window).left, region.left);
+  SetForegroundWindow(sim.window);
+  ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kRunning; }));
+  Sleep(3 * kIntervalMs);  // an advertisement already due may still come
+  const std::size_t before_hold = record.Calls().size();
+  Sleep(10 * kIntervalMs);
+  EXPECT_EQ(record.Calls().size(), before_hold);
+  EXPECT_EQ(FindProcessWindow(run.process.Id(), "#32770"), nullptr);
+  CloseHandle(holder);
+
+  // Free again: the next tick sends the picture, once, without a rectangle.
+  std::vector<AnnouncerCall> calls;
+  ASSERT_TRUE(WaitUntil([&] {
+    calls = record.Calls();
+    return calls.size() > before_hold;
+  }));
+  const AnnouncerCall sent = calls[before_hold];
+  EXPECT_EQ(Summary(sent), "DrawImage 0 0 " + tmp + " null");
+  EXPECT_EQ(BitmapRows(record.CopyPath(sent)), ExpectedDisplay(true));
+  EXPECT_EQ(BitmapRows(tmp), ExpectedDisplay(true));
+
+  // The same screen after that: nothing is sent again, and the advertisements resume after
+  // three unchanged ticks.
+  Sleep(15 * kIntervalMs);
+  calls = record.Calls();
+  ASSERT_GT(calls.size(), before_hold + 1);
+  const AnnouncerCall& next = calls[before_hold + 1];
+  EXPECT_EQ(next.Text.rfind(ad, 0), 0u) << next.Text;
+  EXPECT_GE(next.Ms - sent.Ms, kTicksBetweenAds * kIntervalMs - 60);
+  for (std::size_t i = before_hold + 1; i < calls.size(); ++i) {
+    EXPECT_TRUE(calls[i].HasRect) << Summary(calls[i]);
+    EXPECT_NE(calls[i].Text, tmp);
+  }
+  EXPECT_EQ(FindProcessWindow(run.process.Id(), "#32770"), nullptr);
+
+  // The register closes: the service stops and only advertisements follow.
+  PostMessageW(sim.window, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kStopped; }));
+  const std::size_t at_stop = record.Calls().size();
+  Sleep(10 * kIntervalMs);
+  calls = record.Calls();
+  EXPECT_GT(calls.size(), at_stop);
+  for (std::size_t i = at_stop; i < calls.size(); ++i) {
+    EXPECT_EQ(calls[i].Text.rfind(ad, 0), 0u) << Summary(calls[i]);
+  }
+
+  // A register without the pattern attaches: its white area differs from the picture last
+  // sent, and that is sent at once.
+  RegisterSim plain = StartRegisterSim();
+  SetForegroundWindow(plain.window);
+  ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kRunning; }));
+  std::vector<AnnouncerCall>::const_iterator white;
+  ASSERT_TRUE(WaitUntil([&] {
+    calls = record.Calls();
+    white = std::find_if(calls.begin() + static_cast<std::ptrdiff_t>(at_stop), calls.end(),
+                         [&](const AnnouncerCall& call) { return call.Text == tmp; });
+    return white != calls.end();
+  }));
+  EXPECT_FALSE(white->HasRect);
+  EXPECT_EQ(BitmapRows(record.CopyPath(*white)), ExpectedDisplay(false));
+}
+
+}  // namespace
+}  // namespace lumo::test

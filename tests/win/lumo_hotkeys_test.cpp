@@ -1,0 +1,230 @@
+// Hotkeys end to end: a prepared hotkey file, Lumo.exe beside register-sim.exe and the
+// recording cts4r.dll, keys pressed through the system's input queue, and the file Lumo
+// leaves behind at close.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/monitor_ids.h"
+#include "platform/ansi_text.h"
+#include "support/announcer_record.h"
+#include "support/keyboard.h"
+#include "support/lumo_program.h"
+#include "support/message_box.h"
+#include "support/process.h"
+#include "support/register_sim.h"
+
+namespace lumo::test {
+namespace {
+
+using namespace std::string_literals;
+
+// "收银台", a middle part of register-sim's title.
+constexpr char kCaption[] = "\xD2\xF8\xCC\xA8";
+constexpr char kSdf[] = "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\n";
+constexpr wchar_t kRunning[] = L"服务正在运行...";
+
+constexpr std::uint32_t kCtrlAlt = MOD_CONTROL | MOD_ALT;
+
+// Four definitions written the way another writer may have stored them: a header of
+// another version as a long string, integers in their 4-byte form, a wide and a long
+// string, and a Boolean byte that is neither true nor false.
+//   0 "Price", action 0 'Display=~%3^Speak=%3', Ctrl+Alt+F7 (key 75), active
+//   1 "控制台", action 2, Ctrl+Alt+F8 (key 76), not active
+//   2 "Nothing", action 3, Ctrl+Alt+F9 (key 77), active
+//   3 "", action 0 with an empty command, no key (200), Shift, active
+const std::string kStoredFile =
+    "\x0C\x1F\x00\x00\x00"
+    "Hotkey definitions, version 2.0"
+    "\x01"
+    "\x12\x05\x00\x00\x00P\x00r\x00i\x00"
+    "c\x00"
+    "e\x00"
+    "\x04\x00\x00\x00\x00"
+    "\x0C\x14\x00\x00\x00"
+    "Display=~%3^Speak=%3"
+    "\x09\x09\x08\x08"
+    "\x04\x4B\x00\x00\x00"
+    "\x09"
+    "\x12\x03\x00\x00\x00\xA7\x63\x36\x52\xF0\x53"
+    "\x04\x02\x00\x00\x00"
+    "\x09\x09\x08\x08"
+    "\x02\x4C"
+    "\x08"
+    "\x06\x07Nothing"
+    "\x03\x03\x00"
+    "\x09\x09\x08\x02"
+    "\x02\x4D"
+    "\x09"
+    "\x06\x00"
+    "\x02\x00"
+    "\x06\x00"
+    "\x08\x08\x09\x08"
+    "\x04\xC8\x00\x00\x00"
+    "\x09"
+    "\x00"s;
+
+// The same four definitions as the program writes them: the header of this version, each
+// integer in its shortest form, ASCII strings as short strings, "控制台" as UTF-8.
+const std::string kRewrittenFile =
+    "\x06\x1F"
+    "Hotkey definitions, version 1.0"
+    "\x01"
+    "\x06\x05Price"
+    "\x02\x00"
+    "\x06\x14"
+    "Display=~%3^Speak=%3"
+    "\x09\x09\x08\x08"
+    "\x02\x4B"
+    "\x09"
+    "\x14\x09\x00\x00\x00\xE6\x8E\xA7\xE5\x88\xB6\xE5\x8F\xB0"
+    "\x02\x02"
+    "\x09\x09\x08\x08"
+    "\x02\x4C"
+    "\x08"
+    "\x06\x07Nothing"
+    "\x02\x03"
+    "\x09\x09\x08\x08"
+    "\x02\x4D"
+    "\x09"
+    "\x06\x00"
+    "\x02\x00"
+    "\x06\x00"
+    "\x08\x08\x09\x08"
+    "\x03\xC8\x00"
+    "\x09"
+    "\x00"s;
+
+class LumoHotkeys : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (UINT key : {VK_F7, VK_F8, VK_F9}) {
+      if (!CombinationIsFree(kCtrlAlt, key)) {
+        GTEST_SKIP() << "Ctrl+Alt+F7 to F9 are not all free";
+      }
+    }
+    name_ = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  }
+
+  // Lumo started over a fresh directory holding the stored hotkey file, gone into the
+  // notification area.
+  LumoRun Start(const std::string& suffix = "") {
+    dir_ = PrepareLumoDir(name_ + suffix, kSdf);
+    hkd_ = dir_ + "Lumo.hkd";
+    WriteFile(hkd_, kStoredFile);
+    record_ = AnnouncerRecord(dir_ + "announcer.log");
+    LumoRun run = StartLumo(dir_, {"LUMO_ANNOUNCER_LOG=" + record_.Path()});
+    EXPECT_NE(run.main, nullptr);
+    EXPECT_TRUE(WaitHidden(run.main));
+    return run;
+  }
+
+  // "退出" from the menu, the exit question answered yes.
+  static void Exit(const LumoRun& run) {
+    PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
+    HWND question = WaitForMessageBox(run.process.Id(), "Lumo");
+    ASSERT_NE(question, nullptr);
+    ASSERT_TRUE(PressButton(question, IDYES));
+  }
+
+  bool Exists(const std::string& file) const {
+    return GetFileAttributesA((dir_ + file).c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+
+  std::string name_;
+  std::string dir_;
+  std::string hkd_;
+  AnnouncerRecord record_{""};
+};
+
+TEST_F(LumoHotkeys, KeysRunTheirActionsAndTheFileIsRewrittenAtClose) {
+  LumoRun run = Start();
+  ASSERT_NE(run.main, nullptr);
+  // Loaded and registered from start-up on: the combinations are taken.
+  EXPECT_FALSE(CombinationIsFree(kCtrlAlt, VK_F7));
+  EXPECT_FALSE(CombinationIsFree(kCtrlAlt, VK_F8));  // not active, registered all the same
+  EXPECT_FALSE(CombinationIsFree(kCtrlAlt, VK_F9));
+
+  RegisterSim sim = StartRegisterSim();
+  // The third descendant of the register window is the panel.
+  ASSERT_EQ(register_sim::kDescendantOrder[2], register_sim::kPanelId);
+  const std::string price = "\xBA\xCF\xBC\xC6 36.80";  // "合计 36.80"
+  ASSERT_TRUE(SetRegisterSimText(sim.window, register_sim::kPanelId, price));
+  SetForegroundWindow(sim.window);
+  ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kRunning; }));
+
+  PressCombination(kCtrlAlt, VK_F7);
+  std::vector<AnnouncerCall> calls = record_.WaitForCalls(3);
+  ASSERT_EQ(Summaries(calls),
+            (std::vector<std::string>{"Cls 0", "PrintText 1 1 " + price, "SoundOut " + price}));
+  EXPECT_GE(calls[1].Ms - calls[0].Ms, 100);
+
+  // The texts are read at the moment of the press.
+  ASSERT_TRUE(SetRegisterSimText(sim.window, register_sim::kPanelId, "8.00"));
+  PressCombination(kCtrlAlt, VK_F7);
+  calls = record_.WaitForCalls(6);
+  ASSERT_EQ(calls.size(), 6u);
+  EXPECT_EQ(Summaries({calls.begin() + 3, calls.end()}),
+            (std::vector<std::string>{"Cls 0", "PrintText 1 1 8.00", "SoundOut 8.00"}));
+
+  // Action 3 does nothing at all.
+  PressCombination(kCtrlAlt, VK_F9);
+  Sleep(500);
+  EXPECT_EQ(record_.Calls().size(), 6u);
+  EXPECT_FALSE(IsWindowVisible(run.main));
+  EXPECT_EQ(FindProcessWindow(run.process.Id(), "#32770"), nullptr);
+
+  // Action 2, on a definition that is not active: the main window comes back in front.
+  PressCombination(kCtrlAlt, VK_F8);
+  ASSERT_TRUE(WaitShown(run.main));
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == run.main; }));
+  EXPECT_EQ(record_.Calls().size(), 6u);
+
+  Exit(run);
+  ASSERT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
+  EXPECT_EQ(ReadFile(hkd_), kRewrittenFile);
+  EXPECT_FALSE(Exists("Lumo.hkd.tmp"));
+  EXPECT_FALSE(Exists("Lumo.hkd.bak"));  // the file was read completely
+  // Unregistered at the end.
+  EXPECT_TRUE(CombinationIsFree(kCtrlAlt, VK_F7));
+  EXPECT_TRUE(CombinationIsFree(kCtrlAlt, VK_F8));
+}
+
+TEST_F(LumoHotkeys, AFileThatCannotBeReplacedAtCloseIsKeptAndTheProgramEnds) {
+  enum class Block { ReadOnly, HeldOpen };
+  for (const Block block : {Block::ReadOnly, Block::HeldOpen}) {
+    const bool read_only = block == Block::ReadOnly;
+    SCOPED_TRACE(read_only ? "read-only" : "held open");
+    LumoRun run = Start(read_only ? "-read-only" : "-held");
+    ASSERT_NE(run.main, nullptr);
+    HANDLE holder = INVALID_HANDLE_VALUE;
+    if (read_only) {
+      ASSERT_TRUE(SetFileAttributesA(hkd_.c_str(), FILE_ATTRIBUTE_READONLY));
+    } else {
+      holder = CreateFileA(hkd_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+      ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    }
+
+    Exit(run);
+    // The failed save is reported; the shut-down completes once it is answered.
+    HWND box = WaitForMessageBox(run.process.Id(), "Lumo");
+    ASSERT_NE(box, nullptr);
+    const std::wstring text = MessageBoxText(box);
+    const std::wstring expected_start = L"Cannot create file \"" + AnsiToWide(hkd_) + L"\".";
+    EXPECT_EQ(text.substr(0, expected_start.size()), expected_start);
+    EXPECT_TRUE(HasIcon(box));
+    ASSERT_TRUE(PressButton(box, IDOK));
+    EXPECT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
+    EXPECT_TRUE(CombinationIsFree(kCtrlAlt, VK_F7));
+
+    if (holder != INVALID_HANDLE_VALUE) {
+      CloseHandle(holder);
+    }
+    SetFileAttributesA(hkd_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadFile(hkd_), kStoredFile);
+    EXPECT_FALSE(Exists("Lumo.hkd.tmp"));
+  }
+}
+
+}  // namespace
+}  // namespace lumo::test
