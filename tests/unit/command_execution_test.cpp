@@ -3,23 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "common/errors.h"
-#include "fakes/fake_window_texts.h"
-#include "fakes/recording_announcer.h"
+#include "fakes/command_fixture.h"
 
 namespace lumo {
 namespace {
 
 using Calls = std::vector<std::string>;
-constexpr WindowHandle kRegister = 0x100;
-
-class ExecutionTest : public ::testing::Test {
- protected:
-  CommandContext Attached() { return {kRegister, texts, announcer, announcer}; }
-  CommandContext Detached() { return {0, texts, announcer, announcer}; }
-
-  test::FakeWindowTexts texts;
-  test::RecordingAnnouncer announcer;
-};
+using test::kRegister;
+using ExecutionTest = test::CommandFixture;
 
 // A command list built from (Kind, Text) pairs, in order.
 ActionList MakeList(const std::vector<std::pair<std::uint8_t, std::string>>& entries) {
