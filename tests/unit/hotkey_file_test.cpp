@@ -150,11 +150,7 @@ TEST_F(HotkeyFile, OnlyTheCommandActionCarriesAParameter) {
   const std::string bytes = Save(ListOf({Definition("Console", 2, "Speak=%3", 5)}));
   EXPECT_EQ(bytes.substr(34), Short("Console") + "\x02\x02" + "\x08\x08\x08\x08" + "\x02\x05" +
                                   "\x08" + std::string(1, '\0'));
-  const HotkeyList list = Load(bytes);
-  ASSERT_EQ(list.size(), 1u);
-  EXPECT_EQ(list[0]->Action, 2);
-  EXPECT_EQ(list[0]->Parameter, "");
-  EXPECT_EQ(list[0]->Key, 5);
+  ExpectSame(Load(bytes), ListOf({Definition("Console", 2, "", 5)}));
 }
 
 TEST_F(HotkeyFile, IntegersTakeTheShortestFormAndReadSignExtended) {
@@ -183,14 +179,9 @@ TEST_F(HotkeyFile, ABooleanIsTrueOnlyForItsTrueTag) {
   // Ctrl stored as 0x07, Alt as 0x09, Shift as 0x00, Win as 0x01: the reading goes on.
   const std::string bytes = kHeader + "\x01" + Short("x") + "\x02\x01" + "\x07\x09\x00\x01"s +
                             "\x02\x1C" + "\x09" + std::string(1, '\0');
-  const HotkeyList list = Load(bytes);
-  ASSERT_EQ(list.size(), 1u);
-  EXPECT_FALSE(list[0]->Ctrl);
-  EXPECT_TRUE(list[0]->Alt);
-  EXPECT_FALSE(list[0]->Shift);
-  EXPECT_FALSE(list[0]->Win);
-  EXPECT_EQ(list[0]->Key, 28);
-  EXPECT_TRUE(list[0]->Active);
+  HotkeyRec expected = Definition("x", 1, "", 28);
+  expected.Alt = expected.Active = true;
+  ExpectSame(Load(bytes), ListOf({expected}));
 }
 
 TEST_F(HotkeyFile, AHeaderOfAnotherVersionLoads) {
