@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "common/errors.h"
+#include "support/error_message.h"
 #include "support/iconv_code_page.h"
 #include "support/memory_files.h"
 
@@ -70,12 +71,7 @@ class HotkeyFile : public ::testing::Test {
   // The error text of loading bytes, and what was loaded before it.
   std::string LoadError(const std::string& bytes, HotkeyList& loaded) {
     files_.contents[kPath] = bytes;
-    try {
-      LoadHotkeys(loaded, files_, code_page_, kPath);
-    } catch (const FileError& error) {
-      return error.what();
-    }
-    return "no error";
+    return test::MessageOf<FileError>([&] { LoadHotkeys(loaded, files_, code_page_, kPath); });
   }
 
   static void ExpectSame(const HotkeyList& actual, const HotkeyList& expected) {
@@ -288,24 +284,16 @@ TEST_F(HotkeyFile, AFailedSaveLeavesTheOldFileAsItWas) {
 
   files_.fail_commit = false;
   files_.fail_create = true;
-  try {
-    Save(big);
-    ADD_FAILURE() << "no error";
-  } catch (const FileError& error) {
-    EXPECT_EQ(std::string(error.what()), "Cannot create file \"" + kPath + "\". Access is denied");
-  }
+  EXPECT_EQ(test::MessageOf<FileError>([&] { Save(big); }),
+            "Cannot create file \"" + kPath + "\". Access is denied");
   EXPECT_EQ(files_.contents.at(kPath), old_bytes);
 }
 
 TEST_F(HotkeyFile, AFileThatCannotBeOpenedLeavesTheListAlone) {
   files_.open_errors[kPath] = "Access is denied";
   HotkeyList list = ListOf({Definition("mine", 1, "", 2)});
-  try {
-    LoadHotkeys(list, files_, code_page_, kPath);
-    ADD_FAILURE() << "no error";
-  } catch (const FileError& error) {
-    EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + kPath + "\". Access is denied");
-  }
+  EXPECT_EQ(test::MessageOf<FileError>([&] { LoadHotkeys(list, files_, code_page_, kPath); }),
+            "Cannot open file \"" + kPath + "\". Access is denied");
   ASSERT_EQ(list.size(), 1u);
   EXPECT_EQ(list[0]->Description, "mine");
 }

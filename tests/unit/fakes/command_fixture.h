@@ -9,6 +9,7 @@
 #include "common/errors.h"
 #include "fakes/fake_window_texts.h"
 #include "fakes/recording_announcer.h"
+#include "support/error_message.h"
 
 namespace lumo::test {
 
@@ -23,15 +24,9 @@ class CommandFixture : public ::testing::Test {
   RecordingAnnouncer announcer;
 };
 
-// The message of the conversion error that run raises, or "" when none.
 template <typename Run>
 std::string ConversionMessage(Run run) {
-  try {
-    run();
-  } catch (const ConversionError& error) {
-    return error.what();
-  }
-  return "";
+  return MessageOf<ConversionError>(run);
 }
 
 }  // namespace lumo::test
