@@ -5,7 +5,7 @@
 namespace lumo {
 namespace {
 
-TEST(TextToInt32, DecimalOrHexWithinThe32BitRangeHexAsATwosComplementPattern) {
+TEST(TextToInt32, DecimalAndTwosComplementHexWithinThe32BitRange) {
   const std::pair<const char*, std::int32_t> cases[] = {{"2147483647", INT32_MAX},
                                                         {"-2147483648", INT32_MIN},
                                                         {"+5", 5},
