@@ -3,23 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "common/errors.h"
-#include "fakes/fake_window_texts.h"
-#include "fakes/recording_announcer.h"
+#include "fakes/command_fixture.h"
 
 namespace lumo {
 namespace {
 
 using Calls = std::vector<std::string>;
-constexpr WindowHandle kRegister = 0x100;
-
-class ExecutionTest : public ::testing::Test {
- protected:
-  CommandContext Attached() { return {kRegister, texts, announcer, announcer}; }
-  CommandContext Detached() { return {0, texts, announcer, announcer}; }
-
-  test::FakeWindowTexts texts;
-  test::RecordingAnnouncer announcer;
-};
+using test::kRegister;
+using ExecutionTest = test::CommandFixture;
 
 // A command list built from (Kind, Text) pairs, in order.
 ActionList MakeList(const std::vector<std::pair<std::uint8_t, std::string>>& entries) {
@@ -157,12 +148,9 @@ TEST_F(RunHotkeyCommandTest, BlankParameterDoesNothing) {
 
 TEST_F(RunHotkeyCommandTest, AConversionErrorStopsTheRunAtThatLine) {
   texts.AddDescendant(kRegister, 0x301, "5");
-  try {
-    RunHotkeyCommand(Attached(), "Speak=%1^Display=~%x^Speak=never");
-    ADD_FAILURE() << "no error";
-  } catch (const ConversionError& error) {
-    EXPECT_STREQ(error.what(), "'' is not a valid integer value");
-  }
+  EXPECT_EQ(test::ConversionMessage(
+                [&] { RunHotkeyCommand(Attached(), "Speak=%1^Display=~%x^Speak=never"); }),
+            "'' is not a valid integer value");
   EXPECT_EQ(announcer.calls, (Calls{"SoundOut '5'"}));
 }
 

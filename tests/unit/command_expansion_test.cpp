@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/errors.h"
-#include "fakes/fake_window_texts.h"
-#include "fakes/recording_announcer.h"
+#include "fakes/command_fixture.h"
 
 namespace lumo {
 namespace {
@@ -14,27 +13,10 @@ const std::string kYingShou = "\xD3\xA6\xCA\xD5";   // 应收
 const std::string kYuanZheng = "\xD4\xAA\xD5\xFB";  // 元整
 const std::string kHeJi = "\xBA\xCF\xBC\xC6";       // 合计
 
-constexpr WindowHandle kRegister = 0x100;
+using test::kRegister;
 
-class ExpansionTest : public ::testing::Test {
- protected:
-  CommandContext Attached() { return {kRegister, texts, announcer, announcer}; }
-  CommandContext Detached() { return {0, texts, announcer, announcer}; }
-
-  // The message of the conversion error that expanding text raises, or "" when none.
-  template <typename Expand>
-  std::string ErrorOf(Expand expand) {
-    try {
-      expand();
-    } catch (const ConversionError& error) {
-      return error.what();
-    }
-    return "";
-  }
-
-  test::FakeWindowTexts texts;
-  test::RecordingAnnouncer announcer;
-};
+using test::ConversionMessage;
+using ExpansionTest = test::CommandFixture;
 
 using ExpandActionTextTest = ExpansionTest;
 
@@ -88,51 +70,45 @@ TEST_F(ExpandActionTextTest, ALongControlTextIsCutAt63Bytes) {
 
 TEST_F(ExpandActionTextTest, ANonIntegerReferenceIsAConversionError) {
   texts.AddControl(kRegister, 1001, 0x201, "12.50");
-  EXPECT_EQ(ErrorOf([&] { ExpandActionText(Attached(), "<%1001%><%x%>"); }),
+  EXPECT_EQ(ConversionMessage([&] { ExpandActionText(Attached(), "<%1001%><%x%>"); }),
             "'x' is not a valid integer value");
-  EXPECT_EQ(ErrorOf([&] { ExpandActionText(Attached(), "a<%>b"); }),
+  EXPECT_EQ(ConversionMessage([&] { ExpandActionText(Attached(), "a<%>b"); }),
             "'' is not a valid integer value");
-  EXPECT_EQ(ErrorOf([&] { ExpandActionText(Attached(), "<%%>"); }),
+  EXPECT_EQ(ConversionMessage([&] { ExpandActionText(Attached(), "<%%>"); }),
             "'' is not a valid integer value");
   // Detached, the number is still converted.
-  EXPECT_EQ(ErrorOf([&] { ExpandActionText(Detached(), "<%1.5%>"); }),
+  EXPECT_EQ(ConversionMessage([&] { ExpandActionText(Detached(), "<%1.5%>"); }),
             "'1.5' is not a valid integer value");
-  EXPECT_EQ(ErrorOf([&] { ExpandActionText(Attached(), "<%1001%>{x}"); }),
+  EXPECT_EQ(ConversionMessage([&] { ExpandActionText(Attached(), "<%1001%>{x}"); }),
             "'x' is not a valid integer value");
 }
 
-TEST(ExpandBlanks, ReplacesRunsByThatManySpaces) {
-  EXPECT_EQ(ExpandBlanks("Total{3}:{2}12.50"), "Total   :  12.50");
-  EXPECT_EQ(ExpandBlanks("A{0}B"), "AB");
-  EXPECT_EQ(ExpandBlanks("{19}"), std::string(19, ' '));
-  EXPECT_EQ(ExpandBlanks("{$A}|{ 1}"), std::string(10, ' ') + "| ");
-  EXPECT_EQ(ExpandBlanks("Hello"), "Hello");
-  EXPECT_EQ(ExpandBlanks(""), "");
-}
-
-TEST(ExpandBlanks, RunsOutsideTheBufferAreClamped) {
-  EXPECT_EQ(ExpandBlanks("[{20}]"), "[" + std::string(19, ' ') + "]");
-  EXPECT_EQ(ExpandBlanks("[{2147483647}]"), "[" + std::string(19, ' ') + "]");
-  EXPECT_EQ(ExpandBlanks("[{-1}]"), "[]");
-  EXPECT_EQ(ExpandBlanks("[{-2147483648}]"), "[]");
-}
-
-TEST(ExpandBlanks, BracesOutOfOrderStayLiteral) {
-  EXPECT_EQ(ExpandBlanks("x}{2}"), "x}{2}");
-  EXPECT_EQ(ExpandBlanks("{2}x}{1}"), "  x}{1}");
-  EXPECT_EQ(ExpandBlanks("{2"), "{2");
+TEST(ExpandBlanks, RunsBecomeThatManySpacesClampedToTheBufferAndStrayBracesStayLiteral) {
+  const std::string max(19, ' ');
+  const std::pair<std::string, std::string> cases[] = {{"Total{3}:{2}12.50", "Total   :  12.50"},
+                                                       {"A{0}B", "AB"},
+                                                       {"{19}", max},
+                                                       {"{$A}|{ 1}", std::string(10, ' ') + "| "},
+                                                       {"Hello", "Hello"},
+                                                       {"", ""},
+                                                       {"[{20}]", "[" + max + "]"},
+                                                       {"[{2147483647}]", "[" + max + "]"},
+                                                       {"[{-1}]", "[]"},
+                                                       {"[{-2147483648}]", "[]"},
+                                                       {"x}{2}", "x}{2}"},
+                                                       {"{2}x}{1}", "  x}{1}"},
+                                                       {"{2", "{2"}};
+  for (const auto& [text, expected] : cases) {
+    EXPECT_EQ(ExpandBlanks(text), expected) << text;
+  }
 }
 
 TEST(ExpandBlanks, ANonIntegerRunIsAConversionError) {
   for (const char* text : {"{}", "{x}", "a{1}b{ }"}) {
     EXPECT_THROW(ExpandBlanks(text), ConversionError) << text;
   }
-  try {
-    ExpandBlanks("{1}{12a}");
-    ADD_FAILURE() << "no error";
-  } catch (const ConversionError& error) {
-    EXPECT_STREQ(error.what(), "'12a' is not a valid integer value");
-  }
+  EXPECT_EQ(ConversionMessage([] { ExpandBlanks("{1}{12a}"); }),
+            "'12a' is not a valid integer value");
 }
 
 using ExpandHotkeyLineTest = ExpansionTest;
@@ -182,29 +158,30 @@ TEST_F(ExpandHotkeyLineTest, ADescendantTextIsCutAt31Bytes) {
 
 TEST_F(ExpandHotkeyLineTest, APercentWithoutDigitsIsAConversionError) {
   texts.AddDescendant(kRegister, 0x301, "first");
-  EXPECT_EQ(ErrorOf([&] { ExpandHotkeyLine(Attached(), "Speak=%x"); }),
+  EXPECT_EQ(ConversionMessage([&] { ExpandHotkeyLine(Attached(), "Speak=%x"); }),
             "'' is not a valid integer value");
-  EXPECT_EQ(ErrorOf([&] { ExpandHotkeyLine(Attached(), "Speak=%99999999999"); }),
+  EXPECT_EQ(ConversionMessage([&] { ExpandHotkeyLine(Attached(), "Speak=%99999999999"); }),
             "'99999999999' is not a valid integer value");
 }
 
 TEST(ExtractSpeechText, FirstNumberFollowedByTheLastTwoCharacters) {
-  EXPECT_EQ(ExtractSpeechText(kYingShou + "12.50" + kYuanZheng), "12.50" + kYuanZheng);
-  EXPECT_EQ(ExtractSpeechText(kHeJi + " 8.5 \xD4\xAA"), "8.5 \xD4\xAA");
-  EXPECT_EQ(ExtractSpeechText("No.5 total"), ".5al");
-  EXPECT_EQ(ExtractSpeechText("12"), "1212");
-  EXPECT_EQ(ExtractSpeechText("abc"), "bc");
-  EXPECT_EQ(ExtractSpeechText("12a34"), "1234");
-}
-
-TEST(ExtractSpeechText, ShortTextsAndLongNumbers) {
-  EXPECT_EQ(ExtractSpeechText(""), "");
-  EXPECT_EQ(ExtractSpeechText("x"), "x");
-  EXPECT_EQ(ExtractSpeechText("\xD4\xAA"), "\xD4\xAA");
-  EXPECT_EQ(ExtractSpeechText("7"), "77");
   // A price is never cut short, whatever its length.
   const std::string long_number = "123456789012345678.90";
-  EXPECT_EQ(ExtractSpeechText(kYingShou + long_number + kYuanZheng), long_number + kYuanZheng);
+  const std::pair<std::string, std::string> cases[] = {
+      {kYingShou + "12.50" + kYuanZheng, "12.50" + kYuanZheng},
+      {kHeJi + " 8.5 \xD4\xAA", "8.5 \xD4\xAA"},
+      {"No.5 total", ".5al"},
+      {"12", "1212"},
+      {"abc", "bc"},
+      {"12a34", "1234"},
+      {"", ""},
+      {"x", "x"},
+      {"\xD4\xAA", "\xD4\xAA"},
+      {"7", "77"},
+      {kYingShou + long_number + kYuanZheng, long_number + kYuanZheng}};
+  for (const auto& [text, expected] : cases) {
+    EXPECT_EQ(ExtractSpeechText(text), expected) << text;
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "common/errors.h"
+#include "support/error_message.h"
 #include "support/iconv_code_page.h"
 #include "support/memory_files.h"
 
@@ -70,12 +71,7 @@ class HotkeyFile : public ::testing::Test {
   // The error text of loading bytes, and what was loaded before it.
   std::string LoadError(const std::string& bytes, HotkeyList& loaded) {
     files_.contents[kPath] = bytes;
-    try {
-      LoadHotkeys(loaded, files_, code_page_, kPath);
-    } catch (const FileError& error) {
-      return error.what();
-    }
-    return "no error";
+    return test::MessageOf<FileError>([&] { LoadHotkeys(loaded, files_, code_page_, kPath); });
   }
 
   static void ExpectSame(const HotkeyList& actual, const HotkeyList& expected) {
@@ -150,11 +146,7 @@ TEST_F(HotkeyFile, OnlyTheCommandActionCarriesAParameter) {
   const std::string bytes = Save(ListOf({Definition("Console", 2, "Speak=%3", 5)}));
   EXPECT_EQ(bytes.substr(34), Short("Console") + "\x02\x02" + "\x08\x08\x08\x08" + "\x02\x05" +
                                   "\x08" + std::string(1, '\0'));
-  const HotkeyList list = Load(bytes);
-  ASSERT_EQ(list.size(), 1u);
-  EXPECT_EQ(list[0]->Action, 2);
-  EXPECT_EQ(list[0]->Parameter, "");
-  EXPECT_EQ(list[0]->Key, 5);
+  ExpectSame(Load(bytes), ListOf({Definition("Console", 2, "", 5)}));
 }
 
 TEST_F(HotkeyFile, IntegersTakeTheShortestFormAndReadSignExtended) {
@@ -183,14 +175,9 @@ TEST_F(HotkeyFile, ABooleanIsTrueOnlyForItsTrueTag) {
   // Ctrl stored as 0x07, Alt as 0x09, Shift as 0x00, Win as 0x01: the reading goes on.
   const std::string bytes = kHeader + "\x01" + Short("x") + "\x02\x01" + "\x07\x09\x00\x01"s +
                             "\x02\x1C" + "\x09" + std::string(1, '\0');
-  const HotkeyList list = Load(bytes);
-  ASSERT_EQ(list.size(), 1u);
-  EXPECT_FALSE(list[0]->Ctrl);
-  EXPECT_TRUE(list[0]->Alt);
-  EXPECT_FALSE(list[0]->Shift);
-  EXPECT_FALSE(list[0]->Win);
-  EXPECT_EQ(list[0]->Key, 28);
-  EXPECT_TRUE(list[0]->Active);
+  HotkeyRec expected = Definition("x", 1, "", 28);
+  expected.Alt = expected.Active = true;
+  ExpectSame(Load(bytes), ListOf({expected}));
 }
 
 TEST_F(HotkeyFile, AHeaderOfAnotherVersionLoads) {
@@ -297,24 +284,16 @@ TEST_F(HotkeyFile, AFailedSaveLeavesTheOldFileAsItWas) {
 
   files_.fail_commit = false;
   files_.fail_create = true;
-  try {
-    Save(big);
-    ADD_FAILURE() << "no error";
-  } catch (const FileError& error) {
-    EXPECT_EQ(std::string(error.what()), "Cannot create file \"" + kPath + "\". Access is denied");
-  }
+  EXPECT_EQ(test::MessageOf<FileError>([&] { Save(big); }),
+            "Cannot create file \"" + kPath + "\". Access is denied");
   EXPECT_EQ(files_.contents.at(kPath), old_bytes);
 }
 
 TEST_F(HotkeyFile, AFileThatCannotBeOpenedLeavesTheListAlone) {
   files_.open_errors[kPath] = "Access is denied";
   HotkeyList list = ListOf({Definition("mine", 1, "", 2)});
-  try {
-    LoadHotkeys(list, files_, code_page_, kPath);
-    ADD_FAILURE() << "no error";
-  } catch (const FileError& error) {
-    EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + kPath + "\". Access is denied");
-  }
+  EXPECT_EQ(test::MessageOf<FileError>([&] { LoadHotkeys(list, files_, code_page_, kPath); }),
+            "Cannot open file \"" + kPath + "\". Access is denied");
   ASSERT_EQ(list.size(), 1u);
   EXPECT_EQ(list[0]->Description, "mine");
 }

@@ -259,18 +259,10 @@ TEST(HotkeyRows, ApplyBuildsRecordsInTheOrderShownAndLinksTheRows) {
   const HotkeyList list = rows.Apply();
   ASSERT_EQ(list.size(), 3u);
   EXPECT_FALSE(rows.ApplyEnabled());
-  EXPECT_EQ(list[0]->Description, "A");
-  EXPECT_EQ(list[0]->Action, 3);
-  EXPECT_EQ(list[0]->Parameter, "");
-  EXPECT_EQ(list[0]->Key, 65);
-  EXPECT_FALSE(list[0]->Ctrl);
-  EXPECT_TRUE(list[0]->Alt && list[0]->Shift && list[0]->Win);
-  EXPECT_TRUE(list[0]->Active);
-  EXPECT_EQ(list[1]->Description, "M");
-  EXPECT_EQ(list[1]->Key, -1);
-  EXPECT_TRUE(list[1]->Ctrl);
-  EXPECT_FALSE(list[1]->Active);
-  EXPECT_EQ(list[1]->Parameter, "Display=~1");
+  auto a = Def("A", 65, false, true, 3);
+  a->Alt = a->Shift = a->Win = true;
+  EXPECT_EQ(*list[0], *a);
+  EXPECT_EQ(*list[1], *Def("M", -1, true, false, 0, "Display=~1"));
   EXPECT_EQ(*list[2], *old_z);
   EXPECT_NE(list[2], old_z);  // a new record, equal in value
   for (std::size_t i = 0; i < list.size(); ++i) {

@@ -4,6 +4,7 @@
 
 #include "common/errors.h"
 #include "hotkeys/hotkey_file.h"
+#include "support/error_message.h"
 #include "support/iconv_code_page.h"
 #include "support/memory_files.h"
 
@@ -29,13 +30,8 @@ class HotkeyStoreTest : public ::testing::Test {
     return scratch.contents.at(kPath);
   }
 
-  std::string LoadError(HotkeyStore& store, HotkeyList& list) {
-    try {
-      store.Load(list);
-    } catch (const FileError& error) {
-      return error.what();
-    }
-    return "no error";
+  static std::string LoadError(HotkeyStore& store, HotkeyList& list) {
+    return test::MessageOf<FileError>([&] { store.Load(list); });
   }
 
   test::MemoryFiles files_;

@@ -20,8 +20,6 @@ std::uint32_t VirtualKeyOfName(std::string_view name) {
 }
 
 TEST(HotkeyTables, KeyNamesReachTheirVirtualKeys) {
-  EXPECT_EQ(KeyNames.front(), "Backspace");
-  EXPECT_EQ(KeyNames.back(), "Scrolllock");
   const std::pair<const char*, std::uint32_t> expected[] = {
       {"Backspace", 0x08},  {"Tab", 0x09},         {"Return", 0x0D},  {"Pause", 0x13},
       {"Capslock", 0x14},   {"Escape", 0x1B},      {"Space", 0x20},   {"PgUp", 0x21},

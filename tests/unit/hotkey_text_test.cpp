@@ -48,7 +48,6 @@ TEST(HotkeyText, ReadsBackIntoModifiersAndKey) {
 
   EXPECT_EQ(KeyNameIndex("Num +"), 65);
   EXPECT_EQ(HotkeyTextToKey("Num +"), KeyIndexToHotKeyKey(65));
-  EXPECT_EQ(VirtualKeyOf(HotkeyTextToKey("Num +")), 0x6Bu);
   EXPECT_EQ(HotkeyTextToModifiers("Num +"), 0);
   EXPECT_EQ(HotkeyTextToModifiers("Ctrl+Num +"), hmCtrl);
   EXPECT_EQ(VirtualKeyOf(HotkeyTextToKey("Ctrl+Num +")), 0x6Bu);
@@ -58,18 +57,15 @@ TEST(HotkeyText, ReadsBackIntoModifiersAndKey) {
   EXPECT_EQ(VirtualKeyOf(HotkeyTextToKey("Ctrl+Shift+F5")), 0x74u);
   // Ctrl alone is tested with virtual-key code 0.
   EXPECT_EQ(HotkeyTextToKey("Ctrl+"), 0);
-  EXPECT_EQ(VirtualKeyOf(HotkeyTextToKey("Ctrl+")), 0u);
 }
 
 TEST(HotkeyText, KeyNamesMatchWholeIgnoringCase) {
-  EXPECT_EQ(KeyNameIndex("Backspace"), 0);
-  EXPECT_EQ(KeyNameIndex("scrolllock"), 94);
-  EXPECT_EQ(KeyNameIndex("f5"), 73);
-  EXPECT_EQ(KeyNameIndex("NUM +"), 65);
-  EXPECT_EQ(KeyNameIndex("F"), 33);
-  EXPECT_EQ(KeyNameIndex("F2 "), -1);
-  EXPECT_EQ(KeyNameIndex("Num"), -1);
-  EXPECT_EQ(KeyNameIndex(""), -1);
+  const std::pair<const char*, int> cases[] = {
+      {"Backspace", 0}, {"scrolllock", 94}, {"f5", 73},  {"NUM +", 65},
+      {"F", 33},        {"F2 ", -1},        {"Num", -1}, {"", -1}};
+  for (const auto& [name, index] : cases) {
+    EXPECT_EQ(KeyNameIndex(name), index) << '"' << name << '"';
+  }
 }
 
 TEST(HotkeyText, EveryKeyNameSurvivesTheRoundTrip) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <stdexcept>
@@ -18,56 +19,44 @@ namespace {
 constexpr WindowHandle kRegister = 0x1234;
 constexpr WindowHandle kMainWindow = 0x99;
 
-// Records every call in order; titles are what WM_GETTEXT into the given buffer would give.
+// Records every call in order and runs what a test hooks onto a call; titles are what
+// WM_GETTEXT into the given buffer would give.
 class FakePorts : public ServicePorts {
  public:
   WindowHandle foreground = kRegister;
   std::map<WindowHandle, std::string> titles{{kRegister, "POS - checkout"}, {kMainWindow, "Lumo"}};
   std::string caption = "checkout";
   bool hook_result = true;
-  std::function<void(const std::string&)> on_information;
-  std::function<void()> on_show;
-  std::function<void()> on_close;
+  std::map<std::string, std::function<void()>> on;
   std::vector<std::string> calls;
   std::vector<ServiceState> states;
 
   WindowHandle ForegroundWindow() override { return foreground; }
   std::string WindowTitle(WindowHandle window, std::size_t buffer_size) override {
-    calls.push_back("title " + std::to_string(buffer_size));
+    Record("title " + std::to_string(buffer_size));
     return titles[window].substr(0, buffer_size - 1);
   }
   std::string WindowCaption() override { return caption; }
   bool InstallMonitorHook(WindowHandle window) override {
-    calls.push_back("install " + std::to_string(window));
+    Record("install " + std::to_string(window));
     return hook_result;
   }
-  void UnInstallHook() override { calls.push_back("uninstall"); }
-  void ShowInformation(const std::string& text) override {
-    calls.push_back("info " + text);
-    if (on_information) {
-      on_information(text);
-    }
-  }
-  void RunShowActions() override {
-    calls.push_back("show");
-    if (on_show) {
-      on_show();
-    }
-  }
-  void RunCloseActions() override {
-    calls.push_back("close");
-    if (on_close) {
-      on_close();
-    }
-  }
+  void UnInstallHook() override { Record("uninstall"); }
+  void ShowInformation(const std::string& text) override { Record("info " + text); }
+  void RunShowActions() override { Record("show"); }
+  void RunCloseActions() override { Record("close"); }
   void StateChanged(const ServiceState& state) override { states.push_back(state); }
 
   int Count(const std::string& call) const {
-    int n = 0;
-    for (const std::string& c : calls) {
-      n += c == call ? 1 : 0;
+    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+  }
+
+ private:
+  void Record(const std::string& call) {
+    calls.push_back(call);
+    if (auto hook = on.find(call); hook != on.end()) {
+      hook->second();
     }
-    return n;
   }
 };
 
@@ -153,8 +142,8 @@ TEST(ServiceStart, CaptionIsSearchedInTheFirst63BytesOnly) {
 TEST(ServiceStart, ManualStartConfirmsBeforeShowCommandsAndState) {
   FakePorts ports;
   ServiceControl service(ports);
-  ports.on_information = [&](const std::string&) { EXPECT_FALSE(service.State().Running()); };
-  ports.on_show = [&] { EXPECT_FALSE(service.State().Running()); };
+  ports.on["info InstallHook OK"] = [&] { EXPECT_FALSE(service.State().Running()); };
+  ports.on["show"] = [&] { EXPECT_FALSE(service.State().Running()); };
   service.Button1Click(AttemptBy::Person);
   EXPECT_EQ(ports.calls,
             (std::vector<std::string>{"title 64", "install 4660", "info InstallHook OK", "show"}));
@@ -179,7 +168,7 @@ TEST(ServiceStart, FailedHookKeepsTheWindowButNotTheRunningState) {
 
 TEST(ServiceStart, ShowCommandErrorIsRaisedOnceAndTheStartCompletes) {
   FakePorts ports;
-  ports.on_show = [] { throw ConversionError("x1"); };
+  ports.on["show"] = [] { throw ConversionError("x1"); };
   ServiceControl service(ports);
   EXPECT_THROW(service.Timer1Timer(), ConversionError);
   ExpectRunning(service.State());
@@ -191,7 +180,7 @@ TEST(ServiceStart, ShowCommandErrorIsRaisedOnceAndTheStartCompletes) {
 TEST(ServiceStart, TimerTickWhileTheConfirmationIsOpenDoesNothing) {
   FakePorts ports;
   ServiceControl service(ports);
-  ports.on_information = [&](const std::string&) {
+  ports.on["info InstallHook OK"] = [&] {
     service.Timer1Timer();
     service.Timer1Timer();
   };
@@ -208,7 +197,7 @@ TEST(ServiceStart, TimerTickWhileTheConfirmationIsOpenDoesNothing) {
 TEST(ServiceStart, RegisterClosedWhileTheConfirmationIsOpenEndsTheAttempt) {
   FakePorts ports;
   ServiceControl service(ports);
-  ports.on_information = [&](const std::string&) { service.HookClosed(); };
+  ports.on["info InstallHook OK"] = [&] { service.HookClosed(); };
   service.Button1Click(AttemptBy::Person);
   EXPECT_EQ(ports.calls, (std::vector<std::string>{"title 64", "install 4660",
                                                    "info InstallHook OK", "close", "uninstall"}));
@@ -229,7 +218,7 @@ TEST(ServiceStop, RegisterGoneRunsCloseCommandsWhileTheWindowIsStillKnown) {
   FakePorts ports;
   ServiceControl service(ports);
   service.Timer1Timer();
-  ports.on_close = [&] { EXPECT_EQ(service.State().MonitoredWindow, kRegister); };
+  ports.on["close"] = [&] { EXPECT_EQ(service.State().MonitoredWindow, kRegister); };
   ports.calls.clear();
   service.HookClosed();
   EXPECT_EQ(ports.calls, (std::vector<std::string>{"close", "uninstall"}));
@@ -244,7 +233,7 @@ TEST(ServiceStop, CloseCommandErrorStillStopsTheService) {
   FakePorts ports;
   ServiceControl service(ports);
   service.Timer1Timer();
-  ports.on_close = [] { throw ConversionError("%9x"); };
+  ports.on["close"] = [] { throw ConversionError("%9x"); };
   EXPECT_THROW(service.HookClosed(), ConversionError);
   ExpectStopped(service.State());
   EXPECT_EQ(ports.Count("uninstall"), 1);

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "fakes/recording_announcer.h"
+
 namespace lumo {
 namespace {
 
@@ -11,24 +13,13 @@ constexpr WindowHandle kRegister = 0x1234;
 const std::string kTmp = "C:\\Pos\\tmp.bmp";
 const std::string kAds = "C:\\Pos\\ad\\";
 
-struct Drawn {
-  std::string path;
-  bool has_rect;
-  AnnouncerRect rect;
-};
-
-class FakeAnnouncer : public Announcer {
- public:
-  void Cls(std::int32_t) override { ADD_FAILURE(); }
-  void PrintText(std::int32_t, std::int32_t, const std::string&) override { ADD_FAILURE(); }
-  void SoundOut(const std::string&) override { ADD_FAILURE(); }
-  void DrawImage(std::int32_t x, std::int32_t y, const std::string& path,
-                 const AnnouncerRect* rect) override {
-    EXPECT_EQ(x | y, 0);
-    draws.push_back({path, rect != nullptr, rect ? *rect : AnnouncerRect{}});
-  }
-  std::vector<Drawn> draws;
-};
+// The picture at its usual place, or a whole-display advertisement.
+std::string Sent(const std::string& path) {
+  return "DrawImage 0 0 '" + path + "' null";
+}
+std::string Advert(const std::string& name) {
+  return "DrawImage 0 0 '" + kAds + name + "' 0,0,239,35";
+}
 
 // The register window is a 400 x 300 picture the test paints; prompts render as a cell two
 // pixels wide per byte and four high, inked in its first column.
@@ -98,13 +89,19 @@ TBmpAction Action(CaptureRectangle rect, std::int32_t x, std::int32_t y, std::st
 
 class ScreenCaptureTest : public ::testing::Test {
  protected:
+  // The capture only ever draws pictures, at the display's corner.
+  void TearDown() override {
+    for (const std::string& call : announcer.calls) {
+      EXPECT_EQ(call.rfind("DrawImage 0 0 '", 0), 0u) << call;
+    }
+  }
   // The ticks (counting from 1) on which the announcer was called.
   std::vector<int> TicksWithDraws(int ticks, WindowHandle window) {
     std::vector<int> result;
     for (int tick = 1; tick <= ticks; ++tick) {
-      const std::size_t before = announcer.draws.size();
+      const std::size_t before = announcer.calls.size();
       capture.CopyTimerTimer(window);
-      if (announcer.draws.size() != before) {
+      if (announcer.calls.size() != before) {
         result.push_back(tick);
       }
     }
@@ -114,7 +111,7 @@ class ScreenCaptureTest : public ::testing::Test {
 
   ScreenDefinition definition;
   FakeSystem system;
-  FakeAnnouncer announcer;
+  test::RecordingAnnouncer announcer;
   ScreenCapture capture{definition, "C:\\Pos\\", system, announcer};
 };
 
@@ -125,9 +122,7 @@ TEST_F(ScreenCaptureTest, FirstChangeIsSentAndAnUnchangedScreenCostsNoFileOrDriv
   system.Paint(10, 20, 30, 20, 0x000000);
 
   EXPECT_EQ(TicksWithDraws(4, kRegister), std::vector<int>{1});
-  ASSERT_EQ(announcer.draws.size(), 1u);
-  EXPECT_EQ(announcer.draws[0].path, kTmp);
-  EXPECT_FALSE(announcer.draws[0].has_rect);
+  EXPECT_EQ(announcer.calls, std::vector<std::string>{Sent(kTmp)});
   EXPECT_FALSE(Shown().IsWhite(100, 10) || Shown().IsWhite(123, 25));
   EXPECT_TRUE(Shown().IsWhite(124, 25) && Shown().IsWhite(99, 10) && Shown().IsWhite(100, 26));
   EXPECT_TRUE(SameImage(capture.SentImage(), Shown()));
@@ -145,11 +140,7 @@ TEST_F(ScreenCaptureTest, WithoutARegisterWindowOnlyAdvertisementsComeEveryLasti
   system.Paint(0, 0, 50, 16, 0x000000);
   system.ad_files = {"a.bmp"};
   EXPECT_EQ(TicksWithDraws(12, 0), (std::vector<int>{4, 8, 12}));
-  EXPECT_EQ(announcer.draws[0].path, kAds + "a.bmp");
-  const AnnouncerRect& rect = announcer.draws[0].rect;
-  EXPECT_TRUE(announcer.draws[0].has_rect);
-  EXPECT_EQ(std::vector<int>({rect.Left, rect.Top, rect.Right, rect.Bottom}),
-            std::vector<int>({0, 0, 239, 35}));
+  EXPECT_EQ(announcer.calls[0], Advert("a.bmp"));
   EXPECT_EQ(system.copies + system.writes + static_cast<int>(system.rendered.size()), 0);
   EXPECT_TRUE(SameImage(Shown(), DisplayPicture()));
 
@@ -163,10 +154,7 @@ TEST_F(ScreenCaptureTest, WithoutARegisterWindowOnlyAdvertisementsComeEveryLasti
   definition.ShowLastingTicks = 0;
   system.ad_files = {"1.bmp", "2.bmp", "3.bmp", "readme.txt"};
   EXPECT_EQ(TicksWithDraws(100, 0).size(), 100u);
-  std::set<std::string> shown;
-  for (const Drawn& drawn : announcer.draws) {
-    shown.insert(drawn.path);
-  }
+  const std::set<std::string> shown(announcer.calls.begin(), announcer.calls.end());
   EXPECT_EQ(shown.size(), 6u);
 }
 
@@ -187,7 +175,7 @@ TEST_F(ScreenCaptureTest, AdvertisementsLeaveSentImageAloneSoOnlyRealChangesAreS
   EXPECT_EQ(system.writes, 1);  // the picture last sent is not sent again after the ad
   system.Paint(0, 0, 16, 16, 0x000000);
   EXPECT_EQ(TicksWithDraws(1, kRegister), std::vector<int>{1});
-  EXPECT_EQ(announcer.draws.back().path, kTmp);
+  EXPECT_EQ(announcer.calls.back(), Sent(kTmp));
 }
 
 TEST_F(ScreenCaptureTest, AnUnwritableFileSendsNothingAndIsTriedAgainNextTick) {
@@ -201,7 +189,7 @@ TEST_F(ScreenCaptureTest, AnUnwritableFileSendsNothingAndIsTriedAgainNextTick) {
   EXPECT_TRUE(SameImage(capture.SentImage(), DisplayPicture()));
   system.writable = true;
   EXPECT_EQ(TicksWithDraws(1, kRegister), std::vector<int>{1});
-  EXPECT_EQ(announcer.draws.back().path, kTmp);
+  EXPECT_EQ(announcer.calls.back(), Sent(kTmp));
   EXPECT_TRUE(SameImage(capture.SentImage(), Shown()));
 }
 

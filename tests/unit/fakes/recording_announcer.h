@@ -19,8 +19,13 @@ class RecordingAnnouncer : public Announcer, public Sleeper {
   void SoundOut(const std::string& text) override { calls.push_back("SoundOut '" + text + "'"); }
   void DrawImage(std::int32_t x, std::int32_t y, const std::string& path,
                  const AnnouncerRect* rect) override {
+    std::string area = "null";
+    if (rect) {
+      area = std::to_string(rect->Left) + "," + std::to_string(rect->Top) + "," +
+             std::to_string(rect->Right) + "," + std::to_string(rect->Bottom);
+    }
     calls.push_back("DrawImage " + std::to_string(x) + " " + std::to_string(y) + " '" + path +
-                    "' " + (rect ? "rect" : "null"));
+                    "' " + area);
   }
   void Sleep(std::uint32_t milliseconds) override {
     calls.push_back("Sleep " + std::to_string(milliseconds));
