@@ -62,23 +62,6 @@ CommandLineInsert AppendCommandLine(std::string_view memo_text, std::string_view
   return insert;
 }
 
-std::vector<std::string> SplitCommandText(std::string_view text) {
-  std::vector<std::string> lines;
-  const bool blank = std::all_of(text.begin(), text.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) <= 32; });
-  if (blank) {
-    return lines;
-  }
-  std::size_t start = 0;
-  for (std::size_t caret = text.find('^'); caret != std::string_view::npos;
-       caret = text.find('^', start)) {
-    lines.emplace_back(text.substr(start, caret - start));
-    start = caret + 1;
-  }
-  lines.emplace_back(text.substr(start));
-  return lines;
-}
-
 std::string JoinCommandLines(const std::vector<std::string>& lines) {
   std::string text;
   for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -29,11 +29,8 @@ struct CommandLineInsert {
 };
 CommandLineInsert AppendCommandLine(std::string_view memo_text, std::string_view line);
 
-// Splits a parameter text at every "^" into memo lines. A text of nothing but spaces and
-// control characters gives no lines. Parts are kept as they are (not trimmed).
-std::vector<std::string> SplitCommandText(std::string_view text);
-
-// Joins confirmed memo lines with "^" back into a parameter text.
+// Joins confirmed memo lines with "^" back into a parameter text; the way back is
+// SplitCommandLines, the split the command run itself uses.
 std::string JoinCommandLines(const std::vector<std::string>& lines);
 
 }  // namespace lumo

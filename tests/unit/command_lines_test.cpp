@@ -1,5 +1,7 @@
 #include "editors/command_lines.h"
 
+#include "announcer/command_execution.h"
+
 #include <gtest/gtest.h>
 
 namespace lumo {
@@ -81,35 +83,26 @@ TEST(AppendCommandLine, TypingIntoTheSelectedBreakContinuesTheLine) {
   EXPECT_EQ(MemoLines(memo), (Lines{"Speak=1", "Display=~2"}));
 }
 
-TEST(SplitCommandText, CaretsBecomeLinesAndNothingIsTrimmed) {
-  EXPECT_EQ(SplitCommandText("Speak=1^Display=~2"), (Lines{"Speak=1", "Display=~2"}));
-  EXPECT_EQ(SplitCommandText("A^^B"), (Lines{"A", "", "B"}));
-  EXPECT_EQ(SplitCommandText("A^"), (Lines{"A", ""}));
-  EXPECT_EQ(SplitCommandText("^A"), (Lines{"", "A"}));
-  EXPECT_EQ(SplitCommandText(" Speak=1 ^ Display=2"), (Lines{" Speak=1 ", " Display=2"}));
-  EXPECT_EQ(SplitCommandText("Speak=1"), Lines{"Speak=1"});
-  EXPECT_EQ(SplitCommandText(""), Lines{});
-  EXPECT_EQ(SplitCommandText("   "), Lines{});
-  EXPECT_EQ(SplitCommandText(" \t\r\n "), Lines{});
-  // One visible character is enough to keep the blanks around it.
-  EXPECT_EQ(SplitCommandText("  ^ "), (Lines{"  ", " "}));
-  // GBK bytes are above 32 and never taken for blanks.
-  EXPECT_EQ(SplitCommandText("\xCA\xD5"), Lines{"\xCA\xD5"});
+// The editor opens a parameter split the way a hotkey run splits it.
+Lines Split(std::string_view text) {
+  Lines lines;
+  SplitCommandLines(text, lines);
+  return lines;
 }
 
-TEST(SplitCommandText, AOneLineTextThatCannotBeConfirmedStaysAsItWas) {
+TEST(BrowseLines, AOneLineTextThatCannotBeConfirmedStaysAsItWas) {
   // 'A^^B' opens as three lines, which the OK button refuses.
-  EXPECT_FALSE(VerifyCommands(MemoLines(MemoTextOf(SplitCommandText("A^^B")))));
+  EXPECT_FALSE(VerifyCommands(MemoLines(MemoTextOf(Split("A^^B")))));
 }
 
 TEST(JoinCommandLines, ConfirmedLinesComeBackUnchanged) {
   for (const char* text : {"Speak=1^Display=~2", "Speak=1", "Display=~%3^Speak=%3^Speak=x"}) {
-    const Lines memo = MemoLines(MemoTextOf(SplitCommandText(text)));
+    const Lines memo = MemoLines(MemoTextOf(Split(text)));
     EXPECT_TRUE(VerifyCommands(memo)) << text;
     EXPECT_EQ(JoinCommandLines(memo), text);
   }
   EXPECT_EQ(JoinCommandLines({}), "");
-  EXPECT_EQ(JoinCommandLines(MemoLines(MemoTextOf(SplitCommandText("   ")))), "");
+  EXPECT_EQ(JoinCommandLines(MemoLines(MemoTextOf(Split("   ")))), "");
 }
 
 }  // namespace

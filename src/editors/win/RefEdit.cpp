@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "announcer/command_execution.h"
 #include "editors/command_lines.h"
 #include "editors/win/EdCmd.h"
 #include "platform/message_boxes.h"
@@ -192,7 +193,9 @@ bool TRefEdit::HandleCommand(WPARAM wparam, LPARAM lparam) {
 
 void TRefEdit::Browse() {
   TEdCmdForm form;
-  form.SetLines(SplitCommandText(Text()));
+  std::vector<std::string> lines;
+  SplitCommandLines(Text(), lines);
+  form.SetLines(lines);
   if (form.ShowModal() == IDOK) {
     const std::string text = JoinCommandLines(form.Lines());
     SetText(text);
