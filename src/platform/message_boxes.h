@@ -3,6 +3,7 @@
 // system are; the boxes show them through the wide API.
 #include <windows.h>
 
+#include <exception>
 #include <string>
 
 namespace lumo {
@@ -15,5 +16,19 @@ void ShowErrorBox(const std::string& text);
 
 // No icon, one OK button, centred on the screen; returns when the user has closed it.
 void ShowInformationBox(const std::string& text);
+
+// The message boundary of a window procedure: an exception ends the event being handled,
+// the user sees its text in the error box, and the program goes on (the result is then 0).
+template <typename Handler>
+LRESULT AtMessageBoundary(Handler&& handler) {
+  try {
+    return handler();
+  } catch (const std::exception& error) {
+    ShowErrorBox(error.what());
+  } catch (...) {
+    ShowErrorBox("Unknown error");
+  }
+  return 0;
+}
 
 }  // namespace lumo

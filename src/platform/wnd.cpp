@@ -1,6 +1,5 @@
 #include "platform/wnd.h"
 
-#include <exception>
 #include <stdexcept>
 
 #include "platform/message_boxes.h"
@@ -110,15 +109,7 @@ LRESULT CALLBACK Wnd::StaticProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
     self->hwnd_ = nullptr;
     return DefWindowProcW(hwnd, message, wparam, lparam);
   }
-  // The message boundary: the event ends, the user sees why, the program goes on.
-  try {
-    return self->HandleMessage(message, wparam, lparam);
-  } catch (const std::exception& error) {
-    ShowErrorBox(error.what());
-  } catch (...) {
-    ShowErrorBox("Unknown error");
-  }
-  return 0;
+  return AtMessageBoundary([&] { return self->HandleMessage(message, wparam, lparam); });
 }
 
 HWND CreateControl(HWND parent, const ControlArgs& args) {

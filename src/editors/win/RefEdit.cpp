@@ -2,8 +2,6 @@
 
 #include <windowsx.h>
 
-#include <exception>
-
 #include "announcer/command_execution.h"
 #include "editors/command_lines.h"
 #include "editors/win/EdCmd.h"
@@ -365,15 +363,7 @@ LRESULT CALLBACK TRefEdit::SubclassProc(HWND hwnd, UINT message, WPARAM wparam, 
     self->hwnd_ = nullptr;
     return CallWindowProcA(original, hwnd, message, wparam, lparam);
   }
-  // The message boundary: no exception leaves the window procedure.
-  try {
-    return self->Handle(message, wparam, lparam);
-  } catch (const std::exception& error) {
-    ShowErrorBox(error.what());
-  } catch (...) {
-    ShowErrorBox("Unknown error");
-  }
-  return 0;
+  return AtMessageBoundary([&] { return self->Handle(message, wparam, lparam); });
 }
 
 }  // namespace lumo
