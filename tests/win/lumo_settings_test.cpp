@@ -34,10 +34,7 @@ class LumoSettings : public ::testing::Test {
   }
 
   static void ExitWithYes(LumoRun& run) {
-    PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
-    HWND box = WaitForMessageBox(run.process.Id(), "Lumo");
-    ASSERT_NE(box, nullptr);
-    ASSERT_TRUE(PressButton(box, IDYES));
+    ASSERT_TRUE(ExitThroughMenu(run));
     ASSERT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
   }
 
@@ -121,7 +118,7 @@ TEST_F(LumoSettings, UnreadableValueIsReportedAndStartUpGoesOn) {
     HWND main = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
       main = FindProcessWindow(lumo.Id(), "TForm1", "Lumo");
-      return main != nullptr && StatusText(main) == L"服务未启动.";
+      return main != nullptr && StatusText(main) == kNotStarted;
     }));
     // Read before the failure: the port; after it: the defaults.
     const Shown shown = Read(main);
