@@ -1,7 +1,5 @@
 #include "support/announcer_record.h"
 
-#include <windows.h>
-
 #include <regex>
 #include <stdexcept>
 
@@ -19,6 +17,21 @@ int HexValue(char c) {
   if (c >= 'A' && c <= 'F')
     return c - 'A' + 10;
   return -1;
+}
+
+// The bytes an escaped record text stands for.
+std::string DecodeRecordText(std::string_view escaped) {
+  std::string bytes;
+  for (std::size_t i = 0; i < escaped.size(); ++i) {
+    if (escaped[i] == '\\' && i + 3 < escaped.size() && escaped[i + 1] == 'x' &&
+        HexValue(escaped[i + 2]) >= 0 && HexValue(escaped[i + 3]) >= 0) {
+      bytes.push_back(static_cast<char>(HexValue(escaped[i + 2]) * 16 + HexValue(escaped[i + 3])));
+      i += 3;
+    } else {
+      bytes.push_back(escaped[i]);
+    }
+  }
+  return bytes;
 }
 
 // One call a line: its time, its name and the arguments of that name; record texts are
@@ -58,20 +71,6 @@ AnnouncerCall ParseLine(const std::string& line) {
 }
 
 }  // namespace
-
-std::string DecodeRecordText(std::string_view escaped) {
-  std::string bytes;
-  for (std::size_t i = 0; i < escaped.size(); ++i) {
-    if (escaped[i] == '\\' && i + 3 < escaped.size() && escaped[i + 1] == 'x' &&
-        HexValue(escaped[i + 2]) >= 0 && HexValue(escaped[i + 3]) >= 0) {
-      bytes.push_back(static_cast<char>(HexValue(escaped[i + 2]) * 16 + HexValue(escaped[i + 3])));
-      i += 3;
-    } else {
-      bytes.push_back(escaped[i]);
-    }
-  }
-  return bytes;
-}
 
 std::vector<AnnouncerCall> ParseAnnouncerRecord(std::string_view content) {
   std::vector<AnnouncerCall> calls;
@@ -132,10 +131,6 @@ std::vector<AnnouncerCall> AnnouncerRecord::WaitForCalls(std::size_t count,
 
 std::string AnnouncerRecord::CopyPath(const AnnouncerCall& call) const {
   return path_.substr(0, path_.find_last_of("\\/") + 1) + call.CopyName;
-}
-
-void AnnouncerRecord::Clear() const {
-  DeleteFileA(path_.c_str());
 }
 
 }  // namespace lumo::test

@@ -37,13 +37,13 @@ POINT ClientToScreenPoint(HWND window, int x, int y) {
   return p;
 }
 
-}  // namespace
-
 void ClickAt(POINT screen) {
   SendMouse(0, screen);
   SendMouse(MOUSEEVENTF_LEFTDOWN, screen);
   SendMouse(MOUSEEVENTF_LEFTUP, screen);
 }
+
+}  // namespace
 
 void ClickClient(HWND window, int x, int y) {
   ClickAt(ClientToScreenPoint(window, x, y));

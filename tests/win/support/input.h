@@ -9,8 +9,6 @@
 
 namespace lumo::test {
 
-// Moves the pointer to a screen point and clicks the left button there.
-void ClickAt(POINT screen);
 // Clicks a point given in the client coordinates of window.
 void ClickClient(HWND window, int x, int y);
 // Clicks the centre of a control.
