@@ -50,30 +50,26 @@ void Settle(std::chrono::milliseconds time) {
   WaitUntil([] { return false; }, time);
 }
 
-TEST(Hooker, ClosedRegisterWindowIsReportedOnceAlsoWhenItsProcessEnds) {
-  NotifyWindow notify;
-  RegisterSim sim = StartRegisterSim();
-  ASSERT_NE(Attach(sim, notify) & 0xFF, 0);
-  Settle(std::chrono::milliseconds(200));
-  EXPECT_EQ(notify.Reports(), 0);
-
-  PostMessageA(sim.window, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(WaitUntil([&] { return notify.Reports() > 0; }));
-  ASSERT_TRUE(sim.process.WaitForExit(std::chrono::seconds(5)));
-  Settle(std::chrono::milliseconds(500));
-  EXPECT_EQ(notify.Reports(), 1);
-  UnInstallHook();
-}
-
-TEST(Hooker, KilledRegisterProcessIsReportedOnce) {
-  NotifyWindow notify;
-  RegisterSim sim = StartRegisterSim();
-  ASSERT_NE(Attach(sim, notify) & 0xFF, 0);
-  sim.process.Kill();
-  EXPECT_TRUE(WaitUntil([&] { return notify.Reports() > 0; }));
-  Settle(std::chrono::milliseconds(300));
-  EXPECT_EQ(notify.Reports(), 1);
-  UnInstallHook();
+TEST(Hooker, AClosedOrKilledRegisterIsReportedOnce) {
+  for (const bool killed : {false, true}) {
+    SCOPED_TRACE(killed ? "killed" : "closed");
+    NotifyWindow notify;
+    RegisterSim sim = StartRegisterSim();
+    ASSERT_NE(Attach(sim, notify) & 0xFF, 0);
+    if (killed) {
+      sim.process.Kill();
+    } else {
+      Settle(std::chrono::milliseconds(200));
+      EXPECT_EQ(notify.Reports(), 0);  // attached, nothing to report yet
+      PostMessageA(sim.window, WM_CLOSE, 0, 0);
+    }
+    EXPECT_TRUE(WaitUntil([&] { return notify.Reports() > 0; }));
+    // A closed window's process ends too: that is no second report.
+    ASSERT_TRUE(sim.process.WaitForExit(std::chrono::seconds(5)));
+    Settle(std::chrono::milliseconds(killed ? 300 : 500));
+    EXPECT_EQ(notify.Reports(), 1);
+    UnInstallHook();
+  }
 }
 
 TEST(Hooker, DetachedOrReplacedAttachmentReportsNothing) {

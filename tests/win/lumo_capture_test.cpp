@@ -16,8 +16,6 @@
 namespace lumo::test {
 namespace {
 
-constexpr wchar_t kRunning[] = L"服务正在运行...";
-constexpr wchar_t kStopped[] = L"服务已经停止.";
 constexpr int kIntervalMs = 100;
 constexpr int kTicksBetweenAds = 4;  // ShowLasting 300 ms: 3 unchanged ticks, then an ad
 // Where the region goes on the display, and its width there: 96 x 32 drawn 16 high.
@@ -100,10 +98,9 @@ TEST(LumoCapture, AdsWhileIdleNothingWhileTmpBmpIsHeldThenEachChangeOnce) {
   const std::string ad = dir + "ad\\";
   const std::string tmp = dir + "tmp.bmp";
   ASSERT_TRUE(FillAdFolder(ad));
-  AnnouncerRecord record(dir + "announcer.log");
-  LumoRun run = StartLumo(dir, {"LUMO_ANNOUNCER_LOG=" + record.Path()});
+  LumoRun run = StartInTray(dir);
   ASSERT_NE(run.main, nullptr);
-  ASSERT_TRUE(WaitHidden(run.main));
+  const AnnouncerRecord& record = run.record;
 
   // Nothing attached: only advertisements, one every fourth tick.
   std::vector<AnnouncerCall> draws;

@@ -8,7 +8,7 @@
 #include "app/monitor_ids.h"
 #include "platform/ansi_text.h"
 #include "support/announcer_record.h"
-#include "support/keyboard.h"
+#include "support/input.h"
 #include "support/lumo_program.h"
 #include "support/message_box.h"
 #include "support/process.h"
@@ -19,10 +19,7 @@ namespace {
 
 using namespace std::string_literals;
 
-// "收银台", a middle part of register-sim's title.
-constexpr char kCaption[] = "\xD2\xF8\xCC\xA8";
 constexpr char kSdf[] = "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\n";
-constexpr wchar_t kRunning[] = L"服务正在运行...";
 
 constexpr std::uint32_t kCtrlAlt = MOD_CONTROL | MOD_ALT;
 
@@ -34,66 +31,22 @@ constexpr std::uint32_t kCtrlAlt = MOD_CONTROL | MOD_ALT;
 //   2 "Nothing", action 3, Ctrl+Alt+F9 (key 77), active
 //   3 "", action 0 with an empty command, no key (200), Shift, active
 const std::string kStoredFile =
-    "\x0C\x1F\x00\x00\x00"
-    "Hotkey definitions, version 2.0"
-    "\x01"
-    "\x12\x05\x00\x00\x00P\x00r\x00i\x00"
-    "c\x00"
-    "e\x00"
-    "\x04\x00\x00\x00\x00"
-    "\x0C\x14\x00\x00\x00"
-    "Display=~%3^Speak=%3"
-    "\x09\x09\x08\x08"
-    "\x04\x4B\x00\x00\x00"
-    "\x09"
-    "\x12\x03\x00\x00\x00\xA7\x63\x36\x52\xF0\x53"
-    "\x04\x02\x00\x00\x00"
-    "\x09\x09\x08\x08"
-    "\x02\x4C"
-    "\x08"
-    "\x06\x07Nothing"
-    "\x03\x03\x00"
-    "\x09\x09\x08\x02"
-    "\x02\x4D"
-    "\x09"
-    "\x06\x00"
-    "\x02\x00"
-    "\x06\x00"
-    "\x08\x08\x09\x08"
-    "\x04\xC8\x00\x00\x00"
-    "\x09"
-    "\x00"s;
+    "\x0C\x1F\0\0\0Hotkey definitions, version 2.0\x01"
+    "\x12\x05\0\0\0P\0r\0i\0c\0e\0\x04\0\0\0\0\x0C\x14\0\0\0Display=~%3^Speak=%3"
+    "\x09\x09\x08\x08\x04\x4B\0\0\0\x09"
+    "\x12\x03\0\0\0\xA7\x63\x36\x52\xF0\x53\x04\x02\0\0\0\x09\x09\x08\x08\x02\x4C\x08"
+    "\x06\x07Nothing\x03\x03\0\x09\x09\x08\x02\x02\x4D\x09"
+    "\x06\0\x02\0\x06\0\x08\x08\x09\x08\x04\xC8\0\0\0\x09\0"s;
 
 // The same four definitions as the program writes them: the header of this version, each
 // integer in its shortest form, ASCII strings as short strings, "控制台" as UTF-8.
 const std::string kRewrittenFile =
-    "\x06\x1F"
-    "Hotkey definitions, version 1.0"
-    "\x01"
-    "\x06\x05Price"
-    "\x02\x00"
-    "\x06\x14"
-    "Display=~%3^Speak=%3"
-    "\x09\x09\x08\x08"
-    "\x02\x4B"
-    "\x09"
-    "\x14\x09\x00\x00\x00\xE6\x8E\xA7\xE5\x88\xB6\xE5\x8F\xB0"
-    "\x02\x02"
-    "\x09\x09\x08\x08"
-    "\x02\x4C"
-    "\x08"
-    "\x06\x07Nothing"
-    "\x02\x03"
-    "\x09\x09\x08\x08"
-    "\x02\x4D"
-    "\x09"
-    "\x06\x00"
-    "\x02\x00"
-    "\x06\x00"
-    "\x08\x08\x09\x08"
-    "\x03\xC8\x00"
-    "\x09"
-    "\x00"s;
+    "\x06\x1FHotkey definitions, version 1.0\x01"
+    "\x06\x05Price\x02\0\x06\x14"
+    "Display=~%3^Speak=%3\x09\x09\x08\x08\x02\x4B\x09"
+    "\x14\x09\0\0\0\xE6\x8E\xA7\xE5\x88\xB6\xE5\x8F\xB0\x02\x02\x09\x09\x08\x08\x02\x4C\x08"
+    "\x06\x07Nothing\x02\x03\x09\x09\x08\x08\x02\x4D\x09"
+    "\x06\0\x02\0\x06\0\x08\x08\x09\x08\x03\xC8\0\x09\0"s;
 
 class LumoHotkeys : public ::testing::Test {
  protected:
@@ -112,19 +65,7 @@ class LumoHotkeys : public ::testing::Test {
     dir_ = PrepareLumoDir(name_ + suffix, kSdf);
     hkd_ = dir_ + "Lumo.hkd";
     WriteFile(hkd_, kStoredFile);
-    record_ = AnnouncerRecord(dir_ + "announcer.log");
-    LumoRun run = StartLumo(dir_, {"LUMO_ANNOUNCER_LOG=" + record_.Path()});
-    EXPECT_NE(run.main, nullptr);
-    EXPECT_TRUE(WaitHidden(run.main));
-    return run;
-  }
-
-  // "退出" from the menu, the exit question answered yes.
-  static void Exit(const LumoRun& run) {
-    PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
-    HWND question = WaitForMessageBox(run.process.Id(), "Lumo");
-    ASSERT_NE(question, nullptr);
-    ASSERT_TRUE(PressButton(question, IDYES));
+    return StartInTray(dir_);
   }
 
   bool Exists(const std::string& file) const {
@@ -134,7 +75,6 @@ class LumoHotkeys : public ::testing::Test {
   std::string name_;
   std::string dir_;
   std::string hkd_;
-  AnnouncerRecord record_{""};
 };
 
 TEST_F(LumoHotkeys, KeysRunTheirActionsAndTheFileIsRewrittenAtClose) {
@@ -154,7 +94,7 @@ TEST_F(LumoHotkeys, KeysRunTheirActionsAndTheFileIsRewrittenAtClose) {
   ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kRunning; }));
 
   PressCombination(kCtrlAlt, VK_F7);
-  std::vector<AnnouncerCall> calls = record_.WaitForCalls(3);
+  std::vector<AnnouncerCall> calls = run.record.WaitForCalls(3);
   ASSERT_EQ(Summaries(calls),
             (std::vector<std::string>{"Cls 0", "PrintText 1 1 " + price, "SoundOut " + price}));
   EXPECT_GE(calls[1].Ms - calls[0].Ms, 100);
@@ -162,7 +102,7 @@ TEST_F(LumoHotkeys, KeysRunTheirActionsAndTheFileIsRewrittenAtClose) {
   // The texts are read at the moment of the press.
   ASSERT_TRUE(SetRegisterSimText(sim.window, register_sim::kPanelId, "8.00"));
   PressCombination(kCtrlAlt, VK_F7);
-  calls = record_.WaitForCalls(6);
+  calls = run.record.WaitForCalls(6);
   ASSERT_EQ(calls.size(), 6u);
   EXPECT_EQ(Summaries({calls.begin() + 3, calls.end()}),
             (std::vector<std::string>{"Cls 0", "PrintText 1 1 8.00", "SoundOut 8.00"}));
@@ -170,7 +110,7 @@ TEST_F(LumoHotkeys, KeysRunTheirActionsAndTheFileIsRewrittenAtClose) {
   // Action 3 does nothing at all.
   PressCombination(kCtrlAlt, VK_F9);
   Sleep(500);
-  EXPECT_EQ(record_.Calls().size(), 6u);
+  EXPECT_EQ(run.record.Calls().size(), 6u);
   EXPECT_FALSE(IsWindowVisible(run.main));
   EXPECT_EQ(FindProcessWindow(run.process.Id(), "#32770"), nullptr);
 
@@ -178,9 +118,9 @@ TEST_F(LumoHotkeys, KeysRunTheirActionsAndTheFileIsRewrittenAtClose) {
   PressCombination(kCtrlAlt, VK_F8);
   ASSERT_TRUE(WaitShown(run.main));
   EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == run.main; }));
-  EXPECT_EQ(record_.Calls().size(), 6u);
+  EXPECT_EQ(run.record.Calls().size(), 6u);
 
-  Exit(run);
+  ASSERT_TRUE(ExitThroughMenu(run));
   ASSERT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
   EXPECT_EQ(ReadFile(hkd_), kRewrittenFile);
   EXPECT_FALSE(Exists("Lumo.hkd.tmp"));
@@ -205,13 +145,14 @@ TEST_F(LumoHotkeys, AFileThatCannotBeReplacedAtCloseIsKeptAndTheProgramEnds) {
       ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     }
 
-    Exit(run);
+    ASSERT_TRUE(ExitThroughMenu(run));
     // The failed save is reported; the shut-down completes once it is answered.
     HWND box = WaitForMessageBox(run.process.Id(), "Lumo");
     ASSERT_NE(box, nullptr);
     const std::wstring text = MessageBoxText(box);
     const std::wstring expected_start = L"Cannot create file \"" + AnsiToWide(hkd_) + L"\".";
-    EXPECT_EQ(text.substr(0, expected_start.size()), expected_start);
+    EXPECT_EQ(text.substr(0, expected_start.size() + 1), expected_start + L" ");
+    EXPECT_GT(text.size(), expected_start.size() + 1) << "the reason is missing";
     EXPECT_TRUE(HasIcon(box));
     ASSERT_TRUE(PressButton(box, IDOK));
     EXPECT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/monitor_ids.h"
 #include "support/lumo_program.h"
 #include "support/message_box.h"
@@ -22,11 +24,8 @@ class LumoSettings : public ::testing::Test {
   }
   void TearDown() override { DeleteKey(HKEY_LOCAL_MACHINE, kMachineSettingsKey); }
 
-  struct Shown {
-    LRESULT selection;
-    bool port_list_enabled;
-    bool auto_monitoring;
-  };
+  // The port list's selection, whether it can be used, and automatic monitoring.
+  using Shown = std::tuple<LRESULT, bool, bool>;
   static Shown Read(HWND main) {
     return {SendMessageW(Control(main, kIdComboBox2), CB_GETCURSEL, 0, 0),
             IsWindowEnabled(Control(main, kIdComboBox2)) != FALSE,
@@ -34,10 +33,7 @@ class LumoSettings : public ::testing::Test {
   }
 
   static void ExitWithYes(LumoRun& run) {
-    PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
-    HWND box = WaitForMessageBox(run.process.Id(), "Lumo");
-    ASSERT_NE(box, nullptr);
-    ASSERT_TRUE(PressButton(box, IDYES));
+    ASSERT_TRUE(ExitThroughMenu(run));
     ASSERT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
   }
 
@@ -47,10 +43,7 @@ class LumoSettings : public ::testing::Test {
 TEST_F(LumoSettings, DefaultsWithoutTheMachineKeyAndMinusOneSavedForNoPort) {
   LumoRun run = StartLumo(dir_);
   ASSERT_NE(run.main, nullptr);
-  const Shown shown = Read(run.main);
-  EXPECT_EQ(shown.selection, CB_ERR);
-  EXPECT_FALSE(shown.port_list_enabled);
-  EXPECT_TRUE(shown.auto_monitoring);
+  EXPECT_EQ(Read(run.main), Shown(CB_ERR, false, true));
   EXPECT_EQ(SendMessageW(Control(run.main, kIdComboBox2), CB_GETCOUNT, 0, 0), 10);
   ExitWithYes(run);
   EXPECT_EQ(GetDword(HKEY_CURRENT_USER, kUserSettingsKey, "Comport"), 0xFFFFFFFFu);
@@ -66,10 +59,7 @@ TEST_F(LumoSettings, MachineValuesAreShownAndSavedPerUserButNotReadBack) {
   {
     LumoRun run = StartLumo(dir_);
     ASSERT_NE(run.main, nullptr);
-    const Shown shown = Read(run.main);
-    EXPECT_EQ(shown.selection, 3);
-    EXPECT_TRUE(shown.port_list_enabled);
-    EXPECT_FALSE(shown.auto_monitoring);
+    EXPECT_EQ(Read(run.main), Shown(3, true, false));
     ExitWithYes(run);
   }
   EXPECT_EQ(GetDword(HKEY_CURRENT_USER, kUserSettingsKey, "Comport"), 3u);
@@ -80,9 +70,8 @@ TEST_F(LumoSettings, MachineValuesAreShownAndSavedPerUserButNotReadBack) {
   DeleteKey(HKEY_LOCAL_MACHINE, kMachineSettingsKey);
   LumoRun run = StartLumo(dir_);
   ASSERT_NE(run.main, nullptr);
-  const Shown shown = Read(run.main);
-  EXPECT_EQ(shown.selection, CB_ERR);
-  EXPECT_TRUE(shown.auto_monitoring);
+  EXPECT_EQ(std::get<0>(Read(run.main)), CB_ERR);
+  EXPECT_TRUE(std::get<2>(Read(run.main)));
 }
 
 TEST_F(LumoSettings, PortOutsideTheListLeavesNoSelection) {
@@ -91,7 +80,7 @@ TEST_F(LumoSettings, PortOutsideTheListLeavesNoSelection) {
   SetDword(HKEY_LOCAL_MACHINE, kMachineSettingsKey, "UseComport", 0);
   LumoRun run = StartLumo(dir_);
   ASSERT_NE(run.main, nullptr);
-  EXPECT_EQ(Read(run.main).selection, CB_ERR);
+  EXPECT_EQ(std::get<0>(Read(run.main)), CB_ERR);
 }
 
 TEST_F(LumoSettings, UnreadableValueIsReportedAndStartUpGoesOn) {
@@ -121,17 +110,10 @@ TEST_F(LumoSettings, UnreadableValueIsReportedAndStartUpGoesOn) {
     HWND main = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
       main = FindProcessWindow(lumo.Id(), "TForm1", "Lumo");
-      return main != nullptr && StatusText(main) == L"服务未启动.";
+      return main != nullptr && StatusText(main) == kNotStarted;
     }));
     // Read before the failure: the port; after it: the defaults.
-    const Shown shown = Read(main);
-    EXPECT_EQ(shown.selection, 2);
-    EXPECT_FALSE(shown.port_list_enabled);
-    if (std::string(c.broken) == "AutoStart") {
-      EXPECT_TRUE(shown.auto_monitoring);
-    } else {
-      EXPECT_FALSE(shown.auto_monitoring);
-    }
+    EXPECT_EQ(Read(main), Shown(2, false, std::string(c.broken) == "AutoStart"));
   }
 }
 

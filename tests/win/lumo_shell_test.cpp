@@ -50,26 +50,11 @@ class LumoShell : public ::testing::Test {
   std::string dir_;
 };
 
-TEST_F(LumoShell, ShowsAtStartThenHidesIntoTheNotificationAreaOnce) {
+TEST_F(LumoShell, ShowsAtStartWithItsFrameThenHidesIntoTheNotificationAreaOnce) {
   LumoRun run = StartLumo(dir_);
   ASSERT_NE(run.main, nullptr);
   ASSERT_TRUE(WaitShown(run.main));
   const ULONGLONG shown = GetTickCount64();
-  ASSERT_TRUE(WaitHidden(run.main));
-  EXPECT_LT(GetTickCount64() - shown, 1500u);
-  EXPECT_EQ(StatusText(run.main), L"服务未启动.");
-
-  // Restored, it stays: the hiding timer ticks once.
-  SendMessageW(run.main, kWmTrayNotify, 0, WM_LBUTTONDBLCLK);
-  EXPECT_TRUE(IsWindowVisible(run.main));
-  Sleep(600);
-  EXPECT_TRUE(IsWindowVisible(run.main));
-  EXPECT_EQ(GetForegroundWindow(), run.main);
-}
-
-TEST_F(LumoShell, MainWindowFrameButtonsAndTabOrder) {
-  LumoRun run = StartLumo(dir_);
-  ASSERT_NE(run.main, nullptr);
   RECT outer{};
   GetWindowRect(run.main, &outer);
   EXPECT_EQ(outer.right - outer.left, 286);
@@ -77,10 +62,8 @@ TEST_F(LumoShell, MainWindowFrameButtonsAndTabOrder) {
   const LONG style = GetWindowLongW(run.main, GWL_STYLE);
   EXPECT_TRUE(style & WS_THICKFRAME);
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-
   EXPECT_TRUE(IsWindowEnabled(Control(run.main, kIdButton1)));
   EXPECT_FALSE(IsWindowEnabled(Control(run.main, kIdButton2)));
-
   // Tab order: the port list, the two buttons, the check box.
   std::vector<int> tab_order;
   for (HWND child = GetWindow(run.main, GW_CHILD); child != nullptr;
@@ -90,6 +73,17 @@ TEST_F(LumoShell, MainWindowFrameButtonsAndTabOrder) {
     }
   }
   EXPECT_EQ(tab_order, (std::vector<int>{kIdComboBox2, kIdButton1, kIdButton2, kIdCheckBox1}));
+
+  ASSERT_TRUE(WaitHidden(run.main));
+  EXPECT_LT(GetTickCount64() - shown, 1500u);
+  EXPECT_EQ(StatusText(run.main), kNotStarted);
+
+  // Restored, it stays: the hiding timer ticks once.
+  SendMessageW(run.main, kWmTrayNotify, 0, WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(IsWindowVisible(run.main));
+  Sleep(600);
+  EXPECT_TRUE(IsWindowVisible(run.main));
+  EXPECT_EQ(GetForegroundWindow(), run.main);
 }
 
 TEST_F(LumoShell, IconMessagesRestoreOrOpenTheMenu) {
@@ -108,26 +102,15 @@ TEST_F(LumoShell, IconMessagesRestoreOrOpenTheMenu) {
   int menus_seen = 0;
   for (int attempt = 0; attempt < 8 && about == nullptr; ++attempt) {
     PostMessageW(run.main, kWmTrayNotify, 0, WM_RBUTTONDOWN);
-    HWND menu = nullptr;
-    if (!WaitUntil(
-            [&] {
-              menu = FindProcessWindow(run.process.Id(), "#32768");
-              return menu != nullptr && IsWindowVisible(menu);
-            },
-            std::chrono::seconds(1))) {
+    HWND menu =
+        WaitForProcessWindow(run.process.Id(), "#32768", "", nullptr, std::chrono::seconds(1));
+    if (menu == nullptr) {
       continue;
     }
     ++menus_seen;
     PostMessageW(menu, WM_CHAR, 'a', 0);
-    WaitUntil(
-        [&] {
-          about = FindProcessWindow(run.process.Id(), "THelpForm");
-          return about != nullptr && IsWindowVisible(about);
-        },
-        std::chrono::seconds(1));
-    if (about != nullptr && !IsWindowVisible(about)) {
-      about = nullptr;
-    }
+    about =
+        WaitForProcessWindow(run.process.Id(), "THelpForm", "", nullptr, std::chrono::seconds(1));
   }
   EXPECT_GT(menus_seen, 0);
   ASSERT_NE(about, nullptr);
@@ -156,20 +139,7 @@ TEST_F(LumoShell, SecondCopyRestoresTheFirstAndEndsWithoutAWindow) {
   EXPECT_TRUE(first.process.Running());
 }
 
-TEST_F(LumoShell, CloseBoxAnsweredNoHidesAndYesEnds) {
-  LumoRun run = StartHidden();
-  SendMessageW(run.main, kWmTrayNotify, 0, WM_LBUTTONDBLCLK);
-  PostMessageW(run.main, WM_SYSCOMMAND, SC_CLOSE, 0);
-  ASSERT_TRUE(AnswerExitQuestion(run, IDNO));
-  EXPECT_TRUE(WaitHidden(run.main));
-  EXPECT_TRUE(run.process.Running());
-
-  PostMessageW(run.main, WM_SYSCOMMAND, SC_CLOSE, 0);
-  ASSERT_TRUE(AnswerExitQuestion(run, IDYES));
-  EXPECT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
-}
-
-TEST_F(LumoShell, ExitAnsweredNoAsksTwiceAndYesEndsAtOnce) {
+TEST_F(LumoShell, ExitAnsweredNoAsksTwiceCloseBoxNoHidesAndYesEnds) {
   LumoRun run = StartHidden();
   PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
   ASSERT_TRUE(AnswerExitQuestion(run, IDNO));
@@ -180,7 +150,13 @@ TEST_F(LumoShell, ExitAnsweredNoAsksTwiceAndYesEndsAtOnce) {
   EXPECT_FALSE(IsWindowVisible(run.main));
   EXPECT_EQ(FindProcessWindow(run.process.Id(), "#32770", "Lumo"), nullptr);
 
-  PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
+  // The close box of the restored window: No hides it, Yes ends the program.
+  SendMessageW(run.main, kWmTrayNotify, 0, WM_LBUTTONDBLCLK);
+  PostMessageW(run.main, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(AnswerExitQuestion(run, IDNO));
+  EXPECT_TRUE(WaitHidden(run.main));
+  EXPECT_TRUE(run.process.Running());
+  PostMessageW(run.main, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(AnswerExitQuestion(run, IDYES));
   EXPECT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
 }
@@ -199,7 +175,7 @@ TEST_F(LumoShell, FailedScreenDefinitionAsksTheExitQuestionAtStart) {
       main = FindProcessWindow(run.process.Id(), "TForm1", "Lumo");
       return main != nullptr;
     }));
-    EXPECT_TRUE(WaitUntil([&] { return StatusText(main) == L"服务未启动."; }));
+    EXPECT_TRUE(WaitUntil([&] { return StatusText(main) == kNotStarted; }));
     EXPECT_FALSE(IsWindowVisible(main));
     EXPECT_TRUE(run.process.Running());
   }

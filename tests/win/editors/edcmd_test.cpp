@@ -6,11 +6,9 @@
 
 #include "editors/win/EdCmd.h"
 #include "support/input.h"
-#include "support/message_box.h"
 #include "support/modal_driver.h"
 #include "support/process.h"
 #include "support/screenshot.h"
-#include "support/window_text.h"
 
 namespace lumo {
 namespace {
@@ -18,7 +16,6 @@ namespace {
 using test::AnsiTextOf;
 using test::Click;
 using test::DriveModal;
-using test::MessageBoxText;
 using test::PressKey;
 using test::TypeText;
 using test::WaitForWindow;
@@ -27,25 +24,6 @@ using Lines = std::vector<std::string>;
 
 HWND Item(HWND form, int id) {
   return GetDlgItem(form, id);
-}
-
-// Waits for the message box over form, reads it and closes it with Enter.
-std::wstring ReadAndCloseMessageBox(HWND form, std::wstring* caption = nullptr,
-                                    const std::string& screenshot = "") {
-  HWND box = WaitForWindow(L"#32770", form);
-  if (!box) {
-    return L"<no message box>";
-  }
-  if (caption) {
-    *caption = test::TextOf(box);
-  }
-  if (!screenshot.empty()) {
-    test::SaveScreenshot(box, screenshot);
-  }
-  const std::wstring text = MessageBoxText(box);
-  PressKey(VK_RETURN);
-  test::WaitForGone(box);
-  return text;
 }
 
 std::pair<DWORD, DWORD> Selection(HWND edit) {
@@ -78,43 +56,33 @@ TEST(EdCmdForm, InsertButtonsTypingVerifyAndOk) {
   HWND hwnd = form.Handle();
   HWND memo = Item(hwnd, TEdCmdForm::kMemo1);
   int result = 0;
-  std::wstring verify_caption, verify_text;
-  std::string after_speak, after_typing, after_display;
-  std::pair<DWORD, DWORD> speak_selection, display_selection;
   DriveModal([&] { result = form.ShowModal(); },
              [&] {
-               if (!WaitForWindow(TEdCmdForm::kClassName)) {
-                 return;
-               }
+               ASSERT_NE(WaitForWindow(TEdCmdForm::kClassName), nullptr);
                // An empty memo verifies.
                Click(Item(hwnd, TEdCmdForm::kButton3));
-               verify_text = ReadAndCloseMessageBox(hwnd, &verify_caption, "edcmd-verify-passed");
+               std::wstring caption;
+               EXPECT_EQ(test::AnswerMessageBox(hwnd, &caption, "edcmd-verify-passed"),
+                         L"校验通过");
+               EXPECT_EQ(caption, L"校验");
 
                Click(Item(hwnd, TEdCmdForm::kButton1));
                WaitUntil([&] { return !AnsiTextOf(memo).empty(); });
-               after_speak = AnsiTextOf(memo);
-               speak_selection = Selection(memo);
+               EXPECT_EQ(AnsiTextOf(memo), "Speak=\r\n");
+               // The line break is selected, the caret right after the "=".
+               EXPECT_EQ(Selection(memo), (std::pair<DWORD, DWORD>(6, 8)));
                TypeText(L"hello");
-               WaitUntil([&] { return AnsiTextOf(memo) == "Speak=hello"; });
-               after_typing = AnsiTextOf(memo);
+               EXPECT_TRUE(WaitUntil([&] { return AnsiTextOf(memo) == "Speak=hello"; }));
 
                Click(Item(hwnd, TEdCmdForm::kButton2));
-               WaitUntil([&] { return AnsiTextOf(memo).size() > after_typing.size(); });
-               after_display = AnsiTextOf(memo);
-               display_selection = Selection(memo);
+               WaitUntil([&] { return AnsiTextOf(memo).size() > 11; });
+               EXPECT_EQ(AnsiTextOf(memo), "Speak=hello\r\nDisplay=");
+               EXPECT_EQ(Selection(memo), (std::pair<DWORD, DWORD>(21, 21)));
                TypeText(L"~1");
                WaitUntil([&] { return AnsiTextOf(memo).ends_with("~1"); });
                test::SaveScreenshot(hwnd, "edcmd-two-lines");
                Click(Item(hwnd, TEdCmdForm::kBitBtn1));
              });
-  EXPECT_EQ(verify_text, L"校验通过");
-  EXPECT_EQ(verify_caption, L"校验");
-  EXPECT_EQ(after_speak, "Speak=\r\n");
-  // The line break is selected, the caret right after the "=".
-  EXPECT_EQ(speak_selection, (std::pair<DWORD, DWORD>(6, 8)));
-  EXPECT_EQ(after_typing, "Speak=hello");
-  EXPECT_EQ(after_display, "Speak=hello\r\nDisplay=");
-  EXPECT_EQ(display_selection, (std::pair<DWORD, DWORD>(21, 21)));
   EXPECT_EQ(result, IDOK);
   EXPECT_EQ(form.Lines(), (Lines{"Speak=hello", "Display=~1"}));
 }
@@ -124,26 +92,18 @@ TEST(EdCmdForm, InvalidLinesFailVerifyAndOkSilentlyStays) {
   HWND hwnd = form.Handle();
   form.SetLines({"Speak=1", "speak=12"});
   int result = 0;
-  bool still_open_after_ok = false;
-  bool message_after_ok = true;
-  std::wstring verify_text;
   DriveModal([&] { result = form.ShowModal(); },
              [&] {
-               if (!WaitForWindow(TEdCmdForm::kClassName)) {
-                 return;
-               }
+               ASSERT_NE(WaitForWindow(TEdCmdForm::kClassName), nullptr);
                Click(Item(hwnd, TEdCmdForm::kBitBtn1));
                Sleep(300);
-               still_open_after_ok = IsWindowVisible(hwnd) != FALSE;
-               message_after_ok = WaitForWindow(L"#32770", hwnd, std::chrono::milliseconds(300));
+               EXPECT_TRUE(IsWindowVisible(hwnd));
+               EXPECT_EQ(WaitForWindow(L"#32770", hwnd, std::chrono::milliseconds(300)), nullptr);
                // Alt+V is the verify button.
                PressKey('V', {VK_MENU});
-               verify_text = ReadAndCloseMessageBox(hwnd, nullptr, "edcmd-verify-failed");
+               EXPECT_EQ(test::AnswerMessageBox(hwnd, nullptr, "edcmd-verify-failed"), L"校验失败");
                PressKey(VK_ESCAPE);
              });
-  EXPECT_TRUE(still_open_after_ok);
-  EXPECT_FALSE(message_after_ok);
-  EXPECT_EQ(verify_text, L"校验失败");
   EXPECT_EQ(result, IDCANCEL);
   EXPECT_EQ(form.Lines(), (Lines{"Speak=1", "speak=12"}));
 }
@@ -156,9 +116,7 @@ TEST(EdCmdForm, CancelAndTheCloseBoxGiveCancel) {
     int result = 0;
     DriveModal([&] { result = form.ShowModal(); },
                [&] {
-                 if (!WaitForWindow(TEdCmdForm::kClassName)) {
-                   return;
-                 }
+                 ASSERT_NE(WaitForWindow(TEdCmdForm::kClassName), nullptr);
                  if (close_box) {
                    PressKey(VK_F4, {VK_MENU});
                  } else {

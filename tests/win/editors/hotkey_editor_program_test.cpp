@@ -13,7 +13,6 @@
 #include "platform/win_files.h"
 #include "support/announcer_record.h"
 #include "support/input.h"
-#include "support/keyboard.h"
 #include "support/lumo_program.h"
 #include "support/message_box.h"
 #include "support/process.h"
@@ -22,35 +21,12 @@
 namespace lumo::test {
 namespace {
 
-// A visible top-level window of the process with the class; waits for it.
-HWND WaitForProcessWindow(DWORD process_id, const std::string& class_name,
-                          std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
-  struct Query {
-    DWORD process_id;
-    const std::string* class_name;
-    HWND found;
-  } query{process_id, &class_name, nullptr};
-  WaitUntil(
-      [&] {
-        EnumWindows(
-            [](HWND window, LPARAM param) -> BOOL {
-              auto* q = reinterpret_cast<Query*>(param);
-              DWORD owner = 0;
-              GetWindowThreadProcessId(window, &owner);
-              char name[64] = {};
-              GetClassNameA(window, name, sizeof name);
-              if (owner == q->process_id && *q->class_name == name && IsWindowVisible(window)) {
-                q->found = window;
-                return FALSE;
-              }
-              return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&query));
-        return query.found != nullptr;
-      },
-      timeout);
+// A visible window of the process with the class, given a moment to finish showing.
+HWND WaitForShown(DWORD process_id, const std::string& class_name,
+                  std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
+  HWND found = WaitForProcessWindow(process_id, class_name, "", nullptr, timeout);
   Sleep(100);
-  return query.found;
+  return found;
 }
 
 TEST(HotkeyEditorProgram, MenuOpensTheEditorAndAnAppliedHotkeyFiresAndIsSaved) {
@@ -58,8 +34,7 @@ TEST(HotkeyEditorProgram, MenuOpensTheEditorAndAnAppliedHotkeyFiresAndIsSaved) {
     GTEST_SKIP() << "Ctrl+Shift+F7 is held by another program";
   }
   const std::string dir = PrepareLumoDir("hotkey-editor-program", "[WINDOW]\r\nCaption=x\r\n");
-  AnnouncerRecord record(dir + "announcer.log");
-  LumoRun run = StartLumo(dir, {"LUMO_ANNOUNCER_LOG=" + record.Path()});
+  LumoRun run = StartLumo(dir);
   ASSERT_NE(run.main, nullptr);
   // Shown at start, then into the notification area.
   ASSERT_TRUE(WaitShown(run.main));
@@ -72,11 +47,11 @@ TEST(HotkeyEditorProgram, MenuOpensTheEditorAndAnAppliedHotkeyFiresAndIsSaved) {
   HWND menu = nullptr;
   for (int attempt = 0; attempt < 3 && menu == nullptr; ++attempt) {
     PostMessageW(run.main, kWmTrayNotify, 0, WM_RBUTTONDOWN);
-    menu = WaitForProcessWindow(run.process.Id(), "#32768", std::chrono::milliseconds(1500));
+    menu = WaitForShown(run.process.Id(), "#32768", std::chrono::milliseconds(1500));
   }
   ASSERT_NE(menu, nullptr);
   PostMessageW(menu, WM_CHAR, 'h', 0);
-  HWND editor = WaitForProcessWindow(run.process.Id(), "TEdKeyForm");
+  HWND editor = WaitForShown(run.process.Id(), "TEdKeyForm");
   ASSERT_NE(editor, nullptr);
   EXPECT_EQ(GetWindow(editor, GW_OWNER), run.main);
 
@@ -89,7 +64,7 @@ TEST(HotkeyEditorProgram, MenuOpensTheEditorAndAnAppliedHotkeyFiresAndIsSaved) {
   RECT r;
   GetClientRect(field, &r);
   ClickClient(field, r.right - 8, r.bottom / 2);
-  HWND commands = WaitForProcessWindow(run.process.Id(), "TEdCmdForm");
+  HWND commands = WaitForShown(run.process.Id(), "TEdCmdForm");
   ASSERT_NE(commands, nullptr);
   Click(GetDlgItem(commands, TEdCmdForm::kButton1));
   TypeText(L"hello");
@@ -102,17 +77,14 @@ TEST(HotkeyEditorProgram, MenuOpensTheEditorAndAnAppliedHotkeyFiresAndIsSaved) {
 
   // The applied hotkey reaches the announcer while the editor is still open.
   PressCombination(MOD_CONTROL | MOD_SHIFT, VK_F7);
-  const std::vector<AnnouncerCall> calls = record.WaitForCalls(1);
+  const std::vector<AnnouncerCall> calls = run.record.WaitForCalls(1);
   EXPECT_EQ(Summaries(calls), std::vector<std::string>{"SoundOut hello"});
 
   Click(GetDlgItem(editor, TEdKeyForm::kbtnClose));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor) || !IsWindowVisible(editor); }));
 
   // Exit: the hotkey file is written with the new definition.
-  PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
-  HWND question = WaitForMessageBox(run.process.Id(), "Lumo");
-  ASSERT_NE(question, nullptr);
-  PressButton(question, IDYES);
+  ASSERT_TRUE(ExitThroughMenu(run));
   ASSERT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
 
   WinFileSystem files;

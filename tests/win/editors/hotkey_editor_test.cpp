@@ -16,7 +16,6 @@
 #include "platform/win_code_page.h"
 #include "platform/win_files.h"
 #include "support/input.h"
-#include "support/keyboard.h"
 #include "support/message_box.h"
 #include "support/modal_driver.h"
 #include "support/process.h"
@@ -117,62 +116,46 @@ TEST(HotkeyEditor, AddAHotkeyThroughTheWindowsApplyItAndPressIt) {
   EXPECT_EQ(test::TextOf(GetDlgItem(hwnd, TEdKeyForm::kgrpHotkey)), L"添加热键");
   EXPECT_TRUE(IsWindowEnabled(GetDlgItem(hwnd, TEdKeyForm::kbtnApply)));
 
-  std::wstring row_after_editing[5];
-  std::string command_line;
-  std::wstring refused;
-  std::wstring hotkey_after_refusal;
-  bool apply_enabled_after_apply = true;
-  test::DriveModal(
-      [&] { form.ShowModal(); },
-      [&] {
-        if (!WaitForWindow(TEdKeyForm::kClassName)) {
-          return;
-        }
-        test::SaveScreenshot(hwnd, "hotkey-editor-empty");
-        Click(GetDlgItem(hwnd, TEdKeyForm::kedtDescription));
-        test::TypeText(L"Amount 合计");
-        Click(GetDlgItem(hwnd, TEdKeyForm::kchkCtrl));
-        test::ChooseComboItem(GetDlgItem(hwnd, TEdKeyForm::kcboHotkey), 'F', KeyNameIndex("F5"));
+  test::DriveModal([&] { form.ShowModal(); },
+                   [&] {
+                     ASSERT_NE(WaitForWindow(TEdKeyForm::kClassName), nullptr);
+                     test::SaveScreenshot(hwnd, "hotkey-editor-empty");
+                     Click(GetDlgItem(hwnd, TEdKeyForm::kedtDescription));
+                     test::TypeText(L"Amount 合计");
+                     Click(GetDlgItem(hwnd, TEdKeyForm::kchkCtrl));
+                     test::ChooseComboItem(GetDlgItem(hwnd, TEdKeyForm::kcboHotkey), 'F',
+                                           KeyNameIndex("F5"));
 
-        // The command typed into the parameter field (the program scenario uses its
-        // command editor).
-        HWND field = GetDlgItem(hwnd, TEdKeyForm::kedtCommandLine);
-        test::ClickClient(field, 20, 8);
-        test::TypeText(L"Speak=%3");
-        WaitUntil([&] { return ItemText(list, 0, 2) == L"Speak=%3"; });
-        command_line = test::AnsiTextOf(field);
-        for (int column = 0; column < 5; ++column) {
-          row_after_editing[column] = ItemText(list, 0, column);
-        }
-        test::SaveScreenshot(hwnd, "hotkey-editor-row");
+                     // The command typed into the parameter field (the program scenario uses its
+                     // command editor).
+                     HWND field = GetDlgItem(hwnd, TEdKeyForm::kedtCommandLine);
+                     test::ClickClient(field, 20, 8);
+                     test::TypeText(L"Speak=%3");
+                     WaitUntil([&] { return ItemText(list, 0, 2) == L"Speak=%3"; });
+                     EXPECT_EQ(test::AnsiTextOf(field), "Speak=%3");
+                     const std::wstring row[] = {L"Amount 合计", L"执行报价器指令", L"Speak=%3",
+                                                 L"Ctrl+F5", L"是"};
+                     for (int column = 0; column < 5; ++column) {
+                       EXPECT_EQ(ItemText(list, 0, column), row[column]) << column;
+                     }
+                     test::SaveScreenshot(hwnd, "hotkey-editor-row");
 
-        Click(GetDlgItem(hwnd, TEdKeyForm::kbtnApply));
-        WaitUntil([&] { return !IsWindowEnabled(GetDlgItem(hwnd, TEdKeyForm::kbtnApply)); });
-        apply_enabled_after_apply =
-            IsWindowEnabled(GetDlgItem(hwnd, TEdKeyForm::kbtnApply)) != FALSE;
+                     HWND apply = GetDlgItem(hwnd, TEdKeyForm::kbtnApply);
+                     Click(apply);
+                     EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(apply); }));
 
-        // The applied hotkey works while the editor is open.
-        test::PressCombination(MOD_CONTROL, VK_F5);
-        Sleep(300);
+                     // The applied hotkey works while the editor is open.
+                     test::PressCombination(MOD_CONTROL, VK_F5);
+                     Sleep(300);
 
-        // Ctrl off and on again: the row's own applied combination is refused.
-        Click(GetDlgItem(hwnd, TEdKeyForm::kchkCtrl));
-        WaitUntil([&] { return ItemText(list, 0, 3) == L"F5"; });
-        Click(GetDlgItem(hwnd, TEdKeyForm::kchkCtrl));
-        refused = test::AnswerMessageBox(hwnd);
-        hotkey_after_refusal = ItemText(list, 0, 3);
-        Click(GetDlgItem(hwnd, TEdKeyForm::kbtnClose));
-      });
-
-  EXPECT_EQ(row_after_editing[0], L"Amount 合计");
-  EXPECT_EQ(row_after_editing[1], L"执行报价器指令");
-  EXPECT_EQ(row_after_editing[2], L"Speak=%3");
-  EXPECT_EQ(row_after_editing[3], L"Ctrl+F5");
-  EXPECT_EQ(row_after_editing[4], L"是");
-  EXPECT_EQ(command_line, "Speak=%3");
-  EXPECT_FALSE(apply_enabled_after_apply);
-  EXPECT_EQ(refused, L"该热键组合已经被其他应用程序使用.");
-  EXPECT_EQ(hotkey_after_refusal, L"F5");
+                     // Ctrl off and on again: the row's own applied combination is refused.
+                     Click(GetDlgItem(hwnd, TEdKeyForm::kchkCtrl));
+                     WaitUntil([&] { return ItemText(list, 0, 3) == L"F5"; });
+                     Click(GetDlgItem(hwnd, TEdKeyForm::kchkCtrl));
+                     EXPECT_EQ(test::AnswerMessageBox(hwnd), L"该热键组合已经被其他应用程序使用.");
+                     EXPECT_EQ(ItemText(list, 0, 3), L"F5");
+                     Click(GetDlgItem(hwnd, TEdKeyForm::kbtnClose));
+                   });
 
   ASSERT_EQ(system.list.size(), 1u);
   const HotkeyRec& rec = *system.list[0];
@@ -205,72 +188,61 @@ TEST(HotkeyEditor, ConflictDialogCancelKeepsTheTextAndClosingDiscardsEdits) {
   EXPECT_EQ(test::TextOf(GetDlgItem(hwnd, TEdKeyForm::kgrpHotkey)), L"编辑热键");
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, TEdKeyForm::kbtnApply)));
 
-  std::wstring entry, message, hotkey_after_cancel, refused, hotkey_after_continue;
-  std::wstring caption_after_new, first_after_typing, caption_after_delete;
-  int rows_after_delete = 0;
-  test::DriveModal([&] { form.ShowModal(); },
-                   [&] {
-                     if (!WaitForWindow(TEdKeyForm::kClassName)) {
-                       return;
-                     }
-                     ClickRow(list, 1);  // B
-                     WaitUntil([&] {
-                       return test::AnsiTextOf(GetDlgItem(hwnd, TEdKeyForm::kedtDescription)) ==
-                              "B";
-                     });
-                     HWND key = GetDlgItem(hwnd, TEdKeyForm::kcboHotkey);
-                     // Focus the key list (a click opens it, Escape closes it unchanged),
-                     // then step with the arrow keys.
-                     auto step = [&](WORD arrow) {
-                       Click(key);
-                       PressKey(VK_ESCAPE);
-                       PressKey(arrow);
-                     };
-                     step(VK_UP);  // F2 -> F1: A holds Ctrl+F1
-                     if (HWND dialog = WaitForWindow(TfrmHotkeyError::kClassName, hwnd)) {
-                       entry = test::TextOf(GetDlgItem(dialog, TfrmHotkeyError::klblEntry));
-                       message = test::TextOf(GetDlgItem(dialog, TfrmHotkeyError::klblDescription));
-                       test::SaveScreenshot(dialog, "hotkey-conflict");
-                       Click(GetDlgItem(dialog, TfrmHotkeyError::kbtnCancel));
-                       test::WaitForGone(dialog);
-                     }
-                     hotkey_after_cancel = ItemText(list, 1, 3);
+  test::DriveModal(
+      [&] { form.ShowModal(); },
+      [&] {
+        ASSERT_NE(WaitForWindow(TEdKeyForm::kClassName), nullptr);
+        ClickRow(list, 1);  // B
+        WaitUntil(
+            [&] { return test::AnsiTextOf(GetDlgItem(hwnd, TEdKeyForm::kedtDescription)) == "B"; });
+        HWND key = GetDlgItem(hwnd, TEdKeyForm::kcboHotkey);
+        // Focus the key list (a click opens it, Escape closes it unchanged), then step with
+        // the arrow keys.
+        auto step = [&](WORD arrow) {
+          Click(key);
+          PressKey(VK_ESCAPE);
+          PressKey(arrow);
+        };
+        step(VK_UP);  // F2 -> F1: A holds Ctrl+F1
+        HWND dialog = WaitForWindow(TfrmHotkeyError::kClassName, hwnd);
+        EXPECT_NE(dialog, nullptr);
+        if (dialog) {
+          EXPECT_EQ(test::TextOf(GetDlgItem(dialog, TfrmHotkeyError::klblEntry)), L"A");
+          // A stands earlier and keeps Ctrl+F1 after Apply: B is the one that would stop
+          // working.
+          EXPECT_EQ(test::TextOf(GetDlgItem(dialog, TfrmHotkeyError::klblDescription)),
+                    L"如果继续,先前定义的热键 'B' 将失效.");
+          test::SaveScreenshot(dialog, "hotkey-conflict");
+          Click(GetDlgItem(dialog, TfrmHotkeyError::kbtnCancel));
+          test::WaitForGone(dialog);
+        }
+        EXPECT_EQ(ItemText(list, 1, 3), L"Ctrl+F2");
 
-                     // Once more, continuing this time.
-                     step(VK_DOWN);  // back to F2: B's own, applied combination
-                     refused = test::AnswerMessageBox(hwnd);
-                     step(VK_UP);
-                     if (HWND dialog = WaitForWindow(TfrmHotkeyError::kClassName, hwnd)) {
-                       Click(GetDlgItem(dialog, TfrmHotkeyError::kbtnOk));
-                       test::WaitForGone(dialog);
-                     }
-                     hotkey_after_continue = ItemText(list, 1, 3);
+        // Once more, continuing this time.
+        step(VK_DOWN);  // back to F2: B's own, applied combination
+        EXPECT_EQ(test::AnswerMessageBox(hwnd), L"该热键组合已经被其他应用程序使用.");
+        step(VK_UP);
+        dialog = WaitForWindow(TfrmHotkeyError::kClassName, hwnd);
+        if (dialog) {
+          Click(GetDlgItem(dialog, TfrmHotkeyError::kbtnOk));
+          test::WaitForGone(dialog);
+        }
+        EXPECT_EQ(ItemText(list, 1, 3), L"Ctrl+F1");
 
-                     // A new row stays last until its description sorts it in.
-                     Click(GetDlgItem(hwnd, TEdKeyForm::kbtnNew));
-                     caption_after_new = test::TextOf(GetDlgItem(hwnd, TEdKeyForm::kgrpHotkey));
-                     Click(GetDlgItem(hwnd, TEdKeyForm::kedtDescription));
-                     test::TypeText(L"0");
-                     WaitUntil([&] { return ItemText(list, 0, 0) == L"0"; });
-                     first_after_typing = ItemText(list, 0, 0);
-                     test::SaveScreenshot(hwnd, "hotkey-editor-rows");
-                     Click(GetDlgItem(hwnd, TEdKeyForm::kbtnDelete));
-                     rows_after_delete = ItemCount(list);
-                     caption_after_delete = test::TextOf(GetDlgItem(hwnd, TEdKeyForm::kgrpHotkey));
-                     // The close box: nothing of this reaches the hotkeys.
-                     PressKey(VK_F4, {VK_MENU});
-                   });
+        // A new row stays last until its description sorts it in.
+        Click(GetDlgItem(hwnd, TEdKeyForm::kbtnNew));
+        EXPECT_EQ(test::TextOf(GetDlgItem(hwnd, TEdKeyForm::kgrpHotkey)), L"添加热键");
+        Click(GetDlgItem(hwnd, TEdKeyForm::kedtDescription));
+        test::TypeText(L"0");
+        EXPECT_TRUE(WaitUntil([&] { return ItemText(list, 0, 0) == L"0"; }));
+        test::SaveScreenshot(hwnd, "hotkey-editor-rows");
+        Click(GetDlgItem(hwnd, TEdKeyForm::kbtnDelete));
+        EXPECT_EQ(ItemCount(list), 3);
+        EXPECT_EQ(test::TextOf(GetDlgItem(hwnd, TEdKeyForm::kgrpHotkey)), L"编辑热键");
+        // The close box: nothing of this reaches the hotkeys.
+        PressKey(VK_F4, {VK_MENU});
+      });
 
-  EXPECT_EQ(entry, L"A");
-  // A stands earlier and keeps Ctrl+F1 after Apply: B is the one that would stop working.
-  EXPECT_EQ(message, L"如果继续,先前定义的热键 'B' 将失效.");
-  EXPECT_EQ(hotkey_after_cancel, L"Ctrl+F2");
-  EXPECT_EQ(refused, L"该热键组合已经被其他应用程序使用.");
-  EXPECT_EQ(hotkey_after_continue, L"Ctrl+F1");
-  EXPECT_EQ(caption_after_new, L"添加热键");
-  EXPECT_EQ(first_after_typing, L"0");
-  EXPECT_EQ(rows_after_delete, 3);
-  EXPECT_EQ(caption_after_delete, L"编辑热键");
   EXPECT_EQ(system.list, before);
   EXPECT_EQ(system.list[1]->Key, 70);
   ASSERT_EQ(system.component.Count(), 3);

@@ -206,49 +206,45 @@ std::string BrowseWith(Host& host, const std::function<void(HWND form)>& driver)
 }
 
 TEST(RefEdit, BrowseSplitsAtCaretsAndJoinsConfirmedLinesBack) {
-  Host host;
-  host.edit->SetText("Speak=1^Display=~2");
-  host.changes = 0;
-  const std::string opened = BrowseWith(host, [](HWND form) {
-    test::SaveScreenshot(form, "refedit-browse-editor");
-    test::Click(GetDlgItem(form, TEdCmdForm::kBitBtn1));
-  });
-  EXPECT_EQ(opened, "Speak=1\r\nDisplay=~2\r\n");
-  EXPECT_EQ(host.edit->Text(), "Speak=1^Display=~2");
-  EXPECT_EQ(host.changes, 1);
-  DWORD start = 99, end = 0;
-  SendMessageA(host.Field(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
-  EXPECT_EQ(start, 0u);
-  EXPECT_EQ(end, 18u);
-}
-
-TEST(RefEdit, ALineTheEditorRefusesLeavesOnlyCancelAndTheTextUntouched) {
-  Host host;
-  host.edit->SetText("A^^B");
-  host.changes = 0;
-  bool stayed_open = false;
-  const std::string opened = BrowseWith(host, [&](HWND form) {
-    test::Click(GetDlgItem(form, TEdCmdForm::kBitBtn1));
-    Sleep(300);
-    stayed_open = IsWindowVisible(form) != FALSE;
-    test::Click(GetDlgItem(form, TEdCmdForm::kBitBtn2));
-  });
-  EXPECT_EQ(opened, "A\r\n\r\nB\r\n");
-  EXPECT_TRUE(stayed_open);
-  EXPECT_EQ(host.edit->Text(), "A^^B");
-  EXPECT_EQ(host.changes, 0);
-}
-
-TEST(RefEdit, SpacesOnlyOpenAnEmptyEditorAndConfirmingEmptiesTheText) {
-  Host host;
-  host.edit->SetText("   ");
-  host.changes = 0;
-  const std::string opened =
-      BrowseWith(host, [](HWND form) { test::Click(GetDlgItem(form, TEdCmdForm::kBitBtn1)); });
-  EXPECT_EQ(opened, "");
-  EXPECT_EQ(host.edit->Text(), "");
-  EXPECT_EQ(host.changes, 1);
+  struct Case {
+    const char* text;
+    const char* opened;  // the editor's lines
+    bool refused;        // a line the editor refuses: OK keeps it open, Cancel leaves
+    const char* after;
+  };
+  const Case cases[] = {
+      {"Speak=1^Display=~2", "Speak=1\r\nDisplay=~2\r\n", false, "Speak=1^Display=~2"},
+      {"A^^B", "A\r\n\r\nB\r\n", true, "A^^B"},
+      // Spaces only open an empty editor, and confirming empties the text.
+      {"   ", "", false, ""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    Host host;
+    host.edit->SetText(c.text);
+    host.changes = 0;
+    const std::string opened = BrowseWith(host, [&](HWND form) {
+      if (&c == cases) {
+        test::SaveScreenshot(form, "refedit-browse-editor");
+      }
+      test::Click(GetDlgItem(form, TEdCmdForm::kBitBtn1));
+      if (c.refused) {
+        Sleep(300);
+        EXPECT_TRUE(IsWindowVisible(form));
+        test::Click(GetDlgItem(form, TEdCmdForm::kBitBtn2));
+      }
+    });
+    EXPECT_EQ(opened, c.opened);
+    EXPECT_EQ(host.edit->Text(), c.after);
+    EXPECT_EQ(host.changes, c.refused ? 0 : 1);
+    if (!c.refused) {
+      // The confirmed text comes back selected as a whole.
+      DWORD start = 99, end = 0;
+      SendMessageA(host.Field(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
+      EXPECT_EQ(start, 0u);
+      EXPECT_EQ(end, std::string(c.after).size());
+    }
+  }
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "support/keyboard.h"
+#include "support/input.h"
 #include "support/paths.h"
 #include "support/process.h"
 

@@ -82,33 +82,30 @@ TEST_F(ProfileReaderOnDisk, ChineseTextComesBackAsTheSameGbkBytes) {
   EXPECT_EQ(file.ReadString("WINDOW", "OnShow", ""), "SPEAK=<%1001%>\xD4\xAA\xD5\xFB");
 }
 
-TEST_F(ProfileReaderOnDisk, ValuesAreCutAfter2047Bytes) {
+TEST_F(ProfileReaderOnDisk, ValuesAreCutAfter2047BytesWithoutABytePutInByTheReader) {
   std::string fits(2047, 'x');
   fits[2046] = 'y';
   std::string longer;
   for (int i = 0; i < 3000; ++i) {
     longer += static_cast<char>('a' + i % 26);
   }
-  const WinProfileReader file =
-      Write("[S]\r\nFits=" + fits + "\r\nLonger=" + longer + "\r\nAfter=1\r\n");
-  EXPECT_EQ(file.ReadString("S", "Fits", ""), fits);
-  EXPECT_EQ(file.ReadString("S", "Longer", ""), longer.substr(0, 2047));
-  // The long line does not disturb the lines after it.
-  EXPECT_EQ(file.ReadString("S", "After", ""), "1");
-}
-
-TEST_F(ProfileReaderOnDisk, ChineseValuesAreCutWithoutABytePutInByTheReader) {
   // 1500 characters: the cut falls inside one (Even) or after a whole one (Odd).
   std::string chinese;
   for (int i = 0; i < 1500; ++i) {
     chinese += "\xCA\xD5";  // "收"
   }
-  const WinProfileReader gbk = Write("[S]\r\nEven=" + chinese + "\r\nOdd=a" + chinese + "\r\n");
-  const std::string even = gbk.ReadString("S", "Even", "");
+  const WinProfileReader file =
+      Write("[S]\r\nFits=" + fits + "\r\nLonger=" + longer + "\r\nAfter=1\r\nEven=" + chinese +
+            "\r\nOdd=a" + chinese + "\r\n");
+  EXPECT_EQ(file.ReadString("S", "Fits", ""), fits);
+  EXPECT_EQ(file.ReadString("S", "Longer", ""), longer.substr(0, 2047));
+  // The long line does not disturb the lines after it.
+  EXPECT_EQ(file.ReadString("S", "After", ""), "1");
+  const std::string even = file.ReadString("S", "Even", "");
   EXPECT_GE(even.size(), 2046u);
   EXPECT_LE(even.size(), 2047u);
   EXPECT_EQ(even, chinese.substr(0, even.size()));
-  EXPECT_EQ(gbk.ReadString("S", "Odd", ""), ("a" + chinese).substr(0, 2047));
+  EXPECT_EQ(file.ReadString("S", "Odd", ""), ("a" + chinese).substr(0, 2047));
 }
 
 TEST_F(ProfileReaderOnDisk, AMissingFileGivesTheDefaultsAndStaysMissing) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -96,33 +97,13 @@ TEST(ScreenDefinitionFile, EveryKeyOfTheTableLoadsIntoTheModel) {
       "OnShow=\"DISPLAY=~\xD3\xA6\xCA\xD5 <%1001%>\" & speak=<%1001%>\xD4\xAA\xD5\xFB\r\n"
       // One quoted token needs a further pair, which the reader takes off.
       "OnClose=\"\"DISPLAY=~\xD0\xBB\xD0\xBB \xBB\xDD\xB9\xCB\"\"\r\n"
-      "Controls Count=1\r\n"
-      "Menus Count=1\r\n"
-      "[Control_0]\r\n"
-      "ID=1001\r\n"
-      "Action=SPEAK=<%1001%>\r\n"
-      "Getfocus=yes\r\n"
-      "[Menu_0]\r\n"
-      "ID=$10\r\n"
-      "Action=DISPLAY=~menu\r\n"
-      "[TIMER]\r\n"
-      "Enable=1\r\n"
-      "Interval=0x1F4\r\n"
-      "ShowLasting=10000\r\n"
-      "Actions=2\r\n"
-      "[TIMER.ACTION1]\r\n"
-      "PROMPT=\xD3\xA6\xCA\xD5\r\n"
-      "P_X=0\r\n"
-      "P_Y=2\r\n"
-      "S_X=40\r\n"
-      "S_Y=1\r\n"
-      "BMP_RECT=1\r\n"
-      "[timer.action2]\r\n"
-      "prompt=\xD5\xD2\xC1\xE3\r\n"
-      "P_X=120\r\n"
-      "P_Y=20\r\n"
-      "S_X=160\r\n"
-      "S_Y=18\r\n"
+      "Controls Count=1\r\nMenus Count=1\r\n"
+      "[Control_0]\r\nID=1001\r\nAction=SPEAK=<%1001%>\r\nGetfocus=yes\r\n"
+      "[Menu_0]\r\nID=$10\r\nAction=DISPLAY=~menu\r\n"
+      "[TIMER]\r\nEnable=1\r\nInterval=0x1F4\r\nShowLasting=10000\r\nActions=2\r\n"
+      "[TIMER.ACTION1]\r\nPROMPT=\xD3\xA6\xCA\xD5\r\nP_X=0\r\nP_Y=2\r\nS_X=40\r\nS_Y=1\r\nBMP_RECT="
+      "1\r\n"
+      "[timer.action2]\r\nprompt=\xD5\xD2\xC1\xE3\r\nP_X=120\r\nP_Y=20\r\nS_X=160\r\nS_Y=18\r\n"
       "BMP_RECT=2\r\n"
       "[RECT]\r\n"
       "1=10, 40, 130, 60\r\n"
@@ -140,20 +121,16 @@ TEST(ScreenDefinitionFile, EveryKeyOfTheTableLoadsIntoTheModel) {
   EXPECT_TRUE(loaded.timer.enabled);
   EXPECT_EQ(loaded.timer.interval, 500u);
   EXPECT_EQ(loaded.model.ShowLastingTicks, 20);
+  // Prompt, its place, the image's place and the region of each action.
+  const auto fields = [](const TBmpAction& a) {
+    return std::tuple(a.Prompt, a.PromptX, a.PromptY, a.ImageX, a.ImageY, a.CaptureRect);
+  };
   const std::vector<TBmpAction>& actions = loaded.model.TimerActions;
   ASSERT_EQ(actions.size(), 2u);
-  EXPECT_EQ(actions[0].Prompt, "\xD3\xA6\xCA\xD5");
-  EXPECT_EQ(actions[0].PromptX, 0);
-  EXPECT_EQ(actions[0].PromptY, 2);
-  EXPECT_EQ(actions[0].ImageX, 40);
-  EXPECT_EQ(actions[0].ImageY, 1);
-  EXPECT_EQ(actions[0].CaptureRect, (CaptureRectangle{10, 40, 130, 60}));
-  EXPECT_EQ(actions[1].Prompt, "\xD5\xD2\xC1\xE3");
-  EXPECT_EQ(actions[1].PromptX, 120);
-  EXPECT_EQ(actions[1].PromptY, 20);
-  EXPECT_EQ(actions[1].ImageX, 160);
-  EXPECT_EQ(actions[1].ImageY, 18);
-  EXPECT_EQ(actions[1].CaptureRect, (CaptureRectangle{10, 70, 130, 90}));
+  EXPECT_EQ(fields(actions[0]), std::tuple(std::string("\xD3\xA6\xCA\xD5"), 0, 2, 40, 1,
+                                           CaptureRectangle{10, 40, 130, 60}));
+  EXPECT_EQ(fields(actions[1]), std::tuple(std::string("\xD5\xD2\xC1\xE3"), 120, 20, 160, 18,
+                                           CaptureRectangle{10, 70, 130, 90}));
 }
 
 TEST(ScreenDefinitionFile, TheDemoFileLoadsForTheRegisterStandIn) {

@@ -1,7 +1,6 @@
 #include "support/announcer_record.h"
 
-#include <windows.h>
-
+#include <regex>
 #include <stdexcept>
 
 #include "support/process.h"
@@ -20,118 +19,7 @@ int HexValue(char c) {
   return -1;
 }
 
-// Reads the tokens of one line in turn; any mismatch is a malformed line.
-class LineReader {
- public:
-  explicit LineReader(std::string_view line) : line_(line) {}
-
-  std::int64_t Number() {
-    Blank();
-    std::size_t start = pos_;
-    if (pos_ < line_.size() && line_[pos_] == '-')
-      ++pos_;
-    std::size_t digits = pos_;
-    while (pos_ < line_.size() && line_[pos_] >= '0' && line_[pos_] <= '9')
-      ++pos_;
-    if (pos_ == digits)
-      Fail();
-    return std::stoll(std::string(line_.substr(start, pos_ - start)));
-  }
-
-  std::string Word() {
-    Blank();
-    std::size_t start = pos_;
-    while (pos_ < line_.size() && line_[pos_] != ' ')
-      ++pos_;
-    if (pos_ == start)
-      Fail();
-    return std::string(line_.substr(start, pos_ - start));
-  }
-
-  std::string Quoted() {
-    Blank();
-    if (pos_ >= line_.size() || line_[pos_] != '"')
-      Fail();
-    std::size_t close = line_.find('"', pos_ + 1);
-    if (close == std::string_view::npos)
-      Fail();
-    std::string text = DecodeRecordText(line_.substr(pos_ + 1, close - pos_ - 1));
-    pos_ = close + 1;
-    return text;
-  }
-
-  void End() {
-    if (pos_ != line_.size())
-      Fail();
-  }
-
-  [[noreturn]] void Fail() const {
-    throw std::runtime_error("malformed announcer record line: " + std::string(line_));
-  }
-
- private:
-  void Blank() {
-    if (pos_ >= line_.size() || line_[pos_] != ' ') {
-      if (pos_ != 0)
-        Fail();
-      return;
-    }
-    ++pos_;
-  }
-
-  std::string_view line_;
-  std::size_t pos_ = 0;
-};
-
-AnnouncerCall ParseLine(std::string_view line) {
-  LineReader reader(line);
-  AnnouncerCall call;
-  call.Ms = reader.Number();
-  call.Name = reader.Word();
-  if (call.Name == "Cls") {
-    call.Numbers.push_back(reader.Number());
-  } else if (call.Name == "PrintText") {
-    call.Numbers.push_back(reader.Number());
-    call.Numbers.push_back(reader.Number());
-    call.Text = reader.Quoted();
-  } else if (call.Name == "SoundOut") {
-    call.Text = reader.Quoted();
-  } else if (call.Name == "DrawImage") {
-    call.Numbers.push_back(reader.Number());
-    call.Numbers.push_back(reader.Number());
-    call.Text = reader.Quoted();
-    std::string area = reader.Word();
-    if (area != "null") {
-      call.HasRect = true;
-      std::size_t pos = 0;
-      for (int i = 0; i < 4; ++i) {
-        std::size_t used = 0;
-        std::string rest = area.substr(pos);
-        try {
-          call.Rect[i] = std::stoi(rest, &used);
-        } catch (const std::exception&) {
-          reader.Fail();
-        }
-        pos += used;
-        if (i < 3) {
-          if (pos >= area.size() || area[pos] != ',')
-            reader.Fail();
-          ++pos;
-        }
-      }
-      if (pos != area.size())
-        reader.Fail();
-    }
-    call.CopyName = reader.Quoted();
-  } else {
-    reader.Fail();
-  }
-  reader.End();
-  return call;
-}
-
-}  // namespace
-
+// The bytes an escaped record text stands for.
 std::string DecodeRecordText(std::string_view escaped) {
   std::string bytes;
   for (std::size_t i = 0; i < escaped.size(); ++i) {
@@ -146,6 +34,44 @@ std::string DecodeRecordText(std::string_view escaped) {
   return bytes;
 }
 
+// One call a line: its time, its name and the arguments of that name; record texts are
+// quoted with every '"' escaped, so a quoted text never holds one.
+const std::regex kLine(
+    R"re((-?\d+) (?:(Cls) (-?\d+)|(PrintText) (-?\d+) (-?\d+) "([^"]*)"|(SoundOut) "([^"]*)")re"
+    R"re(|(DrawImage) (-?\d+) (-?\d+) "([^"]*)" (?:null|(-?\d+),(-?\d+),(-?\d+),(-?\d+)) "([^"]*)"))re");
+
+AnnouncerCall ParseLine(const std::string& line) {
+  std::smatch m;
+  if (!std::regex_match(line, m, kLine)) {
+    throw std::runtime_error("malformed announcer record line: " + line);
+  }
+  AnnouncerCall call;
+  call.Ms = std::stoll(m[1]);
+  // The alternatives in order: name group, its number groups, its text group.
+  struct Form {
+    int name, first_number, numbers, text;
+  };
+  for (const Form form :
+       {Form{2, 3, 1, 0}, Form{4, 5, 2, 7}, Form{8, 0, 0, 9}, Form{10, 11, 2, 13}}) {
+    if (!m[form.name].matched)
+      continue;
+    call.Name = m[form.name];
+    for (int i = 0; i < form.numbers; ++i)
+      call.Numbers.push_back(std::stoll(m[form.first_number + i]));
+    if (form.text)
+      call.Text = DecodeRecordText(m[form.text].str());
+  }
+  if (m[14].matched) {
+    call.HasRect = true;
+    for (int i = 0; i < 4; ++i)
+      call.Rect[i] = std::stoi(m[14 + i]);
+  }
+  call.CopyName = DecodeRecordText(m[18].str());
+  return call;
+}
+
+}  // namespace
+
 std::vector<AnnouncerCall> ParseAnnouncerRecord(std::string_view content) {
   std::vector<AnnouncerCall> calls;
   std::size_t start = 0;
@@ -155,7 +81,7 @@ std::vector<AnnouncerCall> ParseAnnouncerRecord(std::string_view content) {
     if (!line.empty() && line.back() == '\r')
       line.remove_suffix(1);
     if (!line.empty())
-      calls.push_back(ParseLine(line));
+      calls.push_back(ParseLine(std::string(line)));
     start = end + 1;
   }
   return calls;
@@ -205,10 +131,6 @@ std::vector<AnnouncerCall> AnnouncerRecord::WaitForCalls(std::size_t count,
 
 std::string AnnouncerRecord::CopyPath(const AnnouncerCall& call) const {
   return path_.substr(0, path_.find_last_of("\\/") + 1) + call.CopyName;
-}
-
-void AnnouncerRecord::Clear() const {
-  DeleteFileA(path_.c_str());
 }
 
 }  // namespace lumo::test

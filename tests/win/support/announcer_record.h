@@ -18,9 +18,6 @@ struct AnnouncerCall {
   std::string CopyName;       // DrawImage: file name of the bitmap's copy beside the record
 };
 
-// The bytes an escaped record text stands for.
-std::string DecodeRecordText(std::string_view escaped);
-
 // Every complete line of a record; a line that is not in the record's format throws
 // std::runtime_error naming it. A last line without its newline is still being written
 // and is left out.
@@ -44,8 +41,6 @@ class AnnouncerRecord {
       std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
   // Full path of a DrawImage call's bitmap copy.
   std::string CopyPath(const AnnouncerCall& call) const;
-  // Removes the record, so that a scenario starts from an empty one.
-  void Clear() const;
 
  private:
   std::string path_;

@@ -1,5 +1,7 @@
 #include "support/input.h"
 
+#include <utility>
+
 namespace lumo::test {
 
 namespace {
@@ -15,12 +17,17 @@ void SendMouse(DWORD flags, POINT screen) {
   Sleep(30);
 }
 
-void SendKey(WORD vk, bool up) {
+INPUT KeyInput(WORD vk, bool up) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = vk;
   input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
   input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+void SendKey(WORD vk, bool up) {
+  INPUT input = KeyInput(vk, up);
   SendInput(1, &input, sizeof(input));
 }
 
@@ -30,13 +37,13 @@ POINT ClientToScreenPoint(HWND window, int x, int y) {
   return p;
 }
 
-}  // namespace
-
 void ClickAt(POINT screen) {
   SendMouse(0, screen);
   SendMouse(MOUSEEVENTF_LEFTDOWN, screen);
   SendMouse(MOUSEEVENTF_LEFTUP, screen);
 }
+
+}  // namespace
 
 void ClickClient(HWND window, int x, int y) {
   ClickAt(ClientToScreenPoint(window, x, y));
@@ -70,6 +77,37 @@ void PressKey(WORD vk, const std::vector<WORD>& modifiers) {
     SendKey(*it, true);
   }
   Sleep(30);
+}
+
+void PressCombination(std::uint32_t mod_flags, WORD virtual_key) {
+  std::vector<WORD> keys;
+  for (const auto& [flag, vk] : {std::pair<UINT, WORD>{MOD_CONTROL, VK_CONTROL},
+                                 {MOD_ALT, VK_MENU},
+                                 {MOD_SHIFT, VK_SHIFT},
+                                 {MOD_WIN, VK_LWIN}}) {
+    if (mod_flags & flag) {
+      keys.push_back(vk);
+    }
+  }
+  keys.push_back(virtual_key);
+  // All in one call, so that nothing comes between the strokes.
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) {
+    inputs.push_back(KeyInput(key, false));
+  }
+  for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
+    inputs.push_back(KeyInput(*key, true));
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+bool CombinationIsFree(std::uint32_t mod_flags, UINT virtual_key) {
+  constexpr int kProbeId = 0xBEEF;
+  if (!RegisterHotKey(nullptr, kProbeId, mod_flags, virtual_key)) {
+    return false;
+  }
+  UnregisterHotKey(nullptr, kProbeId);
+  return true;
 }
 
 void TypeText(const std::wstring& text) {

@@ -3,13 +3,12 @@
 // which go to whatever window is under the pointer or has the focus.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace lumo::test {
 
-// Moves the pointer to a screen point and clicks the left button there.
-void ClickAt(POINT screen);
 // Clicks a point given in the client coordinates of window.
 void ClickClient(HWND window, int x, int y);
 // Clicks the centre of a control.
@@ -20,6 +19,11 @@ void ReleaseMouse();
 
 // Taps one key while the given modifier keys (VK_CONTROL, VK_MENU, VK_SHIFT) are held.
 void PressKey(WORD vk, const std::vector<WORD>& modifiers = {});
+// Presses the modifiers (MOD_ALT, MOD_CONTROL, MOD_SHIFT, MOD_WIN flags) and the key,
+// then releases them in reverse order.
+void PressCombination(std::uint32_t mod_flags, WORD virtual_key);
+// True when nobody holds the combination: it is registered for a moment and given back.
+bool CombinationIsFree(std::uint32_t mod_flags, UINT virtual_key);
 // Types text character by character.
 void TypeText(const std::wstring& text);
 

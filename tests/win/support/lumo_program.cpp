@@ -1,6 +1,7 @@
 #include "support/lumo_program.h"
 
 #include "app/monitor_ids.h"
+#include "support/message_box.h"
 #include "support/paths.h"
 #include "support/window_text.h"
 
@@ -17,8 +18,10 @@ std::string PrepareLumoDir(const std::string& name, const std::string& sdf) {
   return dir;
 }
 
-LumoRun StartLumo(const std::string& dir, const std::vector<std::string>& environment) {
-  LumoRun run{Process(dir + "Lumo.exe", "", environment), nullptr};
+LumoRun StartLumo(const std::string& dir) {
+  AnnouncerRecord record(dir + "announcer.log");
+  LumoRun run{Process(dir + "Lumo.exe", "", {"LUMO_ANNOUNCER_LOG=" + record.Path()}), nullptr,
+              record};
   const DWORD id = run.process.Id();
   WaitUntil([&] {
     run.main = FindProcessWindow(id, "TForm1", "Lumo");
@@ -26,6 +29,20 @@ LumoRun StartLumo(const std::string& dir, const std::vector<std::string>& enviro
     return run.main != nullptr && !StatusText(run.main).empty();
   });
   return run;
+}
+
+LumoRun StartInTray(const std::string& dir) {
+  LumoRun run = StartLumo(dir);
+  if (run.main != nullptr && !WaitHidden(run.main)) {
+    run.main = nullptr;
+  }
+  return run;
+}
+
+bool ExitThroughMenu(const LumoRun& run) {
+  PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
+  HWND question = WaitForMessageBox(run.process.Id(), "Lumo");
+  return question != nullptr && PressButton(question, IDYES);
 }
 
 std::wstring StatusText(HWND main) {

@@ -7,14 +7,7 @@ namespace lumo::test {
 
 HWND WaitForMessageBox(DWORD process_id, const std::string& title,
                        std::chrono::milliseconds timeout) {
-  HWND box = nullptr;
-  WaitUntil(
-      [&] {
-        box = FindProcessWindow(process_id, "#32770", title);
-        return box != nullptr && IsWindowVisible(box);
-      },
-      timeout);
-  return box != nullptr && IsWindowVisible(box) ? box : nullptr;
+  return WaitForProcessWindow(process_id, "#32770", title, nullptr, timeout);
 }
 
 std::wstring MessageBoxText(HWND box) {

@@ -6,30 +6,12 @@
 #include "support/input.h"
 #include "support/message_box.h"
 #include "support/process.h"
+#include "support/screenshot.h"
+#include "support/window_text.h"
 
 namespace lumo::test {
 
 namespace {
-
-struct Search {
-  std::wstring class_name;
-  HWND owner;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<Search*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  wchar_t name[128] = {};
-  GetClassNameW(window, name, 128);
-  if (pid == GetCurrentProcessId() && IsWindowVisible(window) && search->class_name == name &&
-      (!search->owner || GetWindow(window, GW_OWNER) == search->owner)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 BOOL CALLBACK CloseOne(HWND window, LPARAM) {
   PostMessageW(window, WM_CLOSE, 0, 0);
@@ -59,22 +41,26 @@ void DriveModal(const std::function<void()>& show, const std::function<void()>& 
 }
 
 HWND WaitForWindow(const std::wstring& class_name, HWND owner, std::chrono::milliseconds timeout) {
-  Search search{class_name, owner, nullptr};
-  WaitUntil(
-      [&] {
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-      },
-      timeout);
+  std::string narrow;  // class names are ASCII
+  for (const wchar_t c : class_name) {
+    narrow += static_cast<char>(c);
+  }
+  HWND found = WaitForProcessWindow(GetCurrentProcessId(), narrow, "", owner, timeout);
   // Let the window finish showing before it is driven.
   Sleep(100);
-  return search.found;
+  return found;
 }
 
-std::wstring AnswerMessageBox(HWND owner) {
+std::wstring AnswerMessageBox(HWND owner, std::wstring* caption, const std::string& screenshot) {
   HWND box = WaitForWindow(L"#32770", owner);
   if (!box) {
     return L"<no message box>";
+  }
+  if (caption) {
+    *caption = TextOf(box);
+  }
+  if (!screenshot.empty()) {
+    SaveScreenshot(box, screenshot);
   }
   const std::wstring text = MessageBoxText(box);
   PressKey(VK_RETURN);

@@ -19,8 +19,10 @@ void DriveModal(const std::function<void()>& show, const std::function<void()>& 
 HWND WaitForWindow(const std::wstring& class_name, HWND owner = nullptr,
                    std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
-// Waits for a message box over owner, presses Enter and gives its text.
-std::wstring AnswerMessageBox(HWND owner);
+// Waits for a message box over owner, presses Enter and gives its text; the caption and a
+// screenshot of the box when asked for.
+std::wstring AnswerMessageBox(HWND owner, std::wstring* caption = nullptr,
+                              const std::string& screenshot = "");
 
 // Waits for a window to disappear or be hidden; false on timeout.
 bool WaitForGone(HWND window, std::chrono::milliseconds timeout = std::chrono::seconds(5));

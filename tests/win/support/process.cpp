@@ -5,6 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "support/paths.h"
+
 namespace lumo::test {
 
 std::string MakeProgramDir(const std::string& name) {
@@ -29,15 +31,8 @@ std::string MakeProgramDir(const std::string& name) {
   return dir;
 }
 
-static std::string BinDirOfThisProcess() {
-  char path[MAX_PATH] = {};
-  DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string result(path, length);
-  return result.substr(0, result.find_last_of('\\') + 1);
-}
-
 void CopyFromBin(const std::string& dir, const std::vector<std::string>& files) {
-  const std::string bin = BinDirOfThisProcess();
+  const std::string bin = BinDir();
   for (const std::string& file : files) {
     if (!CopyFileA((bin + file).c_str(), (dir + file).c_str(), FALSE)) {
       throw std::runtime_error("cannot copy " + bin + file + " to " + dir);
@@ -154,38 +149,47 @@ struct WindowQuery {
   DWORD process_id;
   const std::string* class_name;
   const std::string* title;
+  HWND owner;
+  bool visible;
   HWND found;
 };
 
 BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
   auto* query = reinterpret_cast<WindowQuery*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != query->process_id) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  char class_name[256] = {};
+  char title[256] = {};
+  GetClassNameA(window, class_name, sizeof class_name);
+  GetWindowTextA(window, title, sizeof title);
+  if (process != query->process_id || (query->visible && !IsWindowVisible(window)) ||
+      (!query->class_name->empty() && *query->class_name != class_name) ||
+      (!query->title->empty() && *query->title != title) ||
+      (query->owner && GetWindow(window, GW_OWNER) != query->owner)) {
     return TRUE;
-  }
-  char text[256] = {};
-  if (!query->class_name->empty()) {
-    GetClassNameA(window, text, sizeof text);
-    if (*query->class_name != text) {
-      return TRUE;
-    }
-  }
-  if (!query->title->empty()) {
-    GetWindowTextA(window, text, sizeof text);
-    if (*query->title != text) {
-      return TRUE;
-    }
   }
   query->found = window;
   return FALSE;
 }
+
+HWND Find(DWORD process_id, const std::string& class_name, const std::string& title, HWND owner,
+          bool visible) {
+  WindowQuery query{process_id, &class_name, &title, owner, visible, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
+  return query.found;
+}
 }  // namespace
 
 HWND FindProcessWindow(DWORD process_id, const std::string& class_name, const std::string& title) {
-  WindowQuery query{process_id, &class_name, &title, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
-  return query.found;
+  return Find(process_id, class_name, title, nullptr, false);
+}
+
+HWND WaitForProcessWindow(DWORD process_id, const std::string& class_name, const std::string& title,
+                          HWND owner, std::chrono::milliseconds timeout) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = Find(process_id, class_name, title, owner, true)) != nullptr; },
+            timeout);
+  return found;
 }
 
 }  // namespace lumo::test

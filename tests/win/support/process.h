@@ -53,5 +53,9 @@ bool WaitUntil(const std::function<bool()>& predicate,
 // (empty = any); nullptr when none.
 HWND FindProcessWindow(DWORD process_id, const std::string& class_name,
                        const std::string& title = "");
+// Waits for a visible one (owned by owner, when given); nullptr on timeout.
+HWND WaitForProcessWindow(DWORD process_id, const std::string& class_name,
+                          const std::string& title = "", HWND owner = nullptr,
+                          std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
 }  // namespace lumo::test

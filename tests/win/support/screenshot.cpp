@@ -7,6 +7,9 @@
 
 namespace lumo::test {
 
+namespace {
+
+// With a trailing backslash; created when missing.
 std::string ScreenshotDir() {
   // BinDir() is <build>\bin\; the screenshots go beside it.
   std::string bin = BinDir();
@@ -15,6 +18,8 @@ std::string ScreenshotDir() {
   CreateDirectoryA(dir.c_str(), nullptr);
   return dir;
 }
+
+}  // namespace
 
 std::string SaveScreenshot(HWND window, const std::string& name) {
   RECT r;

@@ -7,10 +7,8 @@
 
 namespace lumo::test {
 
-// The directory the screenshots go to, with a trailing backslash; created when missing.
-std::string ScreenshotDir();
-
-// Copies the window, frame included, from the screen into ScreenshotDir() + name + ".bmp".
+// Copies the window, frame included, from the screen into the screenshot directory as
+// name + ".bmp".
 // Returns the file's path, empty on failure.
 std::string SaveScreenshot(HWND window, const std::string& name);
 
