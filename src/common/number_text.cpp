@@ -2,8 +2,6 @@
 
 namespace lumo {
 
-namespace {
-
 int HexDigitValue(char c) {
   if (c >= '0' && c <= '9')
     return c - '0';
@@ -13,8 +11,6 @@ int HexDigitValue(char c) {
     return c - 'A' + 10;
   return -1;
 }
-
-}  // namespace
 
 std::optional<std::int32_t> TextToInt32(std::string_view text) {
   std::size_t pos = 0;

@@ -11,4 +11,7 @@ namespace lumo {
 // The whole text must be the number; anything else gives nothing.
 std::optional<std::int32_t> TextToInt32(std::string_view text);
 
+// 0 to 15 for a hex digit of either case, -1 for any other character.
+int HexDigitValue(char c);
+
 }  // namespace lumo

@@ -3,29 +3,21 @@
 #include <regex>
 #include <stdexcept>
 
+#include "common/number_text.h"
 #include "support/process.h"
 
 namespace lumo::test {
 
 namespace {
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9')
-    return c - '0';
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  return -1;
-}
-
 // The bytes an escaped record text stands for.
 std::string DecodeRecordText(std::string_view escaped) {
   std::string bytes;
   for (std::size_t i = 0; i < escaped.size(); ++i) {
     if (escaped[i] == '\\' && i + 3 < escaped.size() && escaped[i + 1] == 'x' &&
-        HexValue(escaped[i + 2]) >= 0 && HexValue(escaped[i + 3]) >= 0) {
-      bytes.push_back(static_cast<char>(HexValue(escaped[i + 2]) * 16 + HexValue(escaped[i + 3])));
+        HexDigitValue(escaped[i + 2]) >= 0 && HexDigitValue(escaped[i + 3]) >= 0) {
+      bytes.push_back(
+          static_cast<char>(HexDigitValue(escaped[i + 2]) * 16 + HexDigitValue(escaped[i + 3])));
       i += 3;
     } else {
       bytes.push_back(escaped[i]);
