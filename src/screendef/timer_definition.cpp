@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "screendef/load_failure.h"
 #include "screendef/profile_values.h"
 #include "screendef/rectangle_value.h"
 
@@ -11,8 +12,10 @@ namespace lumo {
 
 namespace {
 
-// Reads action section, "RECT" included; nothing when its rectangle is not four numbers.
-std::optional<TBmpAction> ReadAction(const ProfileReader& file, const std::string& section) {
+// Reads action section, "RECT" included; nothing when its rectangle is not four numbers,
+// with the reason in failure.
+std::optional<TBmpAction> ReadAction(const ProfileReader& file, const std::string& section,
+                                     std::string* failure) {
   TBmpAction action;
   action.Prompt = ReadString(file, section, "PROMPT", "");
   action.PromptX = ReadInteger(file, section, "P_X", 0);
@@ -21,9 +24,12 @@ std::optional<TBmpAction> ReadAction(const ProfileReader& file, const std::strin
   action.ImageY = ReadInteger(file, section, "S_Y", 0);
   // The "RECT" key is the plain decimal number: a missing "BMP_RECT" names entry 0.
   const std::int32_t number = ReadInteger(file, section, "BMP_RECT", 0);
-  const std::optional<CaptureRectangle> rect =
-      ParseRectangle(ReadString(file, "RECT", std::to_string(number), "0,0,0,0"));
+  const std::string key = std::to_string(number);
+  const std::string text = ReadString(file, "RECT", key, "0,0,0,0");
+  const std::optional<CaptureRectangle> rect = ParseRectangle(text);
   if (!rect) {
+    Failed(failure, "[RECT] " + key + "=" + text + " (named by [" + section +
+                        "] BMP_RECT) is not four numbers Left,Top,Right,Bottom");
     return std::nullopt;
   }
   action.CaptureRect = *rect;
@@ -32,7 +38,8 @@ std::optional<TBmpAction> ReadAction(const ProfileReader& file, const std::strin
 
 }  // namespace
 
-bool LoadTimerDefinition(ScreenDefinition& model, CaptureTimer& timer, const ProfileReader& file) {
+bool LoadTimerDefinition(ScreenDefinition& model, CaptureTimer& timer, const ProfileReader& file,
+                         std::string* failure) {
   try {
     model.TimerActions.clear();
     timer.SetEnabled(ReadBool(file, "TIMER", "Enable", false));
@@ -42,7 +49,7 @@ bool LoadTimerDefinition(ScreenDefinition& model, CaptureTimer& timer, const Pro
 
     const std::int32_t show_lasting = ReadInteger(file, "TIMER", "ShowLasting", 30000);
     if (interval == 0) {
-      return false;
+      return Failed(failure, "[TIMER] Interval is 0: the capture timer needs a period");
     }
     // Signed by unsigned in 64 bits, truncated toward zero: -30000 over 1000 is -30, and
     // any value over an interval beyond the signed range is 0.
@@ -53,15 +60,18 @@ bool LoadTimerDefinition(ScreenDefinition& model, CaptureTimer& timer, const Pro
     const std::int32_t count = ReadInteger(file, "TIMER", "Actions", 0);
     // 64-bit counter: a count of 2147483647 must not overflow it.
     for (std::int64_t n = 1; n <= count; ++n) {
-      std::optional<TBmpAction> action = ReadAction(file, "TIMER.ACTION" + std::to_string(n));
+      std::optional<TBmpAction> action =
+          ReadAction(file, "TIMER.ACTION" + std::to_string(n), failure);
       if (!action) {
         return false;
       }
       model.TimerActions.push_back(std::move(*action));
     }
     return true;
+  } catch (const std::exception& error) {
+    return Failed(failure, error.what());
   } catch (...) {
-    return false;
+    return Failed(failure, "Loading [TIMER] failed");
   }
 }
 

@@ -1,11 +1,13 @@
 #include "screendef/window_definition.h"
 
 #include "screendef/action_list.h"
+#include "screendef/load_failure.h"
 #include "screendef/profile_values.h"
 
 namespace lumo {
 
-bool LoadWindowDefinition(ScreenDefinition& model, const ProfileReader& file) {
+bool LoadWindowDefinition(ScreenDefinition& model, const ProfileReader& file,
+                          std::string* failure) {
   // The caller decides what a false result leads to; nothing may escape into the
   // window creation that calls us.
   try {
@@ -13,8 +15,10 @@ bool LoadWindowDefinition(ScreenDefinition& model, const ProfileReader& file) {
     model.OnShowActions = ParseActionList(ReadString(file, "WINDOW", "OnShow", ""));
     model.OnCloseActions = ParseActionList(ReadString(file, "WINDOW", "OnClose", ""));
     return true;
+  } catch (const std::exception& error) {
+    return Failed(failure, error.what());
   } catch (...) {
-    return false;
+    return Failed(failure, "Loading [WINDOW] failed");
   }
 }
 
