@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "app/monitor_ids.h"
@@ -21,23 +22,14 @@
 namespace lumo::test {
 namespace {
 
-// The screen over a window's client area, rows from the top; dark is below half brightness.
-struct ScreenArea {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> pixels;
-  bool Dark(int x, int y) const {
-    const std::uint32_t p = pixels[static_cast<std::size_t>(y * width + x)];
-    return ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 3 * 128;
-  }
-};
-
-ScreenArea GrabClient(HWND window) {
+// The screen over a window's client area, one string per row: '#' where a pixel is darker
+// than half brightness, '.' elsewhere.
+std::vector<std::string> DarkRows(HWND window) {
   RECT r{};
   GetClientRect(window, &r);
   POINT origin{0, 0};
   ClientToScreen(window, &origin);
-  ScreenArea area{r.right, r.bottom, std::vector<std::uint32_t>(r.right * r.bottom)};
+  std::vector<std::uint32_t> pixels(r.right * r.bottom);
   BITMAPINFO info{{sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
@@ -45,11 +37,18 @@ ScreenArea GrabClient(HWND window) {
   HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, r.right, r.bottom, screen, origin.x, origin.y, SRCCOPY);
   SelectObject(memory, old);
-  GetDIBits(memory, bitmap, 0, r.bottom, area.pixels.data(), &info, DIB_RGB_COLORS);
+  GetDIBits(memory, bitmap, 0, r.bottom, pixels.data(), &info, DIB_RGB_COLORS);
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
-  return area;
+  std::vector<std::string> rows(r.bottom, std::string(r.right, '.'));
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    const std::uint32_t p = pixels[i];
+    if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 3 * 128) {
+      rows[i / r.right][i % r.right] = '#';
+    }
+  }
+  return rows;
 }
 
 TEST(Screenshots, AnnouncerWindowShowsBothLinesTheSpeechAndTheDisplayTwiceItsSize) {
@@ -83,11 +82,11 @@ TEST(Screenshots, AnnouncerWindowShowsBothLinesTheSpeechAndTheDisplayTwiceItsSiz
 
   Sleep(300);  // painted
   EXPECT_FALSE(SaveScreenshot(view, "announcer-window").empty());
-  const ScreenArea shown = GrabClient(view);
+  const std::vector<std::string> shown = DarkRows(view);
   int wrong = 0;  // screen pixels of the zoomed display that differ from the picture's
   for (int y = 0; y < kDisplayHeight * cts4r::kViewZoom; ++y) {
     for (int x = 0; x < kDisplayWidth * cts4r::kViewZoom; ++x) {
-      wrong += shown.Dark(cts4r::kViewPictureX + x, cts4r::kViewPictureY + y) !=
+      wrong += (shown[cts4r::kViewPictureY + y][cts4r::kViewPictureX + x] == '#') !=
                black(x / cts4r::kViewZoom, y / cts4r::kViewZoom);
     }
   }
@@ -99,45 +98,39 @@ TEST(Screenshots, TrayMenuItemsDrawTheirChineseCharacters) {
   ASSERT_NE(run.main, nullptr);
   // Under Wine without a window manager the menu of a hidden window is at times closed by
   // a focus change right after it opens: a person would press the button again.
-  ScreenArea shown;
-  for (int attempt = 0; attempt < 8 && shown.pixels.empty(); ++attempt) {
+  std::vector<std::string> shown;
+  for (int attempt = 0; attempt < 8 && shown.empty(); ++attempt) {
     PostMessageW(run.main, kWmTrayNotify, 0, WM_RBUTTONDOWN);
     HWND menu =
         WaitForProcessWindow(run.process.Id(), "#32768", "", nullptr, std::chrono::seconds(1));
     Sleep(300);  // painted
     if (menu != nullptr && IsWindowVisible(menu)) {
-      shown = GrabClient(menu);
+      shown = DarkRows(menu);
       EXPECT_FALSE(SaveScreenshot(menu, "tray-menu").empty());
     }
   }
-  ASSERT_FALSE(shown.pixels.empty());
+  ASSERT_FALSE(shown.empty());
   // Each item with text is a run of rows with dark pixels. The first two items, "恢复窗口[R]"
   // and "编辑热键[H]", begin at the same column; drawn as boxes, their first four characters
   // would be the same four boxes: compare the left half of their text.
-  std::vector<int> tops;
-  int left = shown.width;
-  int right = 0;
-  for (int y = 0, had_ink = false; y < shown.height; ++y) {
-    int first = shown.width;
-    int last = -1;
-    for (int x = 0; x < shown.width; ++x) {
-      first = shown.Dark(x, y) ? std::min(first, x) : first;
-      last = shown.Dark(x, y) ? x : last;
-    }
-    if (last >= 0 && !had_ink) {
+  std::vector<std::size_t> tops;
+  std::size_t left = std::string::npos;
+  std::size_t right = 0;
+  for (std::size_t y = 0; y < shown.size(); ++y) {
+    const std::size_t first = shown[y].find('#');
+    if (first != std::string::npos && (y == 0 || shown[y - 1].find('#') == std::string::npos)) {
       tops.push_back(y);
     }
-    had_ink = last >= 0;
-    if (had_ink && tops.size() <= 2) {
+    if (first != std::string::npos && tops.size() <= 2) {
       left = std::min(left, first);
-      right = std::max(right, last);
+      right = std::max(right, shown[y].rfind('#'));
     }
   }
   ASSERT_GE(tops.size(), 2u);
   int differing = 0;
-  for (int y = 0; y < tops[1] - tops[0]; ++y) {
-    for (int x = left; x < (left + right) / 2; ++x) {
-      differing += shown.Dark(x, tops[0] + y) != shown.Dark(x, tops[1] + y);
+  for (std::size_t y = 0; y < tops[1] - tops[0]; ++y) {
+    for (std::size_t x = left; x < (left + right) / 2; ++x) {
+      differing += shown[tops[0] + y][x] != shown[tops[1] + y][x];
     }
   }
   EXPECT_GT(differing, 20);
