@@ -30,26 +30,33 @@ TEST(CheckScreenDefinition, ReportsEveryReadTheModelAndTheStepThatFailed) {
         {"TIMER", "Interval", "250"},
         {"TIMER", "Actions", "1"},
         {"TIMER.ACTION1", "S_X", "200"},
-        {"RECT", "0", "0,0,60,20"}},
+        {"TIMER.ACTION1", "PROMPT", "P"},
+        {"TIMER.ACTION1", "P_Y", "3"},
+        {"RECT", "0", "10,5,70,25"}},
        true,
        {"  read     [WINDOW] Caption = POS\n", "  read     [WINDOW] OnClose = (empty)\n",
         "  read     [TIMER] Enable = True\n", "  default  [TIMER] ShowLasting\n",
         "OnShow: 5 entries\n    1. speech", "2. display line 2\n       \"^b\"", "3. does nothing",
         "4. display: line 1 or 2 only if the control's text", "5. display, but without ~ or ^",
         "OnClose: 0 entries", "capture timer: off, every 250 ms\n  advertisement after 120",
-        "region 0,0,60,20 (60 x 20) drawn 48 x 16 at (200, 0), partly outside"}},
-      {{{"TIMER", "Actions", "3"},
+        "region 10,5,70,25 (60 x 20) drawn 48 x 16 at (200, 0), partly outside",
+        "\n    prompt \"P\" at (0, 3)\n"}},
+      {{{"WINDOW", "OnClose", "SPEAK=1"},
+        {"TIMER", "Actions", "4"},
         {"TIMER.ACTION1", "BMP_RECT", "1"},
         {"RECT", "1", "0,0,0,0"},
-        {"TIMER.ACTION3", "BMP_RECT", "2"},
+        {"TIMER.ACTION3", "BMP_RECT", "3"},
+        {"RECT", "3", "5,1,5,9"},
+        {"TIMER.ACTION4", "BMP_RECT", "2"},
         {"RECT", "2", "1,2,3"}},
        false,
        {"  Caption \"\": matches no window\n", "LoadWindowDefinition: loaded\n",
         "  read     [RECT] 1 = 0,0,0,0\n", "  default  [TIMER.ACTION2] BMP_RECT\n",
         "  default  [RECT] 0 = 0,0,0,0\n",
-        "LoadTimerDefinition FAILED: [RECT] 2=1,2,3 (named by [TIMER.ACTION3] BMP_RECT)",
-        "What stays stored:\n  capture timer: off, every 1000 ms",
-        "TIMER.ACTION2: region 0,0,0,0 (0 x 0): no positive width and height"}},
+        "LoadTimerDefinition FAILED: [RECT] 2=1,2,3 (named by [TIMER.ACTION4] BMP_RECT)",
+        "What stays stored:\n  capture timer: off, every 1000 ms", "OnClose: 1 entry\n",
+        "TIMER.ACTION2: region 0,0,0,0 (0 x 0): no positive width and height",
+        "TIMER.ACTION3: region 5,1,5,9 (0 x 8): no positive width and height"}},
   };
   for (const Case& c : cases) {
     test::FakeProfileReader file;
@@ -61,14 +68,19 @@ TEST(CheckScreenDefinition, ReportsEveryReadTheModelAndTheStepThatFailed) {
     for (const std::string& text : c.shown) {
       EXPECT_THAT(outcome.Report, HasSubstr(text));
     }
-    EXPECT_THAT(outcome.Report, Not(HasSubstr("TIMER.ACTION3:")));
+    EXPECT_THAT(outcome.Report, Not(HasSubstr("TIMER.ACTION4:")));
   }
 }
 
 TEST(ChooseRegisterWindow, OnlyASingleMatchIsTheRegisterWindow) {
   const std::vector<TitledWindow> windows = {
       {1, "POS - till 1", true}, {2, "", false}, {3, "POS - till 2", true}};
-  EXPECT_EQ(ChooseRegisterWindow(windows, "till 2").Chosen, 3u);
+  const WindowChoice one = ChooseRegisterWindow(windows, "till 2");
+  EXPECT_EQ(one.Chosen, 3u);
+  EXPECT_EQ(one.Window, &windows[2]);
+  EXPECT_THAT(
+      ChooseRegisterWindow(windows, "x").Message,
+      HasSubstr(" Visible windows:\n  \"POS - till 1\"\n  \"\" (did not answer within 1 s"));
   const WindowChoice two = ChooseRegisterWindow(windows, "POS");
   EXPECT_EQ(two.Window, nullptr);
   EXPECT_THAT(two.Message, HasSubstr("2 windows have a title that contains \"POS\"; Lumo would "
@@ -91,6 +103,23 @@ TEST(SdfStub, CopiesTheClientAreaAndSaysWhichReferenceReachesTheControl) {
                               "BMP_RECT=2\n[RECT]\n2=116,83,336,107\n"));
   control.Parent = 0;
   EXPECT_THAT(SdfStub(control, 2), HasSubstr("its text is <%1004%>; in a hotkey command, %5.\n"));
+}
+
+TEST(FormatListing, SaysWhatEachReferenceReadsOfARow) {
+  ControlRow row;
+  row.Number = 12;
+  row.Parent = 3;
+  row.Text = std::string(31, '9');
+  std::vector<ControlRow> rows = {row, row, row, row};
+  rows[1].Text += "9";
+  rows[2].Read = TextRead::NoAnswer;
+  rows[3].Read = TextRead::Skipped;
+  const std::string listing = FormatListing(WindowRow{}, rows);
+  EXPECT_THAT(listing, HasSubstr("   12   3      0  no  "));
+  EXPECT_THAT(listing, HasSubstr(row.Text + "\"\n"));
+  EXPECT_THAT(listing, HasSubstr(rows[1].Text + "\" (%n: first 31 bytes)\n"));
+  EXPECT_THAT(listing, HasSubstr("  (no answer within 1 s)\n"));
+  EXPECT_THAT(listing, HasSubstr("  (not read: the window stopped answering)\n"));
 }
 
 }  // namespace

@@ -83,7 +83,6 @@ TEST(LumoInspect, ListsTheDescendantsAsLumoCountsAndReadsThemAndFailsClearlyWith
                 ContainsRegex("\n\\s+" + std::to_string(n) + "\\s+" + (in_panel ? "3" : "-") +
                               "\\s+" + std::to_string(id) + "\\s+yes\\s"));
   }
-  EXPECT_THAT(listing.text, HasSubstr("1101  yes    Static  "));
   EXPECT_THAT(listing.text, HasSubstr("\"应付金额:\"\n"));
   // The pattern area, where register-sim puts it in its client area, in whole-window terms.
   RECT window{};
@@ -100,7 +99,6 @@ TEST(LumoInspect, ListsTheDescendantsAsLumoCountsAndReadsThemAndFailsClearlyWith
   EXPECT_EQ(none.exit, 1u);
   EXPECT_THAT(none.text, HasSubstr("No visible window has a title that contains \"no such "
                                    "window\""));
-  EXPECT_THAT(none.text, HasSubstr("\n  \"收银台 - 演示\"\n"));
 
   // A hung register: its title read costs the one bounded wait, then a clear message.
   DWORD_PTR ignored = 0;
