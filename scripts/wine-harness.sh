@@ -89,6 +89,8 @@ lumo_wine_stop() {
     kill "$LUMO_XVFB_PID" 2>/dev/null || true
     wait "$LUMO_XVFB_PID" 2>/dev/null || true
     LUMO_XVFB_PID=""
+    # So that a later start makes its own display again.
+    unset DISPLAY
   fi
   unset LC_ALL
 }
