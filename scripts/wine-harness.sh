@@ -35,7 +35,9 @@ lumo_wine_start() {
   export WINEDLLOVERRIDES="mscoree=;mshtml="
   # Wine's debugger cannot attach to a crashed 32-bit program in WoW64 mode and waits for
   # ever; without it the crash ends the program with an error.
-  [ "$wow64" = --wow64 ] && WINEDLLOVERRIDES+=";winedbg.exe=d"
+  if [ "$wow64" = --wow64 ]; then
+    WINEDLLOVERRIDES+=";winedbg.exe=d"
+  fi
   LUMO_WINE_LOG="$build_dir/wine-harness.log"
   : >"$LUMO_WINE_LOG"
 
