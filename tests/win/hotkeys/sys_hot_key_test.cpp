@@ -36,6 +36,7 @@ TEST(SysHotKey, RegistersWhileActiveKeepsRefusedEntriesRenumbersAndNeverThrowsOu
   EXPECT_FALSE(component.AddHotKey(kF5, kCtrlAlt).Registered);  // inactive
   EXPECT_TRUE(CombinationIsFree(kModCtrlAlt, VK_F5));
   component.SetActive(true);
+  component.SetActive(true);
   EXPECT_TRUE(component.Entry(0).Registered);
   // A combination held elsewhere is refused but keeps its place: identifiers stay indices.
   ASSERT_TRUE(RegisterHotKey(nullptr, 1, kModCtrlAlt, VK_F9));
