@@ -10,6 +10,7 @@
 #include "editors/win/RefEdit.h"
 #include "support/input.h"
 #include "support/process.h"
+#include "support/screenshot.h"
 
 namespace lumo::test {
 namespace {
@@ -61,16 +62,6 @@ class Host {
   HWND hwnd_ = nullptr;
 };
 
-// A pixel of the field's client area as the screen shows it.
-COLORREF Pixel(HWND field, int x, int y) {
-  POINT p{x, y};
-  ClientToScreen(field, &p);
-  const HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, p.x, p.y);
-  ReleaseDC(nullptr, screen);
-  return colour;
-}
-
 TEST(RefEdit, ButtonInsideTheRightEdgeRefusedEnterThinCaretAndPaintedStates) {
   Host host;
   RECT client;
@@ -111,14 +102,14 @@ TEST(RefEdit, ButtonInsideTheRightEdgeRefusedEnterThinCaretAndPaintedStates) {
   const int dot_x = b.left + 7;
   const int dot_y = b.bottom - 5;
   Pump(100ms);
-  EXPECT_EQ(Pixel(host.Field(), b.left, 0), GetSysColor(COLOR_3DLIGHT));
-  EXPECT_EQ(Pixel(host.Field(), dot_x, dot_y), GetSysColor(COLOR_BTNTEXT));
-  EXPECT_EQ(Pixel(host.Field(), dot_x + 1, dot_y + 1), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(ClientPixel(host.Field(), b.left, 0), GetSysColor(COLOR_3DLIGHT));
+  EXPECT_EQ(ClientPixel(host.Field(), dot_x, dot_y), GetSysColor(COLOR_BTNTEXT));
+  EXPECT_EQ(ClientPixel(host.Field(), dot_x + 1, dot_y + 1), GetSysColor(COLOR_BTNFACE));
   PressMouse(host.Field(), b.left + 8, 8);
   Pump(100ms);
   EXPECT_TRUE(host.edit->Button().Down());
-  EXPECT_EQ(Pixel(host.Field(), b.left, 0), GetSysColor(COLOR_BTNSHADOW));
-  EXPECT_EQ(Pixel(host.Field(), b.left + 11, dot_y + 1), GetSysColor(COLOR_BTNTEXT));
+  EXPECT_EQ(ClientPixel(host.Field(), b.left, 0), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(ClientPixel(host.Field(), b.left + 11, dot_y + 1), GetSysColor(COLOR_BTNTEXT));
   // Sliding off the button before letting go is no click.
   PressMouse(host.Field(), 20, 8);
   Pump(100ms);
@@ -128,8 +119,8 @@ TEST(RefEdit, ButtonInsideTheRightEdgeRefusedEnterThinCaretAndPaintedStates) {
   EXPECT_EQ(FindWindowW(TEdCmdForm::kClassName, nullptr), nullptr);
   EnableWindow(host.Field(), FALSE);
   Pump(100ms);
-  EXPECT_EQ(Pixel(host.Field(), dot_x, dot_y), GetSysColor(COLOR_BTNSHADOW));
-  EXPECT_EQ(Pixel(host.Field(), dot_x + 1, dot_y + 1), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(ClientPixel(host.Field(), dot_x, dot_y), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(ClientPixel(host.Field(), dot_x + 1, dot_y + 1), GetSysColor(COLOR_BTNHIGHLIGHT));
 
   // Resizing moves the button along.
   SetWindowPos(host.Field(), nullptr, 0, 0, 193, 24, SWP_NOMOVE | SWP_NOZORDER);
