@@ -12,7 +12,6 @@
 #include "platform/cts4r_api.h"
 #include "platform/wnd.h"
 #include "support/announcer_record.h"
-#include "support/paths.h"
 #include "support/process.h"
 
 static_assert(sizeof(void*) == 4, "these checks are about the 32-bit calls");
