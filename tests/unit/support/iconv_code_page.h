@@ -1,5 +1,6 @@
 #pragma once
-// The code page of the tills (GBK) through the C library's iconv, for the native tests.
+// The code page of the tills (GBK) for the unit suite: the C library's iconv natively,
+// the system's code page 936 in the 32-bit Windows build (win_code_page_936.cpp).
 #include "common/code_page.h"
 
 namespace lumo::test {
