@@ -165,9 +165,17 @@ TEST_F(LumoShell, FailedScreenDefinitionAsksTheExitQuestionAtStart) {
   // An interval of 0 makes the capture timer settings fail to load.
   const std::string broken = std::string(kSdf) + "[TIMER]\r\nInterval=0\r\n";
   WriteFile(dir_ + "Lumo.sdf", broken);
+  // The reason comes first, in an error box naming the file.
+  const auto answer_reason = [](const LumoRun& run) {
+    HWND box = WaitForMessageBox(run.process.Id(), "Lumo");
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(MessageBoxText(box).find(L"Lumo.sdf\r\n[TIMER] Interval is 0"), std::wstring::npos);
+    EXPECT_TRUE(PressButton(box, IDOK));
+  };
   {
     Process lumo(dir_ + "Lumo.exe");
     LumoRun run{std::move(lumo), nullptr};
+    answer_reason(run);
     ASSERT_TRUE(AnswerExitQuestion(run, IDNO));
     // Start-up goes on in the notification area.
     HWND main = nullptr;
@@ -181,6 +189,7 @@ TEST_F(LumoShell, FailedScreenDefinitionAsksTheExitQuestionAtStart) {
   }
   Process lumo(dir_ + "Lumo.exe");
   LumoRun run{std::move(lumo), nullptr};
+  answer_reason(run);
   ASSERT_TRUE(AnswerExitQuestion(run, IDYES));
   EXPECT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
 }
