@@ -139,6 +139,20 @@ TEST_F(LumoShell, SecondCopyRestoresTheFirstAndEndsWithoutAWindow) {
   EXPECT_TRUE(first.process.Running());
 }
 
+TEST_F(LumoShell, AnInstanceMutexThatCannotBeCreatedIsReportedAndNoCopyStarts) {
+  // Another kind of object holding the name refuses the mutex: that tells nothing about
+  // another copy, so it is no licence to start as the first one.
+  HANDLE other = CreateEventW(nullptr, FALSE, FALSE, L"Lumo.exe");
+  Process lumo(dir_ + "Lumo.exe");
+  HWND box = WaitForMessageBox(lumo.Id(), "Lumo");
+  CloseHandle(other);
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(MessageBoxText(box).find(L"\"Lumo.exe\""), std::wstring::npos);
+  EXPECT_EQ(FindProcessWindow(lumo.Id(), "TForm1", "Lumo"), nullptr);
+  EXPECT_TRUE(PressButton(box, IDOK));
+  EXPECT_TRUE(lumo.WaitForExit(std::chrono::seconds(5)));
+}
+
 TEST_F(LumoShell, ExitAnsweredNoAsksTwiceCloseBoxNoHidesAndYesEnds) {
   LumoRun run = StartHidden();
   PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
