@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds all three flavours and runs every test: the native unit suite and the Windows suite
-# under Wine. Exits non-zero on any failure.
+# Builds all three flavours and runs every test: the native unit suite, each fuzz target for
+# a few seconds from its seeds, and the Windows suite under Wine. Exits non-zero on any
+# failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -19,10 +20,13 @@ status=0
 echo "== format check"
 "$root/scripts/format.sh" --check || { echo "format check failed: run scripts/format.sh" >&2; status=1; }
 
-rm -rf build/native/results build/win64/results
+rm -rf build/native/results build/win64/results build/fuzz/summary.txt
 
 echo "== native suite"
 ctest --test-dir build/native --output-on-failure || status=1
+
+echo "== fuzz targets, 3 seconds each"
+"$root/scripts/fuzz.sh" 3 || status=1
 
 echo "== wine suite"
 # shellcheck source=wine-harness.sh
@@ -39,4 +43,5 @@ trap - EXIT
 
 "$root/scripts/summarize-results.sh" build/native/results/unit_suite.xml \
   build/win64/results/wine_suite.xml || status=1
+cat build/fuzz/summary.txt 2>/dev/null || { echo "fuzz: no results"; status=1; }
 exit $status
