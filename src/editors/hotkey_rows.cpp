@@ -137,7 +137,6 @@ HotkeyFields HotkeyRows::Delete() {
   if (HasSelection()) {
     rows_.erase(rows_.begin() + selected_);
   }
-  selected_ = -1;
   if (rows_.empty()) {
     // The list never stays empty.
     return New();
