@@ -1,17 +1,29 @@
 #!/usr/bin/env bash
-# Prints one line per GoogleTest result file and a closing total. A missing file counts as
-# a failure: a suite that did not run must never look like a suite that passed.
+# Prints one line per result file and a closing total: GoogleTest XML files, and "<name>.status"
+# files holding the exit code of a single check (0 = passed). A missing file counts as a
+# failure: a suite that did not run must never look like a suite that passed.
 set -uo pipefail
 total_pass=0
 total_fail=0
 status=0
 attr() { sed -n "s/.*<testsuites[^>]* $1=\"\([0-9]*\)\".*/\1/p" "$2" | head -n 1; }
 for file in "$@"; do
-  name=$(basename "$file" .xml)
+  name=$(basename "$(basename "$file" .xml)" .status)
   if [ ! -f "$file" ]; then
     echo "$name: no results"
     total_fail=$((total_fail + 1))
     status=1
+    continue
+  fi
+  if [[ "$file" == *.status ]]; then
+    if [ "$(cat "$file")" = 0 ]; then
+      echo "$name: 1 passed, 0 failed"
+      total_pass=$((total_pass + 1))
+    else
+      echo "$name: 0 passed, 1 failed"
+      total_fail=$((total_fail + 1))
+      status=1
+    fi
     continue
   fi
   tests=$(attr tests "$file")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds all three flavours and runs every test: the native unit suite, each fuzz target for
-# a few seconds from its seeds, and the Windows suite under Wine. Exits non-zero on any
-# failure.
+# a few seconds from its seeds, the Windows suite under Wine, the 32-bit suites under Wine's
+# WoW64 mode, and the check of the release bundle. Exits non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -20,7 +20,7 @@ status=0
 echo "== format check"
 "$root/scripts/format.sh" --check || { echo "format check failed: run scripts/format.sh" >&2; status=1; }
 
-rm -rf build/native/results build/win64/results build/fuzz/summary.txt
+rm -rf build/native/results build/win64/results build/win32/results build/fuzz/summary.txt
 
 echo "== native suite"
 ctest --test-dir build/native --output-on-failure || status=1
@@ -39,9 +39,29 @@ else
   status=1
 fi
 lumo_wine_stop
+
+echo "== 32-bit suites (WoW64)"
+# Their own prefix: it must have been made with Wine's 32-bit libraries in place.
+if lumo_wine_start "$root/build/win32" --wow64; then
+  ctest --test-dir build/win32 --output-on-failure || status=1
+else
+  echo "Wine cannot run 32-bit programs: the 32-bit suites did not run" >&2
+  status=1
+fi
+lumo_wine_stop
 trap - EXIT
 
+echo "== release bundle"
+mkdir -p build/win32/results
+rm -f build/win32/Lumo-*-win32.zip
+bundle_status=1
+if cmake --build --preset win32 --target package; then
+  "$root/scripts/check-bundle.sh" build/win32/Lumo-*-win32.zip && bundle_status=0
+fi
+echo "$bundle_status" >build/win32/results/bundle_check.status
+
 "$root/scripts/summarize-results.sh" build/native/results/unit_suite.xml \
-  build/win64/results/wine_suite.xml || status=1
+  build/win64/results/wine_suite.xml build/win32/results/unit_suite_32.xml \
+  build/win32/results/bindings_32.xml build/win32/results/bundle_check.status || status=1
 cat build/fuzz/summary.txt 2>/dev/null || { echo "fuzz: no results"; status=1; }
 exit $status

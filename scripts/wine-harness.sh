@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sourced by test.sh and demo.sh. lumo_wine_start BUILD_DIR prepares a throwaway prefix in
-# the build tree with code page 936, starts Xvfb when there is no display, and keeps one
-# wineserver alive; lumo_wine_stop ends exactly what lumo_wine_start started.
+# Sourced by test.sh and demo.sh. lumo_wine_start BUILD_DIR [--wow64] prepares a throwaway
+# prefix in the build tree with code page 936, starts Xvfb when there is no display, and keeps
+# one wineserver alive; with --wow64 the prefix must also run 32-bit programs (Wine's WoW64
+# mode), or the start fails. lumo_wine_stop ends exactly what lumo_wine_start started.
 
 LUMO_WINE=/usr/lib/wine/wine64
 LUMO_WINESERVER=/usr/lib/wine/wineserver
@@ -25,13 +26,18 @@ lumo_wine_fonts() {
 }
 
 lumo_wine_start() {
-  local build_dir=$1
+  local build_dir=$1 wow64=${2:-}
   export WINEPREFIX="$build_dir/wineprefix"
   export WINEDEBUG=-all
   # Code page 936 comes with this locale alone (install-deps.sh generates it).
   export LC_ALL=zh_CN.UTF-8
   # No Mono or Gecko: their install prompts would block a headless run.
   export WINEDLLOVERRIDES="mscoree=;mshtml="
+  # Wine's debugger cannot attach to a crashed 32-bit program in WoW64 mode and waits for
+  # ever; without it the crash ends the program with an error.
+  if [ "$wow64" = --wow64 ]; then
+    WINEDLLOVERRIDES+=";winedbg.exe=d"
+  fi
   LUMO_WINE_LOG="$build_dir/wine-harness.log"
   : >"$LUMO_WINE_LOG"
 
@@ -54,6 +60,11 @@ lumo_wine_start() {
     done
   fi
 
+  # A prefix made before Wine's 32-bit libraries were installed has no 32-bit system.
+  local wow64_system="$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll"
+  if [ "$wow64" = --wow64 ] && [ -f "$WINEPREFIX/system.reg" ] && [ ! -f "$wow64_system" ]; then
+    rm -rf "$WINEPREFIX"
+  fi
   # Everything Wine starts in the background keeps our stdout/stderr; give it a file, never
   # a pipe, or whoever reads the pipe waits for Wine's services to end.
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -73,6 +84,15 @@ lumo_wine_start() {
   local probe
   probe=$("$LUMO_WINE" cmd /c echo lumo-wine-ok 2>>"$LUMO_WINE_LOG" </dev/null | tr -d '\r')
   [ "$probe" = "lumo-wine-ok" ] || { lumo_wine_fail "Wine cannot run a program"; return 1; }
+
+  if [ "$wow64" = --wow64 ]; then
+    [ -f "$wow64_system" ] ||
+      { lumo_wine_fail "no 32-bit system in the prefix: run scripts/install-deps.sh"; return 1; }
+    probe=$("$LUMO_WINE" 'C:\windows\syswow64\cmd.exe' /c echo lumo-wow64-ok \
+      2>>"$LUMO_WINE_LOG" </dev/null | tr -d '\r')
+    [ "$probe" = "lumo-wow64-ok" ] ||
+      { lumo_wine_fail "Wine cannot run a 32-bit program (WoW64 mode)"; return 1; }
+  fi
 }
 
 lumo_wine_stop() {
@@ -83,6 +103,8 @@ lumo_wine_stop() {
     kill "$LUMO_XVFB_PID" 2>/dev/null || true
     wait "$LUMO_XVFB_PID" 2>/dev/null || true
     LUMO_XVFB_PID=""
+    # So that a later start makes its own display again.
+    unset DISPLAY
   fi
   unset LC_ALL
 }

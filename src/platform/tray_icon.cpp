@@ -10,7 +10,9 @@ namespace lumo {
 
 namespace {
 
-// The first, smallest form of the structure: every shell version understands it.
+// The first, smallest form of the structure: every shell version understands it. The shell
+// tells the forms apart by size, 88 bytes in the 32-bit build that tills run.
+static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88);
 NOTIFYICONDATAA IconData(HWND owner, UINT callback_message) {
   NOTIFYICONDATAA data{};
   data.cbSize = NOTIFYICONDATAA_V1_SIZE;

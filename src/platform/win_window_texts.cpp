@@ -40,6 +40,7 @@ WindowHandle WinWindowTexts::DialogItem(WindowHandle window, std::int32_t id) {
 }
 
 std::string WinWindowTexts::Text(WindowHandle window, std::size_t buffer_size) {
+  last_answered_ = true;
   if (window == 0 || buffer_size == 0) {
     return {};
   }
@@ -50,7 +51,8 @@ std::string WinWindowTexts::Text(WindowHandle window, std::size_t buffer_size) {
   LRESULT answered = SendMessageTimeoutA(AsHwnd(window), WM_GETTEXT, buffer_size,
                                          reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
                                          kTextTimeoutMilliseconds, &copied);
-  if (answered == 0) {
+  last_answered_ = answered != 0;
+  if (!last_answered_) {
     return {};
   }
   buffer[buffer_size - 1] = '\0';

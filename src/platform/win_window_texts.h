@@ -13,6 +13,12 @@ class WinWindowTexts : public WindowTexts {
   WindowHandle DialogItem(WindowHandle window, std::int32_t id) override;
   std::string Text(WindowHandle window, std::size_t buffer_size) override;
   WindowHandle NthDescendant(WindowHandle parent, std::int32_t n) override;
+
+  // Whether the last Text call got an answer; an empty text alone does not tell.
+  bool LastAnswered() const { return last_answered_; }
+
+ private:
+  bool last_answered_ = true;
 };
 
 }  // namespace lumo

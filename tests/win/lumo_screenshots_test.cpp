@@ -14,10 +14,8 @@
 #include "cts4r/announcer_view.h"
 #include "support/bitmap_rows.h"
 #include "support/lumo_program.h"
-#include "support/paths.h"
 #include "support/register_sim.h"
 #include "support/screenshot.h"
-#include "support/window_text.h"
 
 namespace lumo::test {
 namespace {

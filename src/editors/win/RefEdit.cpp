@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <type_traits>
+
 #include "announcer/command_execution.h"
 #include "editors/command_lines.h"
 #include "editors/win/EdCmd.h"
@@ -146,6 +148,9 @@ TRefEdit::TRefEdit(HWND parent, int id, int x, int y, int width, int height)
                           GetModuleHandleW(nullptr), nullptr);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
   SetPropW(hwnd_, kSelfProperty, this);
+  // Installed through a cast the compiler does not check: in the 32-bit build a procedure
+  // of another calling convention would unbalance the stack on every message.
+  static_assert(std::is_same_v<decltype(&SubclassProc), WNDPROC>);
   edit_proc_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
   WMSize();

@@ -1,6 +1,6 @@
 #include "support/announcer_record.h"
 
-#include <regex>
+#include <cstdio>
 #include <stdexcept>
 
 #include "common/number_text.h"
@@ -10,55 +10,49 @@ namespace lumo::test {
 
 namespace {
 
-// The bytes an escaped record text stands for.
-std::string DecodeRecordText(std::string_view escaped) {
+// The bytes a quoted record text stands for: "\xhh" is one byte, anything else itself.
+std::string Unescape(std::string_view text) {
   std::string bytes;
-  for (std::size_t i = 0; i < escaped.size(); ++i) {
-    if (escaped[i] == '\\' && i + 3 < escaped.size() && escaped[i + 1] == 'x' &&
-        HexDigitValue(escaped[i + 2]) >= 0 && HexDigitValue(escaped[i + 3]) >= 0) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.substr(i, 2) == "\\x" && i + 3 < text.size()) {
       bytes.push_back(
-          static_cast<char>(HexDigitValue(escaped[i + 2]) * 16 + HexDigitValue(escaped[i + 3])));
+          static_cast<char>(HexDigitValue(text[i + 2]) * 16 + HexDigitValue(text[i + 3])));
       i += 3;
     } else {
-      bytes.push_back(escaped[i]);
+      bytes.push_back(text[i]);
     }
   }
   return bytes;
 }
 
-// One call a line: its time, its name and the arguments of that name; record texts are
-// quoted with every '"' escaped, so a quoted text never holds one.
-const std::regex kLine(
-    R"re((-?\d+) (?:(Cls) (-?\d+)|(PrintText) (-?\d+) (-?\d+) "([^"]*)"|(SoundOut) "([^"]*)")re"
-    R"re(|(DrawImage) (-?\d+) (-?\d+) "([^"]*)" (?:null|(-?\d+),(-?\d+),(-?\d+),(-?\d+)) "([^"]*)"))re");
-
-AnnouncerCall ParseLine(const std::string& line) {
-  std::smatch m;
-  if (!std::regex_match(line, m, kLine)) {
-    throw std::runtime_error("malformed announcer record line: " + line);
-  }
+// "<ms> <name> <argument>...": numbers, "l,t,r,b" or null, and quoted texts (which never
+// hold a '"'). The first text is the call's text, a second one DrawImage's copy.
+AnnouncerCall ParseLine(std::string_view line) {
   AnnouncerCall call;
-  call.Ms = std::stoll(m[1]);
-  // The alternatives in order: name group, its number groups, its text group.
-  struct Form {
-    int name, first_number, numbers, text;
-  };
-  for (const Form form :
-       {Form{2, 3, 1, 0}, Form{4, 5, 2, 7}, Form{8, 0, 0, 9}, Form{10, 11, 2, 13}}) {
-    if (!m[form.name].matched)
-      continue;
-    call.Name = m[form.name];
-    for (int i = 0; i < form.numbers; ++i)
-      call.Numbers.push_back(std::stoll(m[form.first_number + i]));
-    if (form.text)
-      call.Text = DecodeRecordText(m[form.text].str());
+  int words = 0;
+  int texts = 0;
+  for (std::size_t at = 0; at < line.size(); ++words) {
+    const bool quoted = line[at] == '"';
+    std::size_t end = line.find(quoted ? '"' : ' ', at + 1);
+    if (quoted && end == std::string_view::npos) {
+      throw std::runtime_error("unclosed text in the announcer record: " + std::string(line));
+    }
+    end = std::min(end, line.size());
+    const std::string word(line.substr(at + quoted, end - at - quoted));
+    at = end + 1 + quoted;  // past the closing quote and the blank after the word
+    if (quoted) {
+      (texts++ == 0 ? call.Text : call.CopyName) = Unescape(word);
+    } else if (words == 0) {
+      call.Ms = std::stoll(word);
+    } else if (words == 1) {
+      call.Name = word;
+    } else if (word.find(',') != std::string::npos) {
+      call.HasRect = std::sscanf(word.c_str(), "%d,%d,%d,%d", &call.Rect[0], &call.Rect[1],
+                                 &call.Rect[2], &call.Rect[3]) == 4;
+    } else if (word != "null") {
+      call.Numbers.push_back(std::stoll(word));
+    }
   }
-  if (m[14].matched) {
-    call.HasRect = true;
-    for (int i = 0; i < 4; ++i)
-      call.Rect[i] = std::stoi(m[14 + i]);
-  }
-  call.CopyName = DecodeRecordText(m[18].str());
   return call;
 }
 
@@ -66,15 +60,15 @@ AnnouncerCall ParseLine(const std::string& line) {
 
 std::vector<AnnouncerCall> ParseAnnouncerRecord(std::string_view content) {
   std::vector<AnnouncerCall> calls;
-  std::size_t start = 0;
   for (std::size_t end = content.find('\n'); end != std::string_view::npos;
-       end = content.find('\n', start)) {
-    std::string_view line = content.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r')
+       content.remove_prefix(end + 1), end = content.find('\n')) {
+    std::string_view line = content.substr(0, end);
+    if (line.ends_with('\r')) {
       line.remove_suffix(1);
-    if (!line.empty())
-      calls.push_back(ParseLine(std::string(line)));
-    start = end + 1;
+    }
+    if (!line.empty()) {
+      calls.push_back(ParseLine(line));
+    }
   }
   return calls;
 }
@@ -82,15 +76,14 @@ std::vector<AnnouncerCall> ParseAnnouncerRecord(std::string_view content) {
 std::string Summary(const AnnouncerCall& call) {
   // Built by appending: GCC 12 warns wrongly about " " + std::string.
   std::string text = call.Name;
-  for (std::int64_t number : call.Numbers)
+  for (std::int64_t number : call.Numbers) {
     text.append(1, ' ').append(std::to_string(number));
-  if (call.Name != "Cls")
+  }
+  if (call.Name != "Cls") {
     text.append(1, ' ').append(call.Text);
+  }
   if (call.Name == "DrawImage") {
-    text.append(1, ' ');
-    if (!call.HasRect) {
-      text.append("null");
-    }
+    text.append(call.HasRect ? " " : " null");
     for (int i = 0; call.HasRect && i < 4; ++i) {
       text.append(i ? "," : "").append(std::to_string(call.Rect[i]));
     }
@@ -100,8 +93,9 @@ std::string Summary(const AnnouncerCall& call) {
 
 std::vector<std::string> Summaries(const std::vector<AnnouncerCall>& calls) {
   std::vector<std::string> summaries;
-  for (const AnnouncerCall& call : calls)
+  for (const AnnouncerCall& call : calls) {
     summaries.push_back(Summary(call));
+  }
   return summaries;
 }
 
@@ -112,12 +106,7 @@ std::vector<AnnouncerCall> AnnouncerRecord::Calls() const {
 std::vector<AnnouncerCall> AnnouncerRecord::WaitForCalls(std::size_t count,
                                                          std::chrono::milliseconds timeout) const {
   std::vector<AnnouncerCall> calls;
-  WaitUntil(
-      [&] {
-        calls = Calls();
-        return calls.size() >= count;
-      },
-      timeout);
+  WaitUntil([&] { return (calls = Calls()).size() >= count; }, timeout);
   return calls;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Reading the stand-in cts4r.dll's record: one line per driver call, in call order.
+// The stand-in cts4r.dll's record: one line per driver call, in call order.
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -18,9 +18,8 @@ struct AnnouncerCall {
   std::string CopyName;       // DrawImage: file name of the bitmap's copy beside the record
 };
 
-// Every complete line of a record; a line that is not in the record's format throws
-// std::runtime_error naming it. A last line without its newline is still being written
-// and is left out.
+// Every complete line of a record (a last line without its newline is still being
+// written); a line not in the record's format throws std::runtime_error.
 std::vector<AnnouncerCall> ParseAnnouncerRecord(std::string_view content);
 
 // A call without its time, for comparing sequences: "Cls 0", "PrintText 1 1 <text>",
@@ -35,8 +34,7 @@ class AnnouncerRecord {
 
   // The calls recorded so far (none when the file does not exist).
   std::vector<AnnouncerCall> Calls() const;
-  // Waits until at least count calls are recorded; returns what is there then, or at the
-  // timeout (fewer).
+  // Waits until at least count calls are recorded; what is there then, or at the timeout.
   std::vector<AnnouncerCall> WaitForCalls(
       std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
   // Full path of a DrawImage call's bitmap copy.

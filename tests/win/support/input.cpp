@@ -1,7 +1,5 @@
 #include "support/input.h"
 
-#include <utility>
-
 namespace lumo::test {
 
 namespace {
@@ -17,36 +15,33 @@ void SendMouse(DWORD flags, POINT screen) {
   Sleep(30);
 }
 
-INPUT KeyInput(WORD vk, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
-void SendKey(WORD vk, bool up) {
-  INPUT input = KeyInput(vk, up);
-  SendInput(1, &input, sizeof(input));
-}
-
-POINT ClientToScreenPoint(HWND window, int x, int y) {
+POINT OnScreen(HWND window, int x, int y) {
   POINT p{x, y};
   ClientToScreen(window, &p);
   return p;
 }
 
-void ClickAt(POINT screen) {
-  SendMouse(0, screen);
-  SendMouse(MOUSEEVENTF_LEFTDOWN, screen);
-  SendMouse(MOUSEEVENTF_LEFTUP, screen);
+INPUT Key(WORD vk, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = flags;
+  return input;
+}
+
+GUITHREADINFO GuiThreadOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info;
 }
 
 }  // namespace
 
 void ClickClient(HWND window, int x, int y) {
-  ClickAt(ClientToScreenPoint(window, x, y));
+  PressMouse(window, x, y);
+  ReleaseMouse();
 }
 
 void Click(HWND control) {
@@ -56,9 +51,8 @@ void Click(HWND control) {
 }
 
 void PressMouse(HWND window, int x, int y) {
-  const POINT p = ClientToScreenPoint(window, x, y);
-  SendMouse(0, p);
-  SendMouse(MOUSEEVENTF_LEFTDOWN, p);
+  SendMouse(0, OnScreen(window, x, y));
+  SendMouse(MOUSEEVENTF_LEFTDOWN, OnScreen(window, x, y));
 }
 
 void ReleaseMouse() {
@@ -68,37 +62,31 @@ void ReleaseMouse() {
 }
 
 void PressKey(WORD vk, const std::vector<WORD>& modifiers) {
+  // All in one call, so that nothing comes between the strokes.
+  std::vector<INPUT> inputs;
   for (WORD modifier : modifiers) {
-    SendKey(modifier, false);
+    inputs.push_back(Key(modifier, 0));
   }
-  SendKey(vk, false);
-  SendKey(vk, true);
+  inputs.push_back(Key(vk, 0));
+  inputs.push_back(Key(vk, KEYEVENTF_KEYUP));
   for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
-    SendKey(*it, true);
+    inputs.push_back(Key(*it, KEYEVENTF_KEYUP));
   }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   Sleep(30);
 }
 
 void PressCombination(std::uint32_t mod_flags, WORD virtual_key) {
-  std::vector<WORD> keys;
+  std::vector<WORD> modifiers;
   for (const auto& [flag, vk] : {std::pair<UINT, WORD>{MOD_CONTROL, VK_CONTROL},
                                  {MOD_ALT, VK_MENU},
                                  {MOD_SHIFT, VK_SHIFT},
                                  {MOD_WIN, VK_LWIN}}) {
     if (mod_flags & flag) {
-      keys.push_back(vk);
+      modifiers.push_back(vk);
     }
   }
-  keys.push_back(virtual_key);
-  // All in one call, so that nothing comes between the strokes.
-  std::vector<INPUT> inputs;
-  for (WORD key : keys) {
-    inputs.push_back(KeyInput(key, false));
-  }
-  for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
-    inputs.push_back(KeyInput(*key, true));
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  PressKey(virtual_key, modifiers);
 }
 
 bool CombinationIsFree(std::uint32_t mod_flags, UINT virtual_key) {
@@ -112,13 +100,8 @@ bool CombinationIsFree(std::uint32_t mod_flags, UINT virtual_key) {
 
 void TypeText(const std::wstring& text) {
   for (wchar_t c : text) {
-    INPUT input[2] = {};
-    for (INPUT& one : input) {
-      one.type = INPUT_KEYBOARD;
-      one.ki.wScan = c;
-      one.ki.dwFlags = KEYEVENTF_UNICODE;
-    }
-    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    INPUT input[2] = {Key(0, KEYEVENTF_UNICODE), Key(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)};
+    input[0].ki.wScan = input[1].ki.wScan = c;
     SendInput(2, input, sizeof(INPUT));
     Sleep(10);
   }
@@ -127,35 +110,25 @@ void TypeText(const std::wstring& text) {
 
 void ChooseComboItem(HWND combo, char first_letter, int index) {
   Click(combo);
-  for (int tries = 0; tries < 20; ++tries) {
+  for (int tries = 0; tries < 20 && SendMessageA(combo, CB_GETCURSEL, 0, 0) != index; ++tries) {
     PressKey(static_cast<WORD>(first_letter));
-    if (SendMessageA(combo, CB_GETCURSEL, 0, 0) == index) {
-      break;
-    }
   }
   PressKey(VK_RETURN);
 }
 
 HWND FocusOf(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof(info);
-  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-  return info.hwndFocus;
+  return GuiThreadOf(window).hwndFocus;
 }
 
 RECT CaretOf(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof(info);
-  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-  return info.rcCaret;
+  return GuiThreadOf(window).rcCaret;
 }
 
 std::string AnsiTextOf(HWND window) {
-  const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT copied =
-      SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(copied));
+  std::string text(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                   '\0');
+  text.resize(static_cast<std::size_t>(
+      SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return text;
 }
 

@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <string>
-#include <vector>
 
 #include "support/announcer_record.h"
 #include "support/process.h"
@@ -19,19 +18,23 @@ inline constexpr wchar_t kNotStarted[] = L"服务未启动.";
 inline constexpr wchar_t kRunning[] = L"服务正在运行...";
 inline constexpr wchar_t kStopped[] = L"服务已经停止.";
 
-// Starts dir\Lumo.exe, its driver recording into dir\announcer.log, and waits until its
-// main window has run its start-up sequence; main is nullptr when that did not happen in
-// time.
+// dir\Lumo.exe started with its driver recording into dir\announcer.log.
 struct LumoRun {
   Process process;
-  HWND main = nullptr;
+  HWND main = nullptr;  // nullptr when the start-up sequence did not end in time
   AnnouncerRecord record{""};
 };
+// Starts it and waits until its main window has run the start-up sequence.
 LumoRun StartLumo(const std::string& dir);
-// The same, and waits until the window has gone into the notification area; main is
-// nullptr when it did not.
+// Waits until the main window of process has run the start-up sequence; nullptr when that
+// did not happen in time.
+HWND WaitForMainWindow(const Process& process);
+// The same, and waits until the window has gone into the notification area.
 LumoRun StartInTray(const std::string& dir);
 
+// Opens the icon's pop-up menu, chooses an item by its access key and waits for the window
+// of that class the item opens; nullptr when it did not open.
+HWND OpenFromTrayMenu(const LumoRun& run, char access_key, const std::string& window_class);
 // "退出" from the menu, the exit question answered Yes; false when no question came.
 bool ExitThroughMenu(const LumoRun& run);
 
@@ -39,7 +42,7 @@ bool ExitThroughMenu(const LumoRun& run);
 std::wstring StatusText(HWND main);
 HWND Control(HWND main, int id);
 
-// Waits until the window is hidden (true) or the timeout passes.
+// Waits until the window is hidden or shown; false on timeout.
 bool WaitHidden(HWND window, std::chrono::milliseconds timeout = std::chrono::seconds(3));
 bool WaitShown(HWND window, std::chrono::milliseconds timeout = std::chrono::seconds(3));
 

@@ -5,9 +5,39 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "support/paths.h"
-
 namespace lumo::test {
+
+std::string BinDir() {
+  char path[MAX_PATH] = {};
+  const std::string exe(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+  return exe.substr(0, exe.find_last_of('\\') + 1);
+}
+
+namespace {
+
+void RemoveContents(const std::string& dir) {
+  WIN32_FIND_DATAA found;
+  const HANDLE search = FindFirstFileA((dir + "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) {
+    return;
+  }
+  do {
+    const std::string name = found.cFileName;
+    if (name == "." || name == "..") {
+      continue;
+    }
+    SetFileAttributesA((dir + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      RemoveContents(dir + name + "\\");
+      RemoveDirectoryA((dir + name).c_str());
+    } else {
+      DeleteFileA((dir + name).c_str());
+    }
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
+}  // namespace
 
 std::string MakeProgramDir(const std::string& name) {
   char temp[MAX_PATH] = {};
@@ -15,27 +45,15 @@ std::string MakeProgramDir(const std::string& name) {
   std::string dir = std::string(temp) + "lumo-tests\\";
   CreateDirectoryA(dir.c_str(), nullptr);
   dir += name + "-" + std::to_string(GetCurrentProcessId()) + "\\";
-  // A clean slate: remove what an earlier run of the same scenario left.
-  std::string pattern = dir + "*";
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      std::string entry = dir + found.cFileName;
-      SetFileAttributesA(entry.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA(entry.c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
+  RemoveContents(dir);  // a clean slate: what an earlier run with this process id left
   CreateDirectoryA(dir.c_str(), nullptr);
   return dir;
 }
 
 void CopyFromBin(const std::string& dir, const std::vector<std::string>& files) {
-  const std::string bin = BinDir();
   for (const std::string& file : files) {
-    if (!CopyFileA((bin + file).c_str(), (dir + file).c_str(), FALSE)) {
-      throw std::runtime_error("cannot copy " + bin + file + " to " + dir);
+    if (!CopyFileA((BinDir() + file).c_str(), (dir + file).c_str(), FALSE)) {
+      throw std::runtime_error("cannot copy " + BinDir() + file + " to " + dir);
     }
   }
 }
@@ -55,9 +73,13 @@ std::string ReadFile(const std::string& path) {
   return content.str();
 }
 
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 Process::Process(const std::string& exe, const std::string& arguments,
                  const std::vector<std::string>& environment) {
-  // Environment block: ours plus the extra entries, each NUL-terminated, then one more NUL.
+  // Our environment plus the extra entries, each NUL-terminated, then one more NUL.
   std::string block;
   if (!environment.empty()) {
     char* current = GetEnvironmentStringsA();
@@ -70,8 +92,8 @@ Process::Process(const std::string& exe, const std::string& arguments,
     }
     block.push_back('\0');
   }
-  std::string command = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
-  std::string directory = exe.substr(0, exe.find_last_of('\\') + 1);
+  std::string command = "\"" + exe + "\" " + arguments;
+  const std::string directory = exe.substr(0, exe.find_last_of('\\') + 1);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0,
@@ -81,10 +103,6 @@ Process::Process(const std::string& exe, const std::string& arguments,
   }
 }
 
-Process::Process(Process&& other) noexcept : info_(other.info_) {
-  other.info_ = {};
-}
-
 Process& Process::operator=(Process&& other) noexcept {
   if (this != &other) {
     Kill();
@@ -92,10 +110,6 @@ Process& Process::operator=(Process&& other) noexcept {
     other.info_ = {};
   }
   return *this;
-}
-
-Process::~Process() {
-  Kill();
 }
 
 bool Process::Running() const {
@@ -108,9 +122,7 @@ bool Process::WaitForExit(std::chrono::milliseconds timeout) {
 
 DWORD Process::ExitCode() const {
   DWORD code = STILL_ACTIVE;
-  if (info_.hProcess) {
-    GetExitCodeProcess(info_.hProcess, &code);
-  }
+  GetExitCodeProcess(info_.hProcess, &code);
   return code;
 }
 
@@ -136,48 +148,35 @@ bool WaitUntil(const std::function<bool()>& predicate, std::chrono::milliseconds
       return false;
     }
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);
-      DispatchMessageA(&msg);
+      DispatchMessageW(&msg);
     }
     Sleep(10);
   }
 }
 
-namespace {
-struct WindowQuery {
-  DWORD process_id;
-  const std::string* class_name;
-  const std::string* title;
-  HWND owner;
-  bool visible;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-  auto* query = reinterpret_cast<WindowQuery*>(param);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  char class_name[256] = {};
-  char title[256] = {};
-  GetClassNameA(window, class_name, sizeof class_name);
-  GetWindowTextA(window, title, sizeof title);
-  if (process != query->process_id || (query->visible && !IsWindowVisible(window)) ||
-      (!query->class_name->empty() && *query->class_name != class_name) ||
-      (!query->title->empty() && *query->title != title) ||
-      (query->owner && GetWindow(window, GW_OWNER) != query->owner)) {
-    return TRUE;
-  }
-  query->found = window;
-  return FALSE;
+void Pump(std::chrono::milliseconds time) {
+  WaitUntil([] { return false; }, time);
 }
+
+namespace {
 
 HWND Find(DWORD process_id, const std::string& class_name, const std::string& title, HWND owner,
           bool visible) {
-  WindowQuery query{process_id, &class_name, &title, owner, visible, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
-  return query.found;
+  for (HWND window = nullptr;
+       (window = FindWindowExA(nullptr, window, class_name.empty() ? nullptr : class_name.c_str(),
+                               title.empty() ? nullptr : title.c_str())) != nullptr;) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == process_id && (!visible || IsWindowVisible(window)) &&
+        (!owner || GetWindow(window, GW_OWNER) == owner)) {
+      return window;
+    }
+  }
+  return nullptr;
 }
+
 }  // namespace
 
 HWND FindProcessWindow(DWORD process_id, const std::string& class_name, const std::string& title) {
@@ -190,6 +189,17 @@ HWND WaitForProcessWindow(DWORD process_id, const std::string& class_name, const
   WaitUntil([&] { return (found = Find(process_id, class_name, title, owner, true)) != nullptr; },
             timeout);
   return found;
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t buffer[512] = {};
+  DWORD_PTR copied = 0;
+  if (window == nullptr ||
+      !SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer),
+                           SMTO_ABORTIFHUNG, 2000, &copied)) {
+    return {};
+  }
+  return buffer;
 }
 
 }  // namespace lumo::test

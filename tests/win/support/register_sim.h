@@ -18,8 +18,8 @@ struct RegisterSim {
 // waits until its window shows; throws std::runtime_error when it does not.
 RegisterSim StartRegisterSim(const std::string& arguments = "");
 
-// Sets the text of control id (0: the title) through WM_COPYDATA; false when the control
-// does not exist or the window did not answer.
+// Sets the text of control id (0: the title); false when the control does not exist or
+// the window did not answer.
 bool SetRegisterSimText(HWND window, int id, const std::string& text);
 
 }  // namespace lumo::test

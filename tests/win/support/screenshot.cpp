@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "support/paths.h"
 #include "support/process.h"
 
 namespace lumo::test {

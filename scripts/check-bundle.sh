@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Checks the release bundle a till gets: unpacks Lumo-<version>-win32.zip and verifies its
+# list of files, that every binary is 32-bit, stripped and marked for Windows 7, that
+# Lumo.exe carries its manifest and the version resource of that version, and that it imports
+# only system DLLs, the announcer's driver and the hook library.
+# Usage: check-bundle.sh <path of the zip>
+set -euo pipefail
+zip=$(realpath "$1")
+name=$(basename "$zip" .zip)
+version=${name#Lumo-}
+version=${version%-win32}
+triple=i686-w64-mingw32
+
+problems=0
+fail() {
+  echo "bundle check: $*" >&2
+  problems=$((problems + 1))
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+(cd "$work" && cmake -E tar xf "$zip")
+root="$work/$name"
+
+entries=$(ls -A "$work")
+[ "$entries" = "$name" ] || fail "the zip holds $entries instead of one folder $name"
+expected=$(LC_ALL=C sort -f <<<"ad
+docs
+docs/integrating.md
+hooker.dll
+lumo-inspect.exe
+Lumo.exe
+Lumo.sdf
+README.txt")
+actual=$(cd "$root" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort -f)
+if [ "$actual" != "$expected" ]; then
+  fail "the files differ from the expected list:"
+  diff <(echo "$expected") <(echo "$actual") >&2 || true
+fi
+
+for binary in Lumo.exe hooker.dll lumo-inspect.exe; do
+  file="$root/$binary"
+  [ -f "$file" ] || continue
+  # Whole outputs first: grep -q on a pipe would cut the writer short.
+  headers=$("$triple-objdump" -f -h -p "$file" 2>&1) || {
+    fail "$binary is no 32-bit Windows binary"
+    continue
+  }
+  symbols=$("$triple-nm" "$file" 2>&1 || true)
+  grep -q 'file format pei-i386' <<<"$headers" || fail "$binary is not 32-bit"
+  ! grep -q '\.debug' <<<"$headers" || fail "$binary has debug sections"
+  grep -q 'no symbols' <<<"$symbols" || fail "$binary still has its symbols"
+  for field in MajorOSystemVersion MajorSubsystemVersion; do
+    grep -Eq "^$field[[:space:]]+6$" <<<"$headers" || fail "$binary: $field is not 6"
+  done
+  for field in MinorOSystemVersion MinorSubsystemVersion; do
+    grep -Eq "^$field[[:space:]]+1$" <<<"$headers" || fail "$binary: $field is not 1"
+  done
+done
+
+lumo="$root/Lumo.exe"
+if [ -f "$lumo" ]; then
+  allowed=" kernel32.dll user32.dll gdi32.dll shell32.dll comctl32.dll advapi32.dll msvcrt.dll \
+cts4r.dll hooker.dll "
+  while read -r dll; do
+    [[ "$allowed" == *" ${dll,,} "* ]] || fail "Lumo.exe imports $dll"
+  done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$("$triple-objdump" -p "$lumo")")
+
+  resources=$("$triple-windres" -J coff -i "$lumo" -O rc)
+  IFS=. read -r major minor patch <<<"$version"
+  grep -q "FILEVERSION $major, $minor, $patch, 0" <<<"$resources" ||
+    fail "Lumo.exe has no version resource of $version"
+  grep -q "VALUE \"FileVersion\", \"$version\"" <<<"$resources" ||
+    fail "Lumo.exe's version texts do not say $version"
+  grep -q 'requestedExecutionLevel level=""asInvoker""' <<<"$resources" ||
+    fail "Lumo.exe's manifest does not ask for asInvoker"
+  grep -q '>false</dpiAware>' <<<"$resources" || fail "Lumo.exe's manifest does not say DPI-unaware"
+  # Windows 7, 8, 8.1 and 10/11.
+  for os in 35138b9a-5d96-4fbd-8e2d-a2440225f93a 4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38 \
+    1f676c76-80e1-4239-95bb-83d0f6d0da78 8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a; do
+    grep -q "supportedOS Id=\"\"{$os}\"\"" <<<"$resources" || fail "Lumo.exe's manifest lacks $os"
+  done
+fi
+
+if [ "$problems" -gt 0 ]; then
+  echo "bundle check: $zip has $problems problem(s)" >&2
+  exit 1
+fi
+echo "bundle check: $zip is as a till needs it"

@@ -1,0 +1,97 @@
+// The decisions of lumo-inspect: read or default, what a check reports, which window is
+// the register window, and the stub for a control.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "fake_profile_reader.h"
+#include "inspect/check_report.h"
+#include "inspect/control_listing.h"
+#include "inspect/window_choice.h"
+
+namespace lumo {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+TEST(CheckScreenDefinition, ReportsEveryReadTheModelAndTheStepThatFailed) {
+  struct Case {
+    std::vector<std::array<std::string, 3>> file;  // section, key, value
+    bool loaded;
+    std::vector<std::string> shown;
+  };
+  const Case cases[] = {
+      {{{"WINDOW", "Caption", "POS"},
+        {"WINDOW", "OnClose", ""},
+        {"WINDOW", "OnShow", "SPEAK=a1&DISPLAY=^b&x&DISPLAY=<%7%>&DISPLAY=c"},
+        {"TIMER", "Enable", "True"},
+        {"TIMER", "Interval", "250"},
+        {"TIMER", "Actions", "1"},
+        {"TIMER.ACTION1", "S_X", "200"},
+        {"RECT", "0", "0,0,60,20"}},
+       true,
+       {"  read     [WINDOW] Caption = POS\n", "  read     [WINDOW] OnClose = (empty)\n",
+        "  read     [TIMER] Enable = True\n", "  default  [TIMER] ShowLasting\n",
+        "OnShow: 5 entries\n    1. speech", "2. display line 2\n       \"^b\"", "3. does nothing",
+        "4. display: line 1 or 2 only if the control's text", "5. display, but without ~ or ^",
+        "OnClose: 0 entries", "capture timer: off, every 250 ms\n  advertisement after 120",
+        "region 0,0,60,20 (60 x 20) drawn 48 x 16 at (200, 0), partly outside"}},
+      {{{"TIMER", "Actions", "3"},
+        {"TIMER.ACTION1", "BMP_RECT", "1"},
+        {"RECT", "1", "0,0,0,0"},
+        {"TIMER.ACTION3", "BMP_RECT", "2"},
+        {"RECT", "2", "1,2,3"}},
+       false,
+       {"  Caption \"\": matches no window\n", "LoadWindowDefinition: loaded\n",
+        "  read     [RECT] 1 = 0,0,0,0\n", "  default  [TIMER.ACTION2] BMP_RECT\n",
+        "  default  [RECT] 0 = 0,0,0,0\n",
+        "LoadTimerDefinition FAILED: [RECT] 2=1,2,3 (named by [TIMER.ACTION3] BMP_RECT)",
+        "What stays stored:\n  capture timer: off, every 1000 ms",
+        "TIMER.ACTION2: region 0,0,0,0 (0 x 0): no positive width and height"}},
+  };
+  for (const Case& c : cases) {
+    test::FakeProfileReader file;
+    for (const auto& [section, key, value] : c.file) {
+      file.Set(section, key, value);
+    }
+    const CheckOutcome outcome = CheckScreenDefinition(file);
+    EXPECT_EQ(outcome.Loaded, c.loaded) << outcome.Report;
+    for (const std::string& text : c.shown) {
+      EXPECT_THAT(outcome.Report, HasSubstr(text));
+    }
+    EXPECT_THAT(outcome.Report, Not(HasSubstr("TIMER.ACTION3:")));
+  }
+}
+
+TEST(ChooseRegisterWindow, OnlyASingleMatchIsTheRegisterWindow) {
+  const std::vector<TitledWindow> windows = {
+      {1, "POS - till 1", true}, {2, "", false}, {3, "POS - till 2", true}};
+  EXPECT_EQ(ChooseRegisterWindow(windows, "till 2").Chosen, 3u);
+  const WindowChoice two = ChooseRegisterWindow(windows, "POS");
+  EXPECT_EQ(two.Window, nullptr);
+  EXPECT_THAT(two.Message, HasSubstr("2 windows have a title that contains \"POS\"; Lumo would "
+                                     "take whichever is in front. A longer caption tells them "
+                                     "apart:\n  \"POS - till 1\"\n  \"POS - till 2\"\n"));
+}
+
+TEST(SdfStub, CopiesTheClientAreaAndSaysWhichReferenceReachesTheControl) {
+  ControlRow control;
+  control.Number = 5;
+  control.Parent = 3;
+  control.Id = 1004;
+  control.Class = "Edit";
+  control.Inside = {116, 83, 336, 107};
+  const std::string stub = SdfStub(control, 2);
+  EXPECT_THAT(stub, HasSubstr("1004 (Edit, %5), client area: 220 x 24 pixels, drawn 146 x 16 at"));
+  EXPECT_THAT(stub, HasSubstr("inside %3: <%1004%> does not reach it; in a hotkey command, %5"));
+  EXPECT_THAT(stub, HasSubstr("Actions=2 or more"));
+  EXPECT_THAT(stub, HasSubstr("\n[TIMER.ACTION2]\nPROMPT=\nP_X=0\nP_Y=0\nS_X=0\nS_Y=0\n"
+                              "BMP_RECT=2\n[RECT]\n2=116,83,336,107\n"));
+  control.Parent = 0;
+  EXPECT_THAT(SdfStub(control, 2), HasSubstr("its text is <%1004%>; in a hotkey command, %5.\n"));
+}
+
+}  // namespace
+}  // namespace lumo

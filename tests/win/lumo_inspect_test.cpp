@@ -1,0 +1,188 @@
+// lumo-inspect.exe against register-sim.exe, and its dry run against what Lumo.exe sends to
+// the recording cts4r.dll for the same window.
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "capture/bmp_file.h"
+#include "platform/win_code_page.h"
+#include "support/announcer_record.h"
+#include "support/lumo_program.h"
+#include "support/paths.h"
+#include "support/process.h"
+#include "support/register_sim.h"
+
+namespace lumo::test {
+namespace {
+
+using ::testing::ContainsRegex;
+using ::testing::HasSubstr;
+namespace rs = register_sim;
+
+constexpr char kCaption[] = "\xCA\xD5\xD2\xF8\xCC\xA8";  // "收银台", GBK
+
+struct Output {
+  DWORD exit = STILL_ACTIVE;
+  std::string text;  // stdout and stderr, UTF-8 without CRs
+  ULONGLONG ms = 0;
+};
+
+// Runs exe in dir with its output in a pipe; ended after 20 s.
+Output Inspect(const std::string& exe, const std::string& dir, const std::string& arguments) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE read = nullptr;
+  HANDLE write = nullptr;
+  CreatePipe(&read, &write, &inherit, 0);
+  SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = write;
+  std::string command = "\"" + exe + "\" " + arguments;
+  PROCESS_INFORMATION info{};
+  Output out;
+  const ULONGLONG start = GetTickCount64();
+  EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                             nullptr, dir.c_str(), &startup, &info));
+  CloseHandle(write);
+  char buffer[4096];
+  for (DWORD size = 0; PeekNamedPipe(read, nullptr, 0, nullptr, &size, nullptr);) {
+    if (size > 0 && ::ReadFile(read, buffer, sizeof buffer, &size, nullptr)) {
+      out.text.append(buffer, size);
+    } else if (GetTickCount64() - start > 20000) {
+      TerminateProcess(info.hProcess, 99);
+    }
+    Sleep(size > 0 ? 0 : 10);
+  }
+  WaitForSingleObject(info.hProcess, 5000);
+  out.ms = GetTickCount64() - start;
+  GetExitCodeProcess(info.hProcess, &out.exit);
+  for (HANDLE handle : {read, info.hProcess, info.hThread}) {
+    CloseHandle(handle);
+  }
+  std::erase(out.text, '\r');
+  return out;
+}
+
+Output Inspect(const std::string& arguments) {
+  return Inspect(BinDir() + "lumo-inspect.exe", BinDir(), arguments);
+}
+
+TEST(LumoInspect, ListsTheDescendantsAsLumoCountsAndReadsThemAndFailsClearlyWithinTheBound) {
+  RegisterSim sim = StartRegisterSim();
+  const Output listing = Inspect(kCaption);
+  EXPECT_EQ(listing.exit, 0u) << listing.text;
+  // Rows "n  in  ID  shown  class  rectangle  text"; "in" names the parent's row.
+  for (int n = 1; n <= rs::kDescendantCount; ++n) {
+    const int id = rs::kDescendantOrder[n - 1];
+    const bool in_panel = id == rs::kMemberLabelId || id == rs::kMemberId;
+    EXPECT_THAT(listing.text,
+                ContainsRegex("\n\\s+" + std::to_string(n) + "\\s+" + (in_panel ? "3" : "-") +
+                              "\\s+" + std::to_string(id) + "\\s+yes\\s"));
+  }
+  EXPECT_THAT(listing.text, HasSubstr("1101  yes    Static  "));
+  EXPECT_THAT(listing.text, HasSubstr("\"应付金额:\"\n"));
+  // The pattern area, where register-sim puts it in its client area, in whole-window terms.
+  RECT window{};
+  POINT client{0, 0};
+  GetWindowRect(sim.window, &window);
+  ClientToScreen(sim.window, &client);
+  const int left = client.x - window.left + rs::kPatternX;
+  const int top = client.y - window.top + rs::kPatternY;
+  EXPECT_THAT(listing.text, HasSubstr(std::to_string(left) + "," + std::to_string(top) + "," +
+                                      std::to_string(left + rs::kPatternWidth) + "," +
+                                      std::to_string(top + rs::kPatternHeight) + "  "));
+
+  const Output none = Inspect("\"no such window\"");
+  EXPECT_EQ(none.exit, 1u);
+  EXPECT_THAT(none.text, HasSubstr("No visible window has a title that contains \"no such "
+                                   "window\""));
+  EXPECT_THAT(none.text, HasSubstr("\n  \"收银台 - 演示\"\n"));
+
+  // A hung register: its title read costs the one bounded wait, then a clear message.
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(sim.window, rs::kHangMessage, 0, 0, SMTO_NORMAL, 200, &ignored);
+  const Output hung = Inspect(kCaption);
+  EXPECT_EQ(hung.exit, 1u);
+  EXPECT_THAT(hung.text, HasSubstr("\"\" (did not answer within 1 s: is the program hung?)"));
+  EXPECT_LT(hung.ms, none.ms + 2000);
+}
+
+// The command calls of a dry run, one a line, the waits left out.
+std::string DryRunCalls(const std::string& text) {
+  const std::size_t from = text.find("Dry run on");
+  std::istringstream lines(text.substr(from, text.find("One capture tick:") - from));
+  std::string calls;
+  for (std::string line; std::getline(lines, line);) {
+    calls += line.starts_with("  ") && !line.starts_with("  wait") ? line.substr(2) + '\n' : "";
+  }
+  return calls;
+}
+
+// What the record holds, but pictures, in the dry run's words.
+std::string SentCalls(const AnnouncerRecord& record) {
+  std::string calls;
+  for (const AnnouncerCall& call : record.Calls()) {
+    std::string arguments;
+    for (std::int64_t number : call.Numbers) {
+      arguments.append(", ").append(std::to_string(number));
+    }
+    if (call.Name != "Cls") {
+      arguments.append(", \"").append(WinCodePage().AnsiToUtf8(call.Text)).append("\"");
+    }
+    calls += call.Name == "DrawImage" ? "" : call.Name + "(" + arguments.substr(2) + ")\n";
+  }
+  return calls;
+}
+
+TEST(LumoInspectCheck, ReportsReadAndDefaultKeysTheFailingStepAndADryRunEqualToLumo) {
+  // Before any process that copies its pixels (see wine-notes).
+  RegisterSim sim = StartRegisterSim();
+  SetForegroundWindow(sim.window);
+  // The file an integrator would write: commands, and the stub for the amount due.
+  const Output stub = Inspect(std::string(kCaption) + " --sdf " + std::to_string(rs::kAmountDueId));
+  ASSERT_EQ(stub.exit, 0u) << stub.text;
+  const std::string dir = PrepareLumoDir(
+      "inspect-check",
+      std::string("[WINDOW]\r\nCaption=") + kCaption +
+          "\r\nOnShow=\"DISPLAY=~\xD3\xA6\xCA\xD5 <%1001%>\" & SPEAK=<%1003%>\xD4\xAA "
+          "& DISPLAY=^<%1002%>\r\nOnClose=DISPLAY=~bye\r\n"
+          "[TIMER]\r\nEnable=1\r\nInterval=200\r\nActions=1\r\n" +
+          stub.text);
+  CopyFromBin(dir, {"lumo-inspect.exe"});
+  const Output check = Inspect(dir + "lumo-inspect.exe", dir, "--check");
+  EXPECT_EQ(check.exit, 0u) << check.text;
+  EXPECT_THAT(check.text, HasSubstr("  read     [WINDOW] Caption = 收银台\n"));
+  EXPECT_THAT(check.text, HasSubstr("  default  [TIMER] ShowLasting\n"));
+  EXPECT_THAT(check.text, HasSubstr("  Cls(0)\n  wait 100 ms\n  PrintText(1, 1, \"应收 12.50\")"));
+
+  WriteFile(dir + "bad.sdf", "[TIMER]\r\nActions=1\r\n[RECT]\r\n0=1;2;3;4\r\n");
+  const Output bad = Inspect(dir + "lumo-inspect.exe", dir, "--check bad.sdf");
+  EXPECT_EQ(bad.exit, 1u);
+  EXPECT_THAT(bad.text, HasSubstr("LoadTimerDefinition FAILED: [RECT] 0=1;2;3;4 (named by "
+                                  "[TIMER.ACTION1] BMP_RECT) is not four numbers"));
+
+  // Lumo.exe attaches to the same window, sends its picture, and the window closes.
+  LumoRun run = StartInTray(dir);
+  ASSERT_NE(run.main, nullptr);
+  // Four show calls and the first picture. Wine's tray window, shown for Lumo's icon, can
+  // take the foreground from the register after it was given.
+  ASSERT_TRUE(WaitUntil([&] {
+    SetForegroundWindow(sim.window);
+    return run.record.Calls().size() >= 5;
+  }));
+  const AnnouncerCall draw = run.record.Calls()[4];
+  EXPECT_EQ(draw.Name, "DrawImage");
+  const std::string preview = ReadFile(dir + "preview.bmp");
+  EXPECT_EQ(preview.size(), kBmpFileBytes);
+  EXPECT_EQ(preview, ReadFile(run.record.CopyPath(draw)));
+  PostMessageW(sim.window, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return SentCalls(run.record).ends_with("(1, 1, \"bye\")\n"); }));
+  EXPECT_EQ(DryRunCalls(check.text), SentCalls(run.record));
+}
+
+}  // namespace
+}  // namespace lumo::test
