@@ -11,7 +11,6 @@
 #include "platform/win_code_page.h"
 #include "support/announcer_record.h"
 #include "support/lumo_program.h"
-#include "support/paths.h"
 #include "support/process.h"
 #include "support/register_sim.h"
 
