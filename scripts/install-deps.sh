@@ -7,6 +7,7 @@ packages=(
   cmake make g++ python3 locales
   mingw-w64 wine wine64 xvfb x11-utils fonts-wqy-microhei
   googletest libbenchmark-dev clang-format
+  clang libclang-rt-14-dev
 )
 
 sudo_cmd=()

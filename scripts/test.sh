@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds all three flavours and runs every test: the native unit suite, the Windows suite
-# under Wine, the 32-bit suites under Wine's WoW64 mode, and the check of the release bundle.
-# Exits non-zero on any failure.
+# Builds all three flavours and runs every test: the native unit suite, each fuzz target for
+# a few seconds from its seeds, the Windows suite under Wine, the 32-bit suites under Wine's
+# WoW64 mode, and the check of the release bundle. Exits non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -20,10 +20,13 @@ status=0
 echo "== format check"
 "$root/scripts/format.sh" --check || { echo "format check failed: run scripts/format.sh" >&2; status=1; }
 
-rm -rf build/native/results build/win64/results build/win32/results
+rm -rf build/native/results build/win64/results build/win32/results build/fuzz/summary.txt
 
 echo "== native suite"
 ctest --test-dir build/native --output-on-failure || status=1
+
+echo "== fuzz targets, 3 seconds each"
+"$root/scripts/fuzz.sh" 3 || status=1
 
 echo "== wine suite"
 # shellcheck source=wine-harness.sh
@@ -60,4 +63,5 @@ echo "$bundle_status" >build/win32/results/bundle_check.status
 "$root/scripts/summarize-results.sh" build/native/results/unit_suite.xml \
   build/win64/results/wine_suite.xml build/win32/results/unit_suite_32.xml \
   build/win32/results/bindings_32.xml build/win32/results/bundle_check.status || status=1
+cat build/fuzz/summary.txt 2>/dev/null || { echo "fuzz: no results"; status=1; }
 exit $status

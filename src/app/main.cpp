@@ -2,13 +2,17 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "app/monitor.h"
 #include "app/monitor_ids.h"
 #include "common/program_path.h"
+#include "platform/ansi_text.h"
 #include "platform/message_boxes.h"
 #include "platform/message_loop.h"
+#include "platform/system_error.h"
+#include "platform/win_code_page.h"
 
 namespace {
 
@@ -19,12 +23,32 @@ std::string ProgramFileName() {
   return full.substr(lumo::DirectoryPart(full).size());
 }
 
+// The kernel reads a backslash in an object name as a namespace separator and refuses the
+// name. The file name holds none as a character of its own, but whatever the conversion
+// makes of its bytes, the name must stay valid.
+std::wstring InstanceMutexName(const std::string& file_name) {
+  std::wstring name = lumo::AnsiToWide(file_name);
+  std::replace(name.begin(), name.end(), L'\\', L'_');
+  return name;
+}
+
 int Run() {
+  // Every text helper steps over characters by the system's lead bytes, the file name
+  // below included.
+  lumo::UseSystemLeadBytes();
   // One copy at a time: the mutex is named after the program's file name and stays open
   // for the life of the process.
   const std::string name = ProgramFileName();
-  HANDLE mutex = CreateMutexA(nullptr, FALSE, name.c_str());
-  if (mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, InstanceMutexName(name).c_str());
+  if (mutex == nullptr) {
+    // Without the mutex there is no telling whether another copy runs, and two copies would
+    // fight over the hotkeys and the hotkey file: report it and do not start.
+    const DWORD error = GetLastError();
+    lumo::ShowErrorBox("Cannot create the single-instance mutex \"" + name + "\". " +
+                       lumo::SystemErrorText(error));
+    return 1;
+  }
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
     HWND first = FindWindowA("TForm1", "Lumo");
     if (first != nullptr) {
       SendMessageA(first, lumo::kWmRestoreApp, 0, 0);

@@ -174,14 +174,20 @@ void TForm1::FormCreate() {
   EnableWindow(ComboBox2, FALSE);
   ReadSettings();
 
-  const WinProfileReader file(ScreenDefinitionPath(ProgramPath()));
-  if (!LoadWindowDefinition(*screen_, file)) {
+  // A failed load is reported with its reason before the exit question: whoever wrote the
+  // file learns what to mend.
+  const std::string sdf_path = ScreenDefinitionPath(ProgramPath());
+  const WinProfileReader file(sdf_path);
+  std::string failure;
+  if (!LoadWindowDefinition(*screen_, file, &failure)) {
+    ShowErrorBox(sdf_path + "\r\n" + failure);
     RequestClose();
     if (closed_) {
       return;
     }
   }
-  if (!LoadTimerDefinition(*screen_, copy_timer_, file)) {
+  if (!LoadTimerDefinition(*screen_, copy_timer_, file, &failure)) {
+    ShowErrorBox(sdf_path + "\r\n" + failure);
     RequestClose();
     if (closed_) {
       return;

@@ -36,17 +36,23 @@ std::optional<std::int32_t> TextToInt32(std::string_view text) {
 
   if (prefix > 0) {
     std::string_view digits = rest.substr(prefix);
-    if (digits.empty() || digits.size() > 8) {
+    if (digits.empty()) {
       return std::nullopt;
     }
-    std::uint32_t pattern = 0;
+    // Any number of digits, as long as the value fits the 32-bit pattern: leading zeros
+    // are as harmless here as in decimal.
+    std::uint64_t wide = 0;
     for (char c : digits) {
       int value = HexDigitValue(c);
       if (value < 0) {
         return std::nullopt;
       }
-      pattern = pattern * 16 + static_cast<std::uint32_t>(value);
+      wide = wide * 16 + static_cast<std::uint64_t>(value);
+      if (wide > 0xFFFFFFFFu) {
+        return std::nullopt;
+      }
     }
+    auto pattern = static_cast<std::uint32_t>(wide);
     // Negation wraps like the 32-bit register it models.
     if (negative) {
       pattern = 0u - pattern;

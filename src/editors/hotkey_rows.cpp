@@ -132,20 +132,19 @@ HotkeyFields HotkeyRows::New() {
   return ShowHotkey(selected_);
 }
 
-std::optional<HotkeyFields> HotkeyRows::Delete() {
-  if (!HasSelection()) {
-    return std::nullopt;
+HotkeyFields HotkeyRows::Delete() {
+  // Without a selection the removal is empty, and the rest happens all the same.
+  if (HasSelection()) {
+    rows_.erase(rows_.begin() + selected_);
   }
-  rows_.erase(rows_.begin() + selected_);
-  selected_ = -1;
   if (rows_.empty()) {
     // The list never stays empty.
     return New();
   }
   selected_ = 0;
-  std::optional<HotkeyFields> shown = Click();
+  group_ = GroupCaption::kEdit;
   SetApplyEnabled(true);
-  return shown;
+  return ShowHotkey(0);
 }
 
 void HotkeyRows::SetDescription(const std::string& text) {

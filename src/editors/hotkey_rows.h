@@ -78,8 +78,9 @@ class HotkeyRows {
   // A click on the list: the selected row's fields, nothing when no row is selected.
   std::optional<HotkeyFields> Click();
   HotkeyFields New();
-  // Removes the selected row; the fields to show, nothing when no row was selected.
-  std::optional<HotkeyFields> Delete();
+  // Removes the selected row, if any; then the first row is selected and shown, or, when
+  // no row is left, a new one is added. The fields to show.
+  HotkeyFields Delete();
 
   // Field edits; each does nothing without a selected row.
   void SetDescription(const std::string& text);

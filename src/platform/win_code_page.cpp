@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "common/dbcs.h"
 #include "platform/ansi_text.h"
 
 namespace lumo {
@@ -18,6 +21,19 @@ std::string WinCodePage::Utf16ToAnsi(std::u16string_view utf16) const {
   static_assert(sizeof(wchar_t) == sizeof(char16_t));
   return WideToCodePage(
       CP_ACP, std::wstring_view(reinterpret_cast<const wchar_t*>(utf16.data()), utf16.size()));
+}
+
+void UseSystemLeadBytes() {
+  // The ranges come as pairs of bytes, ended by a pair of zeros; a single-byte code page
+  // has none.
+  CPINFO info{};
+  std::vector<LeadByteRange> ranges;
+  if (GetCPInfo(CP_ACP, &info)) {
+    for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2) {
+      ranges.push_back({info.LeadByte[i], info.LeadByte[i + 1]});
+    }
+  }
+  SetLeadByteRanges(ranges);
 }
 
 }  // namespace lumo

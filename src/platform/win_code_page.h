@@ -11,4 +11,8 @@ class WinCodePage : public CodePage {
   std::string Utf16ToAnsi(std::u16string_view utf16) const override;
 };
 
+// Hands the lead bytes of the system's ANSI code page to the portable text helpers
+// (SetLeadByteRanges); run once, first thing at start-up.
+void UseSystemLeadBytes();
+
 }  // namespace lumo

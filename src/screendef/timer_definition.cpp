@@ -58,8 +58,13 @@ bool LoadTimerDefinition(ScreenDefinition& model, CaptureTimer& timer, const Pro
     model.ShowLastingTicks = static_cast<std::int32_t>(ticks);
 
     const std::int32_t count = ReadInteger(file, "TIMER", "Actions", 0);
-    // 64-bit counter: a count of 2147483647 must not overflow it.
-    for (std::int64_t n = 1; n <= count; ++n) {
+    if (count > kMaxTimerActions) {
+      return Failed(failure, "[TIMER] Actions=" + std::to_string(count) + " is over the limit of " +
+                                 std::to_string(kMaxTimerActions) +
+                                 ": the 240 x 36 display holds no more 16-pixel-high places "
+                                 "without one covering another");
+    }
+    for (std::int32_t n = 1; n <= count; ++n) {
       std::optional<TBmpAction> action =
           ReadAction(file, "TIMER.ACTION" + std::to_string(n), failure);
       if (!action) {

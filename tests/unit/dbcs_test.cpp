@@ -13,6 +13,7 @@ TEST(Dbcs, StepsOverWholeCharacters) {
   EXPECT_EQ(CharLengthAt(text, 0), 2u);
   EXPECT_EQ(CharLengthAt(text, 4), 1u);
   EXPECT_EQ(CharLengthAt(text, 5), 2u);
+  EXPECT_EQ(CharLengthAt("\xFE\x5C", 0), 2u);  // the last lead byte of the range
   // A lead byte at the very end has no partner: it stands alone.
   EXPECT_EQ(CharLengthAt(std::string("a\xD3"), 1), 1u);
 }

@@ -136,12 +136,21 @@ TEST(HotkeyRows, DeletingTheLastRowLeavesABlankOne) {
   HotkeyRows rows(ByteCompare);
   rows.Fill({Def("A", 1, false), Def("B", 2, false)});
   rows.Select(1);
-  const std::optional<HotkeyFields> after = rows.Delete();
-  ASSERT_TRUE(after.has_value());
-  EXPECT_EQ(after->description, "A");
+  EXPECT_EQ(rows.Delete().description, "A");
   EXPECT_EQ(rows.Selected(), 0);
   EXPECT_EQ(rows.Group(), GroupCaption::kEdit);
   EXPECT_TRUE(rows.ApplyEnabled());
+  // Without a selection nothing is removed, and the first row is shown all the same.
+  rows.New();
+  rows.Apply();
+  rows.Select(-1);
+  EXPECT_EQ(rows.Delete().description, "A");
+  EXPECT_EQ(rows.Rows().size(), 2u);
+  EXPECT_EQ(rows.Selected(), 0);
+  EXPECT_EQ(rows.Group(), GroupCaption::kEdit);
+  EXPECT_TRUE(rows.ApplyEnabled());
+  rows.Select(1);
+  rows.Delete();
 
   rows.Delete();
   ASSERT_EQ(rows.Rows().size(), 1u);
@@ -165,7 +174,6 @@ TEST(HotkeyRows, WithoutASelectionNoEditChangesARow) {
   EXPECT_FALSE(rows.PickAction(1, "").has_value());
   EXPECT_FALSE(rows.UpdateHotkey(true, false, false, false, "F1", checks));
   EXPECT_FALSE(rows.Click().has_value());
-  EXPECT_FALSE(rows.Delete().has_value());
   EXPECT_EQ(rows.Rows().size(), 1u);
   EXPECT_EQ(rows.Rows()[0].caption, before[0].caption);
   EXPECT_EQ(rows.Rows()[0].active, before[0].active);

@@ -16,15 +16,18 @@ TEST(TextToInt32, DecimalAndTwosComplementHexWithinThe32BitRange) {
                                                         {"X1a", 26},
                                                         {"0x7fffffff", INT32_MAX},
                                                         {"0X80000000", INT32_MIN},
-                                                        {"-$10", -16}};
+                                                        {"-$10", -16},
+                                                        {"$0000003E9", 1001},
+                                                        {"0x00000000FFFFFFFF", -1}};
   for (const auto& [text, value] : cases) {
     EXPECT_EQ(TextToInt32(text), value) << text;
   }
 }
 
 TEST(TextToInt32, OutOfRangeOrNotWhollyANumberIsNone) {
-  for (const char* text : {"2147483648", "-2147483649", "99999999999999999999", "$123456789", "0x",
-                           "$", "0xG", "", " ", "-", "12 ", "1 2", "- 5", "True", "1.5", "\t12"}) {
+  for (const char* text :
+       {"2147483648", "-2147483649", "99999999999999999999", "$123456789", "$0123456789", "0x", "$",
+        "0xG", "", " ", "-", "12 ", "1 2", "- 5", "True", "1.5", "\t12"}) {
     EXPECT_EQ(TextToInt32(text), std::nullopt) << '"' << text << '"';
   }
 }

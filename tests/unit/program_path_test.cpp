@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/code_page_936.h"
+
 namespace lumo {
 namespace {
 
@@ -18,6 +20,14 @@ TEST(ProgramPath, TrailBytesAreNoSeparators) {
   EXPECT_EQ(DirectoryPart("D:\\\xB1\x3A"), "D:\\");
   // A lone lead byte at the end is a character of its own and hides nothing.
   EXPECT_EQ(DirectoryPart("C:\\x\\\xB1"), "C:\\x\\");
+}
+
+TEST(ProgramPath, OnASingleByteCodePageEveryByteIsACharacterOfItsOwn) {
+  // Under code page 936, 0xE9 would start a character that swallows the backslash.
+  SetLeadByteRanges({});
+  const std::string folder = DirectoryPart("C:\\Caf\xE9\\Lumo.exe");
+  SetLeadByteRanges(test::kCodePage936LeadBytes);
+  EXPECT_EQ(folder, "C:\\Caf\xE9\\");
 }
 
 }  // namespace

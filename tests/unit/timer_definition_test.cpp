@@ -178,6 +178,35 @@ TEST(LoadTimerDefinition, ABadRectangleFailsKeepingTheActionsBeforeIt) {
   }
 }
 
+TEST(LoadTimerDefinition, AFailureSaysWhichKeyAndWhy) {
+  const struct {
+    const char* key;
+    const char* value;
+    const char* rect;
+    const char* reason;  // empty: loads
+  } cases[] = {
+      {"Interval", "0", "", "[TIMER] Interval is 0: the capture timer needs a period"},
+      {"Actions", "1", "1,2,3",
+       "[RECT] 0=1,2,3 (named by [TIMER.ACTION1] BMP_RECT) is not four numbers "
+       "Left,Top,Right,Bottom"},
+      {"Actions", "481", "1,2,3",
+       "[TIMER] Actions=481 is over the limit of 480: the 240 x 36 display holds no more "
+       "16-pixel-high places without one covering another"},
+      {"Actions", "480", "1,2,3,4", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    test::FakeProfileReader file;
+    file.Set("TIMER", c.key, c.value).Set("RECT", "0", c.rect);
+    Loaded loaded{false, {}, {}};
+    std::string failure;
+    loaded.ok = LoadTimerDefinition(loaded.model, loaded.timer, file, &failure);
+    EXPECT_EQ(loaded.ok, *c.reason == '\0');
+    EXPECT_EQ(failure, c.reason);
+    EXPECT_EQ(loaded.model.TimerActions.size(), loaded.ok ? 480u : 0u);
+  }
+}
+
 TEST(LoadTimerDefinition, ExhaustedResourcesFailKeepingWhatWasDone) {
   // The platform refuses the timer when it is switched on.
   test::FakeProfileReader file;
@@ -187,14 +216,17 @@ TEST(LoadTimerDefinition, ExhaustedResourcesFailKeepingWhatWasDone) {
   model.TimerActions.push_back(TBmpAction{});
   test::FakeCaptureTimer timer;
   timer.refuse_enable = [] { throw std::runtime_error("no timer"); };
-  EXPECT_FALSE(LoadTimerDefinition(model, timer, file));
+  std::string failure;
+  EXPECT_FALSE(LoadTimerDefinition(model, timer, file, &failure));
+  EXPECT_EQ(failure, "no timer");
   EXPECT_EQ(model.ShowLastingTicks, 9);
   EXPECT_TRUE(model.TimerActions.empty());
   EXPECT_EQ(timer.calls, (Calls{"enabled 1"}));
 
   test::FakeCaptureTimer odd;
   odd.refuse_interval = [] { throw 1; };
-  EXPECT_FALSE(LoadTimerDefinition(model, odd, file));
+  EXPECT_FALSE(LoadTimerDefinition(model, odd, file, &failure));
+  EXPECT_EQ(failure, "Loading [TIMER] failed");
   EXPECT_TRUE(odd.enabled);
 
   // Memory runs out while the second action is read.

@@ -49,7 +49,9 @@ TEST(LoadWindowDefinition, AnInterruptionKeepsWhatWasStored) {
       .FailOn("WINDOW", "OnClose", [] { throw std::bad_alloc(); });
   ScreenDefinition model;
   model.OnCloseActions = ParseActionList("DISPLAY=~before");
-  EXPECT_FALSE(LoadWindowDefinition(model, file));
+  std::string failure;
+  EXPECT_FALSE(LoadWindowDefinition(model, file, &failure));
+  EXPECT_EQ(failure, std::bad_alloc().what());
   EXPECT_EQ(model.WindowCaption, "POS");
   EXPECT_EQ(Entries(model.OnShowActions), (List{{1, "1"}}));
   EXPECT_EQ(Entries(model.OnCloseActions), (List{{0, "~before"}}));
@@ -58,7 +60,8 @@ TEST(LoadWindowDefinition, AnInterruptionKeepsWhatWasStored) {
   test::FakeProfileReader odd;
   odd.Set("WINDOW", "Caption", "POS").FailOn("WINDOW", "Caption", [] { throw 42; });
   ScreenDefinition untouched;
-  EXPECT_FALSE(LoadWindowDefinition(untouched, odd));
+  EXPECT_FALSE(LoadWindowDefinition(untouched, odd, &failure));
+  EXPECT_EQ(failure, "Loading [WINDOW] failed");
   EXPECT_EQ(untouched.WindowCaption, "");
   EXPECT_EQ(untouched.OnShowActions, nullptr);
 }

@@ -76,12 +76,33 @@ TEST(LumoShell, TrayMenuAboutBoxSecondCopyAndTheExitQuestion) {
   EXPECT_TRUE(run.process.WaitForExit(5s));
 }
 
-TEST(LumoShell, AScreenDefinitionThatFailsToLoadAsksTheExitQuestionAtStart) {
+TEST(LumoShell, AnInstanceMutexThatCannotBeCreatedIsReportedAndNoCopyStarts) {
+  // Another kind of object holding the name refuses the mutex: that tells nothing about
+  // another copy, so it is no licence to start as the first one.
+  const std::string dir = PrepareLumoDir("shell-no-mutex", kSdf);
+  HANDLE other = CreateEventW(nullptr, FALSE, FALSE, L"Lumo.exe");
+  Process lumo(dir + "Lumo.exe");
+  HWND box = WaitForMessageBox(lumo.Id(), "Lumo");
+  CloseHandle(other);
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(MessageBoxText(box).find(L"\"Lumo.exe\""), std::wstring::npos);
+  EXPECT_EQ(FindProcessWindow(lumo.Id(), "TForm1", "Lumo"), nullptr);
+  EXPECT_TRUE(PressButton(box, IDOK));
+  EXPECT_TRUE(lumo.WaitForExit(5s));
+}
+
+TEST(LumoShell, AScreenDefinitionThatFailsToLoadSaysWhyThenAsksTheExitQuestion) {
   // An interval of 0 makes the capture timer settings fail to load.
   const std::string dir =
       PrepareLumoDir("shell-bad-sdf", std::string(kSdf) + "[TIMER]\r\nInterval=0\r\n");
   for (const int answer : {IDNO, IDYES}) {
     LumoRun run{Process(dir + "Lumo.exe")};
+    // The reason comes first, in an error box naming the file.
+    HWND reason = WaitForMessageBox(run.process.Id(), "Lumo");
+    ASSERT_NE(reason, nullptr);
+    EXPECT_NE(MessageBoxText(reason).find(L"Lumo.sdf\r\n[TIMER] Interval is 0"),
+              std::wstring::npos);
+    ASSERT_TRUE(PressButton(reason, IDOK));
     ASSERT_TRUE(AnswerExitQuestion(run, answer));
     if (answer == IDYES) {
       EXPECT_TRUE(run.process.WaitForExit(5s));

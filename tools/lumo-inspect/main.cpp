@@ -15,6 +15,7 @@
 #include "inspect/inspect_arguments.h"
 #include "platform/ansi_text.h"
 #include "platform/win_capture_system.h"
+#include "platform/win_code_page.h"
 #include "platform/win_profile_reader.h"
 #include "screendef/screen_definition_file.h"
 #include "window_survey.h"
@@ -151,5 +152,7 @@ int Run() {
 }  // namespace lumo::inspect
 
 int main() {
+  // The loaders step over texts by the system's lead bytes, as they do in Lumo.exe.
+  lumo::UseSystemLeadBytes();
   return lumo::inspect::Run();
 }

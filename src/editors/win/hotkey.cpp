@@ -279,11 +279,10 @@ void TEdKeyForm::btnNewClick() {
 }
 
 void TEdKeyForm::btnDeleteClick() {
-  if (std::optional<HotkeyFields> shown = rows_.Delete()) {
-    SyncList();
-    ShowHotkey(*shown);
-    SyncState();
-  }
+  const HotkeyFields shown = rows_.Delete();
+  SyncList();
+  ShowHotkey(shown);
+  SyncState();
 }
 
 void TEdKeyForm::btnApplyClick() {

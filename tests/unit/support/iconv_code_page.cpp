@@ -38,16 +38,16 @@ std::string Convert(const char* to, const char* from, const char* data, std::siz
 }  // namespace
 
 std::string IconvCodePage::AnsiToUtf8(std::string_view ansi) const {
-  return Convert("UTF-8", "GBK", ansi.data(), ansi.size(), 1);
+  return Convert("UTF-8", ansi_.c_str(), ansi.data(), ansi.size(), 1);
 }
 
 std::string IconvCodePage::Utf8ToAnsi(std::string_view utf8) const {
-  return Convert("GBK", "UTF-8", utf8.data(), utf8.size(), 1);
+  return Convert(ansi_.c_str(), "UTF-8", utf8.data(), utf8.size(), 1);
 }
 
 std::string IconvCodePage::Utf16ToAnsi(std::u16string_view utf16) const {
-  return Convert("GBK", "UTF-16LE", reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2,
-                 2);
+  return Convert(ansi_.c_str(), "UTF-16LE", reinterpret_cast<const char*>(utf16.data()),
+                 utf16.size() * 2, 2);
 }
 
 }  // namespace lumo::test

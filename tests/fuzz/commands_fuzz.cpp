@@ -1,0 +1,68 @@
+// Command expansion and the command runs, with the register's control texts and the speech
+// text chosen by the fuzzer, and the editors' "^" split and join with line verification.
+// Input: command text, speech text, then control texts, separated by NUL bytes.
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "announcer/command_execution.h"
+#include "announcer/command_expansion.h"
+#include "common/errors.h"
+#include "editors/command_lines.h"
+#include "fakes/fake_window_texts.h"
+#include "fakes/recording_announcer.h"
+#include "screendef/action_list.h"
+
+namespace {
+
+constexpr lumo::WindowHandle kRegister = 1;
+
+// What the command editor makes of a parameter opened and confirmed unchanged: it must give
+// the parameter back, unless a line break inside a line split it into memo lines.
+void CheckEditorRoundTrip(const std::string& parameter) {
+  std::vector<std::string> lines;
+  lumo::SplitCommandLines(parameter, lines);
+  lumo::VerifyCommands(lines);
+  const std::vector<std::string> memo = lumo::MemoLines(lumo::MemoTextOf(lines));
+  if (!lines.empty() && parameter.find("\r\n") == std::string::npos &&
+      lumo::JoinCommandLines(memo) != parameter) {
+    std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::vector<std::string> fields(1);
+  for (std::size_t i = 0; i < size; ++i) {
+    if (data[i] == 0) {
+      fields.emplace_back();
+    } else {
+      fields.back().push_back(static_cast<char>(data[i]));
+    }
+  }
+  fields.resize(std::max<std::size_t>(fields.size(), 2));
+  lumo::test::FakeWindowTexts texts;
+  for (std::size_t i = 2; i < fields.size(); ++i) {
+    const auto id = static_cast<std::int32_t>(i - 1);
+    texts.AddControl(kRegister, id, static_cast<lumo::WindowHandle>(100 + i), fields[i]);
+    texts.AddDescendant(kRegister, static_cast<lumo::WindowHandle>(100 + i), fields[i]);
+  }
+  lumo::test::RecordingAnnouncer announcer;
+  const std::string& command = fields[0];
+  for (const lumo::WindowHandle window : {kRegister, lumo::WindowHandle{0}}) {
+    const lumo::CommandContext context{window, texts, announcer, announcer};
+    try {
+      lumo::RunHotkeyCommand(context, command);
+    } catch (const lumo::ConversionError&) {
+    }
+    try {
+      lumo::RunActionList(context, lumo::ParseActionList(command).get());
+    } catch (const lumo::ConversionError&) {
+    }
+  }
+  lumo::ExtractSpeechText(fields[1]);
+  CheckEditorRoundTrip(command);
+  return 0;
+}

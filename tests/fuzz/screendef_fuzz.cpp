@@ -1,0 +1,50 @@
+// Both screen-definition loaders over a file the fuzzer writes, and the number and
+// rectangle forms and the action-list parser over every value in it.
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+
+#include "common/number_text.h"
+#include "fake_capture_timer.h"
+#include "profile_text.h"
+#include "screendef/action_list.h"
+#include "screendef/rectangle_value.h"
+#include "screendef/timer_definition.h"
+#include "screendef/window_definition.h"
+
+namespace {
+
+// A number read back from its decimal and its hex form is the same number.
+void CheckNumberForms(std::string_view text) {
+  const std::optional<std::int32_t> number = lumo::TextToInt32(text);
+  if (!number) {
+    return;
+  }
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "$%X", static_cast<unsigned>(*number));
+  if (lumo::TextToInt32(std::to_string(*number)) != number || lumo::TextToInt32(hex) != number) {
+    std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  lumo::test::FakeProfileReader file;
+  CheckNumberForms(text);
+  for (const std::string& value : lumo::fuzz::ReadProfileText(text, file)) {
+    CheckNumberForms(value);
+    lumo::ParseRectangle(value);
+    lumo::ParseActionList(value);
+  }
+  lumo::ScreenDefinition model;
+  lumo::test::FakeCaptureTimer timer;
+  std::string failure;
+  if (!lumo::LoadWindowDefinition(model, file, &failure) ||
+      (!lumo::LoadTimerDefinition(model, timer, file, &failure) && failure.empty())) {
+    std::abort();  // the window part cannot fail here; a timer failure always says why
+  }
+  return 0;
+}
