@@ -1,6 +1,7 @@
 #include "hotkeys/hotkey_actions.h"
 
 #include <exception>
+#include <optional>
 
 #include "common/errors.h"
 
@@ -20,7 +21,9 @@ void HotkeyActions::LoadHotkeys() {
 
 void HotkeyActions::SaveHotkeys() {
   try {
-    store_.Save(list_);
+    if (std::optional<std::string> notice = store_.Save(list_)) {
+      host_.ReportError(*notice);
+    }
   } catch (const FileError& error) {
     host_.ReportError(error.what());
   }
