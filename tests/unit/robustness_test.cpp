@@ -34,19 +34,17 @@ TEST(HungRegister, EachCommandRunWaitsOnceAndReadsTheRestAsEmpty) {
   }
   texts.AddControl(test::kRegister, 1001, 0x300, "c");
   const CommandContext context{test::kRegister, texts, announcer, announcer};
-  ActionList list = std::make_unique<TLumoAction>(kDisplayAction, "~<%1001%>");
-  list->Next = std::make_unique<TLumoAction>(kDisplayAction, "^<%1001%>");
+  const TLumoAction entry(kSpeakAction, "<%1001%><%1001%>");
   const std::string command = "Display=~%1^Speak=%2^Speak=%3";
-  const Calls hung_command = {"Cls 0", "Sleep 100", "PrintText 1 1 ''", "SoundOut ''",
-                              "SoundOut ''"};
 
   RunHotkeyCommand(context, command);
   RunHotkeyCommand(context, command);  // the next run asks again
-  RunActionList(context, list.get());
+  RunActionList(context, &entry);
   EXPECT_EQ(texts.waits, 3);
-  Calls expected = hung_command;
-  expected.insert(expected.end(), hung_command.begin(), hung_command.end());
-  expected.insert(expected.end(), {"Cls 0", "Sleep 100", "PrintText 1 1 ''", "PrintText 1 2 ''"});
+  const Calls hung = {"Cls 0", "Sleep 100", "PrintText 1 1 ''", "SoundOut ''", "SoundOut ''"};
+  Calls expected = hung;
+  expected.insert(expected.end(), hung.begin(), hung.end());
+  expected.push_back("SoundOut ''");
   EXPECT_EQ(announcer.calls, expected);
 
   texts.hung = false;
@@ -60,23 +58,14 @@ TEST(HungRegister, EachCommandRunWaitsOnceAndReadsTheRestAsEmpty) {
 TEST(UnreadHotkeyFile, IsReplacedAtCloseOnlyByAppliedChangesAndAfterACopy) {
   const std::string path = "C:\\Pos\\Lumo.hkd";
   const std::string backup = path + ".bak";
-  struct Case {
-    const char* name;
-    bool held;  // held open at start-up, no copy possible then; else damaged
-    bool changed;
-    bool replaced;
-  };
-  for (const Case& c : {Case{"damaged, unchanged", false, false, false},
-                        Case{"held open, unchanged", true, false, false},
-                        Case{"held open, changed", true, true, true}}) {
-    SCOPED_TRACE(c.name);
+  // held: open elsewhere at start-up, so no copy could be made then; else damaged.
+  for (const auto& [held, changed] : {std::pair{false, false}, {true, false}, {true, true}}) {
+    SCOPED_TRACE(testing::Message() << "held " << held << ", changed " << changed);
     test::MemoryFiles files;
     test::IconvCodePage code_page;
-    auto rec = std::make_shared<HotkeyRec>();
-    rec->Description = "kept";
-    SaveHotkeys({rec}, files, code_page, path);
+    SaveHotkeys({std::make_shared<HotkeyRec>()}, files, code_page, path);
     std::string& old = files.contents[path];
-    if (c.held) {
+    if (held) {
       files.open_errors[path] = "The process cannot access the file";
       files.fail_copy = true;
     } else {
@@ -88,21 +77,20 @@ TEST(UnreadHotkeyFile, IsReplacedAtCloseOnlyByAppliedChangesAndAfterACopy) {
     EXPECT_THROW(store.Load(list), FileError);
     files.open_errors.clear();
     files.fail_copy = false;
-    if (c.changed) {
+    if (changed) {
       list.push_back(std::make_shared<HotkeyRec>());
     }
 
     const std::optional<std::string> notice = store.Save(list);
     SaveHotkeys(list, files, code_page, "new");
-    EXPECT_EQ(files.contents.at(path), c.replaced ? files.contents.at("new") : old_bytes);
+    EXPECT_EQ(files.contents.at(path), changed ? files.contents.at("new") : old_bytes);
     EXPECT_EQ(files.contents.count(backup) ? files.contents.at(backup) : "none",
-              c.held && !c.changed ? "none" : old_bytes);
-    EXPECT_EQ(notice.value_or("none"), c.held && c.changed
-                                           ? "The hotkey file \"" + path +
-                                                 "\" could not be read at start-up. A copy of it "
-                                                 "was kept as \"" +
-                                                 backup + "\" before it was replaced."
-                                           : "none");
+              held && !changed ? "none" : old_bytes);
+    EXPECT_EQ(notice.value_or("none"), changed ? "The hotkey file \"" + path +
+                                                     "\" could not be read at start-up. A copy "
+                                                     "of it was kept as \"" +
+                                                     backup + "\" before it was replaced."
+                                               : "none");
   }
 }
 
