@@ -20,12 +20,15 @@ void HotkeyActions::LoadHotkeys() {
 }
 
 void HotkeyActions::SaveHotkeys() {
+  // What the user is told at close: a failure, or where the copy of an unread file is.
+  std::optional<std::string> told;
   try {
-    if (std::optional<std::string> notice = store_.Save(list_)) {
-      host_.ReportError(*notice);
-    }
+    told = store_.Save(list_);
   } catch (const FileError& error) {
-    host_.ReportError(error.what());
+    told = error.what();
+  }
+  if (told) {
+    host_.ReportError(*told);
   }
 }
 

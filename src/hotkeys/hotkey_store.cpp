@@ -52,10 +52,8 @@ std::optional<std::string> HotkeyStore::Save(const HotkeyList& list) {
                "\" could not be read at start-up. A copy of it was kept as \"" + BackupPath() +
                "\" before it was replaced.";
     }
-    copied_ = true;
   }
   SaveHotkeys(list, files_, code_page_, path_);
-  unread_ = false;
   return notice;
 }
 
