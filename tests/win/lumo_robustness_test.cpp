@@ -13,7 +13,6 @@
 #include "support/message_box.h"
 #include "support/process.h"
 #include "support/register_sim.h"
-#include "support/settings_registry.h"
 
 namespace lumo::test {
 namespace {
@@ -56,6 +55,18 @@ int TrayIcons() {
   return count;
 }
 
+constexpr char kUserKey[] = "Software\\Lumo";
+
+// A value the program wrote to the per-user key; 12345 when there is none.
+DWORD UserValue(const char* name) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  return RegGetValueA(HKEY_CURRENT_USER, kUserKey, name, RRF_RT_REG_DWORD, nullptr, &value,
+                      &size) == ERROR_SUCCESS
+             ? value
+             : 12345;
+}
+
 int Count(const AnnouncerRecord& record, const std::string& summary) {
   const std::vector<std::string> all = Summaries(record.Calls());
   return static_cast<int>(std::count(all.begin(), all.end(), summary));
@@ -78,8 +89,8 @@ class LumoRobustness : public ::testing::Test {
         GTEST_SKIP() << "Ctrl+Alt+F7 and F8 are not both free";
       }
     }
-    DeleteKey(HKEY_LOCAL_MACHINE, kMachineSettingsKey);
-    DeleteKey(HKEY_CURRENT_USER, kUserSettingsKey);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\K&V\\Lumo");  // automatic monitoring on
+    RegDeleteTreeA(HKEY_CURRENT_USER, kUserKey);
   }
 
   // A program directory with this screen definition, the hotkey file and an advertisement
@@ -174,8 +185,8 @@ TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   std::string rewritten = kHotkeys;
   rewritten.replace(rewritten.find("2.0"), 3, "1.0");
   EXPECT_EQ(ReadFile(dir_ + "Lumo.hkd"), rewritten);
-  EXPECT_EQ(GetDword(HKEY_CURRENT_USER, kUserSettingsKey, "Comport"), 0xFFFFFFFFu);
-  EXPECT_EQ(GetDword(HKEY_CURRENT_USER, kUserSettingsKey, "AutoStart"), 1u);
+  EXPECT_EQ(UserValue("Comport"), 0xFFFFFFFFu);
+  EXPECT_EQ(UserValue("AutoStart"), 1u);
   EXPECT_EQ(Count(run.record, "PrintText 1 1 bye"), 0);
   EXPECT_EQ(Count(run.record, "SoundOut twin"), 0);
   for (const AnnouncerCall& call : run.record.Calls()) {
