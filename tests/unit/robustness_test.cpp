@@ -79,8 +79,10 @@ TEST(UnreadHotkeyFile, IsReplacedAtCloseOnlyByAppliedChangesAndAfterACopy) {
     EXPECT_THROW(store.Load(list), FileError);
     files.open_errors.clear();
     files.fail_copy = false;
-    if (changed) {
+    if (changed && held) {
       list.push_back(std::make_shared<HotkeyRec>());
+    } else if (changed) {
+      list[1]->Description = "applied";  // as many definitions, another content
     }
 
     const std::optional<std::string> notice = store.Save(list);
