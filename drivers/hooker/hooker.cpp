@@ -6,9 +6,10 @@
 
 namespace {
 
-// Shared by every process that has the library loaded. Each variable is initialised, or
-// gcc leaves it out of the shared section.
-__attribute__((section(".shr"), shared)) HHOOK g_hook = nullptr;
+// Shared by every process that has the library loaded, because the hook procedure runs in
+// the register process and needs them there: whom to tell, which window to watch, and
+// whether the attachment is still live. Each variable is initialised, or gcc leaves it out
+// of the shared section.
 __attribute__((section(".shr"), shared)) HWND g_notify = nullptr;
 __attribute__((section(".shr"), shared)) HWND g_register = nullptr;
 // Identifies the live attachment; 0 when there is none or its end was already reported.
@@ -19,7 +20,10 @@ __attribute__((section(".shr"), shared)) volatile LONG g_last_attachment = 0;
 
 HINSTANCE g_instance = nullptr;
 
-// Only in the process that attached: the wait on the register process.
+// Only in the process that attached: its hook, which no other process may unhook (a handle
+// left behind by a Lumo that crashed is not the next one's to remove), and the wait on the
+// register process.
+HHOOK g_hook = nullptr;
 HANDLE g_process = nullptr;
 HANDLE g_wait = nullptr;
 

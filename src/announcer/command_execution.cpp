@@ -1,6 +1,7 @@
 #include "announcer/command_execution.h"
 
 #include "announcer/command_expansion.h"
+#include "announcer/one_run_window_texts.h"
 
 namespace lumo {
 
@@ -33,7 +34,9 @@ void ShowDisplayText(const CommandContext& context, std::string_view text) {
   }
 }
 
-void RunActionList(const CommandContext& context, const TLumoAction* first) {
+void RunActionList(const CommandContext& whole, const TLumoAction* first) {
+  OneRunWindowTexts texts(whole.Texts);
+  const CommandContext context{whole.MonitoredWindow, texts, whole.Driver, whole.Clock};
   for (const TLumoAction* action = first; action; action = action->Next.get()) {
     if (action->Kind == kDisplayAction) {
       ShowDisplayText(context, ExpandActionText(context, action->Text));
@@ -62,7 +65,9 @@ void SplitCommandLines(std::string_view text, std::vector<std::string>& lines) {
   lines.emplace_back(text);
 }
 
-void RunHotkeyCommand(const CommandContext& context, std::string_view parameter) {
+void RunHotkeyCommand(const CommandContext& whole, std::string_view parameter) {
+  OneRunWindowTexts texts(whole.Texts);
+  const CommandContext context{whole.MonitoredWindow, texts, whole.Driver, whole.Clock};
   std::vector<std::string> lines;
   SplitCommandLines(parameter, lines);
   for (const std::string& line : lines) {

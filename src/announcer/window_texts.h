@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/window_handle.h"
@@ -17,6 +18,11 @@ class WindowTexts {
   // WM_GETTEXT into a buffer of buffer_size bytes: the bytes before the first NUL, at most
   // buffer_size - 1 of them.
   virtual std::string Text(WindowHandle window, std::size_t buffer_size) = 0;
+  // The same, but nothing when the window did not answer within the bounded wait, so that
+  // a caller can tell a hung window from an empty text.
+  virtual std::optional<std::string> AnsweredText(WindowHandle window, std::size_t buffer_size) {
+    return Text(window, buffer_size);
+  }
   // Enumerates the descendants of parent in the system's order and stops at the n-th
   // (counting from 1); the last visited window, 0 when parent has no descendants.
   virtual WindowHandle NthDescendant(WindowHandle parent, std::int32_t n) = 0;

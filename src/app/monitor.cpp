@@ -194,7 +194,8 @@ void TForm1::FormCreate() {
     }
   }
   service_.CheckBox1Click(SendMessageW(CheckBox1, BM_GETCHECK, 0, 0) == BST_CHECKED);
-  SetStatus(kNotStarted);
+  // A polling tick inside a start-up box may have started the service already.
+  SetStatus(StatusText(service_.State().Status));
   ExitConfirmed = false;
 }
 
@@ -223,12 +224,24 @@ void TForm1::SetCheckBox1(bool checked) {
   }
 }
 
+bool TForm1::AskExitQuestion() {
+  asking_exit_ = true;
+  const int answer =
+      MessageBoxExW(Handle(), L"是否要退出Lumo?", L"Lumo", MB_YESNO | MB_ICONQUESTION, 0);
+  asking_exit_ = false;
+  return answer == IDYES;
+}
+
 bool TForm1::FormCloseQuery() {
   if (ExitConfirmed) {
     return true;
   }
-  if (MessageBoxExW(Handle(), L"是否要退出Lumo?", L"Lumo", MB_YESNO | MB_ICONQUESTION, 0) ==
-      IDYES) {
+  const bool yes = AskExitQuestion();
+  // The session may have ended while the question was open: the window is gone then.
+  if (closed_) {
+    return false;
+  }
+  if (yes) {
     return true;
   }
   ShowWindow(Handle(), SW_HIDE);
@@ -241,11 +254,28 @@ void TForm1::RequestClose() {
 }
 
 void TForm1::OnClose() {
-  if (closed_ || !FormCloseQuery()) {
+  // A close requested while the exit question is open waits for its answer.
+  if (closed_ || asking_exit_ || !FormCloseQuery()) {
     return;
   }
   closed_ = true;
   FormClose();
+  Destroy();
+}
+
+void TForm1::WMEndSession() {
+  if (closed_) {
+    return;
+  }
+  // Windows ends the process soon after this returns: the shut-down runs now, without the
+  // question and without any box, since nobody is left to answer one. A hotkey file that
+  // cannot be written stays as it was.
+  closed_ = true;
+  session_ending_ = true;
+  try {
+    FormClose();
+  } catch (const std::exception&) {
+  }
   Destroy();
 }
 
@@ -293,7 +323,8 @@ void TForm1::HideToTray() {
   // arrives then must not be undone by a hide after it.
   ShowWindow(Handle(), SW_HIDE);
   in_tray_ = true;
-  AddTrayIcon(Handle(), kWmTrayNotify, icon_, "Lumo-" + WideToAnsi(status_));
+  tray_tip_ = "Lumo-" + WideToAnsi(status_);
+  AddTrayIcon(Handle(), kWmTrayNotify, icon_, tray_tip_);
 }
 
 void TForm1::N1Click() {
@@ -310,9 +341,13 @@ void TForm1::N2Click() {
 }
 
 void TForm1::N3Click() {
-  ExitConfirmed =
-      MessageBoxExW(Handle(), L"是否要退出Lumo?", L"Lumo", MB_YESNO | MB_ICONQUESTION, 0) == IDYES;
-  RequestClose();
+  if (asking_exit_) {
+    return;
+  }
+  ExitConfirmed = AskExitQuestion();
+  if (!closed_) {
+    RequestClose();
+  }
 }
 
 void TForm1::WMTrayNotify(LPARAM mouse_message) {
@@ -356,6 +391,13 @@ void TForm1::ApplyState(const ServiceState& state) {
 }
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (taskbar_created_ != 0 && message == taskbar_created_) {
+    // Explorer started again, with an empty notification area.
+    if (in_tray_) {
+      AddTrayIcon(Handle(), kWmTrayNotify, icon_, tray_tip_);
+    }
+    return 0;
+  }
   switch (message) {
     case kWmHookClosed:
       service_.HookClosed();
@@ -368,6 +410,13 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_SIZE:
       SendMessageW(StatusBar1, WM_SIZE, 0, 0);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wparam) {
+        WMEndSession();
+      }
       return 0;
     default:
       return Wnd::HandleMessage(message, wparam, lparam);
@@ -501,7 +550,9 @@ void TForm1::RunHotkeyCommand(const std::string& parameter) {
 }
 
 void TForm1::ReportError(const std::string& text) {
-  ShowErrorBox(text);
+  if (!session_ending_) {
+    ShowErrorBox(text);
+  }
 }
 
 void TForm1::StateChanged(const ServiceState& state) {

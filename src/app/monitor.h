@@ -68,8 +68,10 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   void CreateControls();
   void FormCreate();
   void ReadSettings();
+  bool AskExitQuestion();
   bool FormCloseQuery();
   void FormClose();
+  void WMEndSession();
   void RequestClose();
   void WriteSettings();
   void Timer2Timer();
@@ -115,7 +117,11 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   CopyTimerSwitch copy_timer_{*this};
   bool ExitConfirmed = false;
   bool closed_ = false;
+  bool asking_exit_ = false;     // the exit question is open
+  bool session_ending_ = false;  // Windows is ending the session: no boxes any more
   bool in_tray_ = false;
+  std::string tray_tip_;  // the tip the icon was added with, for adding it again
+  const UINT taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");
   UINT timer1_interval_ = 0;  // what Timer1 currently ticks at; 0 when it does not tick
   std::wstring status_;
 

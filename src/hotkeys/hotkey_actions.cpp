@@ -1,6 +1,7 @@
 #include "hotkeys/hotkey_actions.h"
 
 #include <exception>
+#include <optional>
 
 #include "common/errors.h"
 
@@ -19,10 +20,15 @@ void HotkeyActions::LoadHotkeys() {
 }
 
 void HotkeyActions::SaveHotkeys() {
+  // What the user is told at close: a failure, or where the copy of an unread file is.
+  std::optional<std::string> told;
   try {
-    store_.Save(list_);
+    told = store_.Save(list_);
   } catch (const FileError& error) {
-    host_.ReportError(error.what());
+    told = error.what();
+  }
+  if (told) {
+    host_.ReportError(*told);
   }
 }
 

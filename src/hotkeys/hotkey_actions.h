@@ -37,7 +37,8 @@ class HotkeyActions {
   // Start-up: the hotkey file into the list. A file that cannot be read is reported and
   // start-up goes on with what was read completely.
   void LoadHotkeys();
-  // Close: the list into the hotkey file. A failure is reported; the shut-down goes on.
+  // Close: the list into the hotkey file. A failure is reported, and so is where the copy
+  // of a file that could not be read at start-up was kept; the shut-down goes on.
   void SaveHotkeys();
 
   // Every definition into the (empty) component in list order, so that a definition's

@@ -1,7 +1,9 @@
 #pragma once
 // The hotkey file over the life of the program: read at start-up, written at close, and
 // never written over while it still holds definitions that could not be read.
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "common/code_page.h"
 #include "common/files.h"
@@ -21,18 +23,22 @@ class HotkeyStore {
   // appended, the file is copied to BackupPath, and a FileError tells the user both.
   void Load(HotkeyList& list);
 
-  // Writes list to the file. When the copy of an unreadable file could not be made at
-  // start-up it is made now; if it still cannot be made the file is left alone and a
-  // FileError is thrown, so that what the user had is not written over.
-  void Save(const HotkeyList& list);
+  // Writes list to the file. A file that could not be read at start-up is replaced only
+  // when list differs from what was read (the user applied changes), and only once a copy
+  // of it exists: a copy that could not be made at start-up is made now, and the text
+  // returned tells the user where it is; when it still cannot be made the file is left
+  // alone and a FileError is thrown.
+  std::optional<std::string> Save(const HotkeyList& list);
 
  private:
-  void KeepCopy();
+  bool Unchanged(const HotkeyList& list) const;
 
   FileSystem& files_;
   const CodePage& code_page_;
   std::string path_;
-  bool copy_owed_ = false;
+  bool unread_ = false;  // the file was there but could not be read completely
+  bool copied_ = false;  // a copy of that file exists at BackupPath
+  std::vector<HotkeyRec> read_;
 };
 
 }  // namespace lumo

@@ -1,5 +1,7 @@
 #include "platform/message_loop.h"
 
+#include <vector>
+
 namespace lumo {
 
 namespace {
@@ -14,6 +16,19 @@ void Dispatch(MSG& msg) {
   DispatchMessageW(&msg);
 }
 
+struct ThreadWindows {
+  HWND modal;
+  std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectEnabled(HWND candidate, LPARAM param) {
+  auto* state = reinterpret_cast<ThreadWindows*>(param);
+  if (candidate != state->modal && IsWindowEnabled(candidate)) {
+    state->windows.push_back(candidate);
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 int RunMessageLoop() {
@@ -24,10 +39,14 @@ int RunMessageLoop() {
   return static_cast<int>(msg.wParam);
 }
 
-void RunModalLoop(HWND window, HWND owner, const bool& done) {
-  const bool owner_was_enabled = owner != nullptr && IsWindowEnabled(owner);
-  if (owner_was_enabled) {
-    EnableWindow(owner, FALSE);
+void RunModalLoop(HWND window, const bool& done) {
+  // Every window of the thread that takes input now, the way a task-modal box does it:
+  // with only the owner disabled, an editor opened over another would leave the first one
+  // usable underneath.
+  ThreadWindows disabled{window, {}};
+  EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&disabled));
+  for (HWND other : disabled.windows) {
+    EnableWindow(other, FALSE);
   }
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);
@@ -40,9 +59,11 @@ void RunModalLoop(HWND window, HWND owner, const bool& done) {
     }
     Dispatch(msg);
   }
-  // Enabled again before the window goes, so that the owner becomes the active window.
-  if (owner_was_enabled) {
-    EnableWindow(owner, TRUE);
+  // Enabled again before the window goes, so that its owner becomes the active window.
+  for (HWND other : disabled.windows) {
+    if (IsWindow(other)) {
+      EnableWindow(other, TRUE);
+    }
   }
 }
 

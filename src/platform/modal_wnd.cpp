@@ -8,7 +8,7 @@ int ModalWnd::ShowModal() {
   modal_result_ = 0;
   done_ = false;
   focus_ = InitialFocus();
-  RunModalLoop(Handle(), GetWindow(Handle(), GW_OWNER), done_);
+  RunModalLoop(Handle(), done_);
   ShowWindow(Handle(), SW_HIDE);
   return modal_result_ != 0 ? modal_result_ : IDCANCEL;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// A window shown modally over its owner, the way the program's dialogs are: the owner is
-// disabled while it runs, and the control that had the focus gets it back whenever the
-// window is activated again (after a message box, say).
+// A window shown modally over its owner, the way the program's dialogs are: the thread's
+// other windows are disabled while it runs, and the control that had the focus gets it
+// back whenever the window is activated again (after a message box, say).
 #include <windows.h>
 
 #include "platform/wnd.h"

@@ -40,9 +40,14 @@ WindowHandle WinWindowTexts::DialogItem(WindowHandle window, std::int32_t id) {
 }
 
 std::string WinWindowTexts::Text(WindowHandle window, std::size_t buffer_size) {
+  return AnsweredText(window, buffer_size).value_or(std::string());
+}
+
+std::optional<std::string> WinWindowTexts::AnsweredText(WindowHandle window,
+                                                        std::size_t buffer_size) {
   last_answered_ = true;
   if (window == 0 || buffer_size == 0) {
-    return {};
+    return std::string();
   }
   std::vector<char> buffer(buffer_size, '\0');
   DWORD_PTR copied = 0;
@@ -51,9 +56,14 @@ std::string WinWindowTexts::Text(WindowHandle window, std::size_t buffer_size) {
   LRESULT answered = SendMessageTimeoutA(AsHwnd(window), WM_GETTEXT, buffer_size,
                                          reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
                                          kTextTimeoutMilliseconds, &copied);
-  last_answered_ = answered != 0;
-  if (!last_answered_) {
-    return {};
+  if (answered == 0) {
+    // A window that is gone gives an empty text at once; only one that did not answer in
+    // time counts as hung.
+    if (!IsWindow(AsHwnd(window))) {
+      return std::string();
+    }
+    last_answered_ = false;
+    return std::nullopt;
   }
   buffer[buffer_size - 1] = '\0';
   return std::string(buffer.data(), std::strlen(buffer.data()));

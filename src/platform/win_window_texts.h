@@ -12,9 +12,11 @@ class WinWindowTexts : public WindowTexts {
 
   WindowHandle DialogItem(WindowHandle window, std::int32_t id) override;
   std::string Text(WindowHandle window, std::size_t buffer_size) override;
+  // Nothing when the window did not answer in time (or the system knows it hangs).
+  std::optional<std::string> AnsweredText(WindowHandle window, std::size_t buffer_size) override;
   WindowHandle NthDescendant(WindowHandle parent, std::int32_t n) override;
 
-  // Whether the last Text call got an answer; an empty text alone does not tell.
+  // Whether the last read got an answer; an empty text alone does not tell.
   bool LastAnswered() const { return last_answered_; }
 
  private:

@@ -209,6 +209,7 @@ TEST_F(HotkeyActionsTest, FileProblemsAreReportedAndNeverStopStartUpOrClose) {
 
   // A save that fails at close is reported; the old file stays.
   const std::string damaged = files_.contents.at(kPath);
+  list_.push_back(Rec(2, 7, false));  // applied in the editor
   files_.fail_commit = true;
   actions_.SaveHotkeys();
   ASSERT_EQ(host_.errors.size(), 2u);

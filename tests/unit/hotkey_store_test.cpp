@@ -65,6 +65,7 @@ TEST_F(HotkeyStoreTest, ADamagedFileIsReportedAndKeptBeforeTheCloseReplacesIt) {
   EXPECT_EQ(list[0]->Description, "kept");
   EXPECT_EQ(files_.contents.at(kBackup), damaged);
 
+  list.push_back(Named("applied"));
   store.Save(list);
   EXPECT_EQ(files_.contents.at(kPath), Bytes(list));
   EXPECT_EQ(files_.contents.at(kBackup), damaged);

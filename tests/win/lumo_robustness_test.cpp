@@ -1,0 +1,234 @@
+// Lumo.exe when things go wrong around it: the session ends, Explorer restarts, the register
+// hangs, the hotkey file is held by someone else, requests come while a question is open.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "app/monitor_ids.h"
+#include "support/input.h"
+#include "support/lumo_program.h"
+#include "support/message_box.h"
+#include "support/process.h"
+#include "support/register_sim.h"
+
+namespace lumo::test {
+namespace {
+
+using namespace std::string_literals;
+
+constexpr std::uint32_t kCtrlAlt = MOD_CONTROL | MOD_ALT;
+constexpr char kWindowPart[] =
+    "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\nOnShow=DISPLAY=~show\r\nOnClose=DISPLAY=~bye\r\n";
+
+// Ctrl+Alt+F7 twice (only the first, four readings of the register, can be registered),
+// then "编辑热键" on Ctrl+Alt+F8; stored under another header than the program writes.
+const std::string kHotkeys =
+    "\x06\x1FHotkey definitions, version 2.0\x01"
+    "\x06\x05Price\x02\0\x06\x26"
+    "Display=~%2^Speak=%7^Speak=%9^Speak=%5\x09\x09\x08\x08\x02\x4B\x09"
+    "\x06\x04Twin\x02\0\x06\x0ASpeak=twin\x09\x09\x08\x08\x02\x4B\x09"
+    "\x06\x04"
+    "Edit\x02\x01\x09\x09\x08\x08\x02\x4C\x09\0"s;
+
+// A visible hotkey editor other than this one.
+HWND OtherEditor(HWND editor) {
+  HWND found = nullptr;
+  while ((found = FindWindowExW(nullptr, found, L"TEdKeyForm", nullptr)) != nullptr &&
+         (found == editor || !IsWindowVisible(found))) {
+  }
+  return found;
+}
+
+// Icons in Wine's notification area: one child window each inside its tray window.
+int TrayIcons() {
+  HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+  int count = 0;
+  for (HWND icon = nullptr; tray && (icon = FindWindowExA(tray, icon, nullptr, nullptr));) {
+    ++count;
+  }
+  return count;
+}
+
+constexpr char kUserKey[] = "Software\\Lumo";
+
+DWORD UserValue(const char* name) {
+  DWORD value = 12345;  // stays when the program wrote no such value
+  DWORD size = sizeof value;
+  RegGetValueA(HKEY_CURRENT_USER, kUserKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
+  return value;
+}
+
+int Count(const AnnouncerRecord& record, const std::string& summary) {
+  const std::vector<std::string> all = Summaries(record.Calls());
+  return static_cast<int>(std::count(all.begin(), all.end(), summary));
+}
+
+// Polling attaches to the register once it is in front; a box of Lumo's that opens at the
+// same moment may take the front back, so it is put there until the service runs.
+bool WaitRunning(HWND main, HWND sim) {
+  return WaitUntil([&] {
+    SetForegroundWindow(sim);
+    return StatusText(main) == kRunning;
+  });
+}
+
+class LumoRobustness : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (UINT key : {VK_F7, VK_F8}) {
+      if (!CombinationIsFree(kCtrlAlt, key)) {
+        GTEST_SKIP() << "Ctrl+Alt+F7 and F8 are not both free";
+      }
+    }
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\K&V\\Lumo");  // automatic monitoring on
+    RegDeleteTreeA(HKEY_CURRENT_USER, kUserKey);
+  }
+
+  // A program directory with this screen definition, the hotkey file and an advertisement
+  // that a running capture timer would show at once.
+  void Prepare(const std::string& timer) {
+    dir_ = PrepareLumoDir(::testing::UnitTest::GetInstance()->current_test_info()->name(),
+                          kWindowPart + timer);
+    CreateDirectoryA((dir_ + "ad").c_str(), nullptr);
+    WriteFile(dir_ + "ad\\a.bmp", "BM");
+    WriteFile(dir_ + "Lumo.hkd", kHotkeys);
+  }
+
+  std::string dir_;
+};
+
+TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
+  Prepare("[TIMER]\r\nEnable=0\r\nInterval=100\r\nShowLasting=100\r\n");
+  RegisterSim sim = StartRegisterSim();
+  LumoRun run = StartInTray(dir_);
+  ASSERT_NE(run.main, nullptr);
+  const DWORD lumo = run.process.Id();
+  ASSERT_TRUE(WaitRunning(run.main, sim.window));
+
+  // The first of two definitions with one combination fires; its four readings are done.
+  PressCombination(kCtrlAlt, VK_F7);
+  std::vector<AnnouncerCall> calls = run.record.WaitForCalls(7);
+  ASSERT_EQ(calls.size(), 7u);
+  EXPECT_EQ(Summaries({calls.begin() + 2, calls.end()}),
+            (std::vector<std::string>{"Cls 0", "PrintText 1 1 12.50", "SoundOut 12.50",
+                                      "SoundOut 0.00", "SoundOut 8888"}));
+
+  // An editor opened by a hotkey over another disables it until it closes.
+  PostMessageW(run.main, WM_COMMAND, kIdN5, 0);
+  HWND first = WaitForProcessWindow(lumo, "TEdKeyForm");
+  ASSERT_NE(first, nullptr);
+  PressCombination(kCtrlAlt, VK_F8);
+  HWND second = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (second = OtherEditor(first)) != nullptr; }));
+  EXPECT_FALSE(IsWindowEnabled(first));
+  PostMessageW(second, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(first) != FALSE; }));
+  EXPECT_FALSE(IsWindowEnabled(run.main));
+  PostMessageW(first, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(run.main) != FALSE; }));
+
+  // Explorer restarted: its notification area is empty, and the icon comes back.
+  const int icons = TrayIcons();
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  icon.hWnd = run.main;
+  ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
+  ASSERT_TRUE(WaitUntil([&] { return TrayIcons() == icons - 1; }));
+  SendMessageW(run.main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return TrayIcons() == icons; }));
+
+  // Automatic monitoring switched off while running changes nothing until the stop, and
+  // nothing polls after it; switched on again, polling resumes.
+  HWND check_box = Control(run.main, kIdCheckBox1);
+  SendMessageW(check_box, BM_CLICK, 0, 0);
+  Sleep(700);
+  EXPECT_EQ(StatusText(run.main), kRunning);
+  SendMessageW(Control(run.main, kIdButton2), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kStopped; }));
+  SetForegroundWindow(sim.window);
+  Sleep(1200);
+  EXPECT_EQ(StatusText(run.main), kStopped);
+  SendMessageW(check_box, BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitRunning(run.main, sim.window));
+  EXPECT_EQ(Count(run.record, "PrintText 1 1 show"), 2);
+
+  // A hung register costs one wait per key press, not one per reading.
+  PostMessageW(sim.window, register_sim::kHangMessage, 0, 0);
+  Sleep(200);
+  const std::size_t before = run.record.Calls().size();
+  const ULONGLONG pressed = GetTickCount64();
+  PressCombination(kCtrlAlt, VK_F7);
+  calls = run.record.WaitForCalls(before + 5, std::chrono::seconds(8));
+  EXPECT_LT(GetTickCount64() - pressed, 2500u);
+  ASSERT_EQ(calls.size(), before + 5);
+  EXPECT_EQ(Summaries({calls.end() - 4, calls.end()}),
+            (std::vector<std::string>{"PrintText 1 1 ", "SoundOut ", "SoundOut ", "SoundOut "}));
+
+  // The session ends: the shut-down runs without question or box, the service stops
+  // without its close commands, and the hotkey file and settings are written.
+  DWORD_PTR may_end = 0;
+  EXPECT_TRUE(SendMessageTimeoutW(run.main, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 5000, &may_end));
+  EXPECT_TRUE(may_end);
+  PostMessageW(run.main, WM_ENDSESSION, TRUE, 0);
+  ASSERT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
+  EXPECT_EQ(run.process.ExitCode(), 0u);
+  std::string rewritten = kHotkeys;
+  rewritten.replace(rewritten.find("2.0"), 3, "1.0");
+  EXPECT_EQ(ReadFile(dir_ + "Lumo.hkd"), rewritten);
+  EXPECT_EQ(UserValue("Comport"), 0xFFFFFFFFu);
+  EXPECT_EQ(UserValue("AutoStart"), 1u);
+  EXPECT_EQ(Count(run.record, "PrintText 1 1 bye"), 0);
+  EXPECT_EQ(Count(run.record, "SoundOut twin"), 0);
+  for (const AnnouncerCall& call : run.record.Calls()) {
+    EXPECT_NE(call.Name, "DrawImage");  // "Enable=0": no capture timer
+  }
+}
+
+TEST_F(LumoRobustness, StartUpQuestionsAHeldHotkeyFileAndAClose) {
+  // The capture section fails to load (its region is no rectangle): the exit question comes
+  // at start-up, after the window part has loaded.
+  Prepare(
+      "[TIMER]\r\nInterval=100\r\nShowLasting=100\r\nActions=1\r\n"
+      "[TIMER.ACTION1]\r\nBMP_RECT=5\r\n[RECT]\r\n5=none\r\n");
+  HANDLE held =
+      CreateFileA((dir_ + "Lumo.hkd").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  RegisterSim sim = StartRegisterSim();
+  LumoRun run{Process(dir_ + "Lumo.exe", "", {"LUMO_ANNOUNCER_LOG=" + dir_ + "announcer.log"}),
+              nullptr, AnnouncerRecord(dir_ + "announcer.log")};
+  const DWORD lumo = run.process.Id();
+  HWND box = WaitForMessageBox(lumo, "Lumo");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box).find(L"Cannot open file"), 0u);
+  CloseHandle(held);
+  ASSERT_TRUE(PressButton(box, IDOK));
+
+  // While the exit question is open, the service starts by polling, and neither the menu's
+  // 退出 nor another close request opens a second question.
+  box = WaitForMessageBox(lumo, "Lumo");
+  ASSERT_NE(box, nullptr);
+  run.main = FindProcessWindow(lumo, "TForm1", "Lumo");
+  ASSERT_TRUE(WaitRunning(run.main, sim.window));
+  PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
+  PostMessageW(run.main, WM_CLOSE, 0, 0);
+  Sleep(500);
+  ASSERT_TRUE(PressButton(box, IDNO));
+  ASSERT_TRUE(WaitHidden(run.main));
+  Sleep(500);
+  EXPECT_EQ(FindProcessWindow(lumo, "#32770"), nullptr);
+  EXPECT_EQ(StatusText(run.main), kRunning);
+
+  // Closed while running: no close commands; the file that could not be read, unchanged
+  // since, is left as it was and no box comes.
+  ASSERT_TRUE(ExitThroughMenu(run));
+  ASSERT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
+  EXPECT_EQ(ReadFile(dir_ + "Lumo.hkd"), kHotkeys);
+  EXPECT_EQ(Summaries(run.record.Calls()),
+            (std::vector<std::string>{"Cls 0", "PrintText 1 1 show"}));  // no ad: no "Enable"
+}
+
+}  // namespace
+}  // namespace lumo::test
