@@ -13,6 +13,17 @@ lumo_wine_fail() {
   return 1
 }
 
+# Wine's menu, message and status fonts ("MS Shell Dlg", which the prefix substitutes by
+# SimSun) do not exist here, and what Wine falls back to has no Chinese glyphs: menus show
+# boxes. A replacement makes SimSun the installed Chinese font. Added to any prefix that
+# lacks it, new or old.
+LUMO_CHINESE_FONT="WenQuanYi Micro Hei"
+lumo_wine_fonts() {
+  grep -qF "\"SimSun\"=\"$LUMO_CHINESE_FONT\"" "$WINEPREFIX/user.reg" 2>/dev/null && return 0
+  "$LUMO_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /d "$LUMO_CHINESE_FONT" \
+    /f >>"$LUMO_WINE_LOG" 2>&1 </dev/null
+}
+
 lumo_wine_start() {
   local build_dir=$1
   export WINEPREFIX="$build_dir/wineprefix"
@@ -57,6 +68,7 @@ lumo_wine_start() {
   "$LUMO_WINESERVER" -p >>"$LUMO_WINE_LOG" 2>&1 </dev/null
   "$LUMO_WINE" wineboot >>"$LUMO_WINE_LOG" 2>&1 </dev/null ||
     { lumo_wine_fail "wineboot failed"; return 1; }
+  lumo_wine_fonts || { lumo_wine_fail "font replacement failed"; return 1; }
 
   local probe
   probe=$("$LUMO_WINE" cmd /c echo lumo-wine-ok 2>>"$LUMO_WINE_LOG" </dev/null | tr -d '\r')

@@ -88,4 +88,15 @@ void AppendLine(const std::string& record_path, const std::string& line) {
   CloseHandle(file);
 }
 
+void WriteWholeFile(const std::string& path, const std::string& content) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    return;
+  }
+  DWORD written = 0;
+  WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
 }  // namespace lumo::cts4r

@@ -5,6 +5,8 @@
 //   <ms> SoundOut "<text>"
 //   <ms> DrawImage <n> <n> "<path>" <null|left,top,right,bottom> "<copy file name>"
 // Bytes 0x20-0x7E other than '"' and '\' stand as they are, every other byte as \xHH.
+// Beside a bitmap's copy "<record>.NNNN.bmp", when it is a bitmap, lies "<record>.NNNN.txt":
+// the display showing it, as braille text (UTF-8).
 #include <cstdint>
 #include <string>
 
@@ -25,5 +27,8 @@ std::string KeepBitmapCopy(const std::string& record_path, const char* bitmap_pa
 // Appends one line (a newline is added). Failures are swallowed: the caller must never
 // notice the record.
 void AppendLine(const std::string& record_path, const std::string& line);
+
+// Creates or overwrites the file with content; failures are swallowed as above.
+void WriteWholeFile(const std::string& path, const std::string& content);
 
 }  // namespace lumo::cts4r

@@ -1,11 +1,15 @@
-// The announcer driver's four calls. Each one only appends a line to the record: it never
-// fails and returns at once, as a caller that ignores results expects of a device driver.
+// The announcer driver's four calls. Each one appends a line to the record and, when asked
+// for, shows itself in the announcer window: it never fails and returns at once, as a
+// caller that ignores results expects of a device driver.
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 
+#include "announcer_view.h"
 #include "call_record.h"
+#include "capture/braille_picture.h"
+#include "display_bitmap.h"
 
 namespace {
 
@@ -24,6 +28,22 @@ std::string Quoted(const char* text) {
   return quoted;
 }
 
+// The bitmap's copy as the display shows it: braille text beside the copy, and the window.
+void ShowCopy(const std::string& record, const std::string& copy, std::int32_t x, std::int32_t y,
+              const std::int32_t* rect) {
+  if (copy.empty()) {
+    return;
+  }
+  const std::string copy_path = record.substr(0, record.find_last_of("\\/") + 1) + copy;
+  lumo::DisplayPicture picture;
+  if (!lumo::cts4r::LoadDisplayPicture(copy_path, x, y, rect, picture)) {
+    return;
+  }
+  lumo::cts4r::WriteWholeFile(copy_path.substr(0, copy_path.rfind('.')) + ".txt",
+                              lumo::BraillePicture(picture));
+  lumo::cts4r::ViewPicture(picture);
+}
+
 }  // namespace
 
 // Exported through the .def file, which keeps the names plain in both flavours.
@@ -32,6 +52,7 @@ extern "C" {
 int __stdcall Cls(std::int32_t mode) noexcept {
   try {
     AppendLine(RecordPath(), Stamp("Cls") + " " + std::to_string(mode));
+    lumo::cts4r::ViewClear();
   } catch (...) {
   }
   return 1;
@@ -41,6 +62,7 @@ int __stdcall PrintText(std::int32_t first, std::int32_t line, const char* text)
   try {
     AppendLine(RecordPath(), Stamp("PrintText") + " " + std::to_string(first) + " " +
                                  std::to_string(line) + " " + Quoted(text));
+    lumo::cts4r::ViewPrint(line, text ? text : "");
   } catch (...) {
   }
   return 1;
@@ -49,6 +71,7 @@ int __stdcall PrintText(std::int32_t first, std::int32_t line, const char* text)
 int __stdcall SoundOut(const char* text) noexcept {
   try {
     AppendLine(RecordPath(), Stamp("SoundOut") + " " + Quoted(text));
+    lumo::cts4r::ViewSpeak(text ? text : "");
   } catch (...) {
   }
   return 1;
@@ -63,8 +86,10 @@ int __stdcall DrawImage(std::int32_t x, std::int32_t y, const char* path,
       area = std::to_string(rect[0]) + "," + std::to_string(rect[1]) + "," +
              std::to_string(rect[2]) + "," + std::to_string(rect[3]);
     }
-    // The copy first: the line must name it, and a reader that sees the line may open it.
+    // The copy and its braille text first: the line names the copy, and a reader that sees
+    // the line may open both.
     const std::string copy = lumo::cts4r::KeepBitmapCopy(record, path);
+    ShowCopy(record, copy, x, y, rect);
     AppendLine(record, Stamp("DrawImage") + " " + std::to_string(x) + " " + std::to_string(y) +
                            " " + Quoted(path) + " " + area + " " + Quoted(copy.c_str()));
   } catch (...) {
