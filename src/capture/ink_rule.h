@@ -41,8 +41,8 @@ struct InkRule {
   }
 };
 
-// Marks a pixel the copy must not look at (the register's caret): it is not counted, and
-// it is shown as background.
+// Marks a pixel that must not count toward the background (under the register's caret).
+// No copied pixel has it: copies carry no alpha.
 inline constexpr ColourPixel kNoColour = 0xFF000000;
 
 // Finds a region's background with a fixed table, so that a tick allocates nothing.

@@ -53,7 +53,7 @@ bool WinCaptureSystem::CopyWindowRect(WindowHandle window, const CaptureRectangl
   if (source == nullptr) {
     return false;
   }
-  // Pixels the window DC cannot give (outside the window) stay white.
+  // Pixels the window DC cannot give (the window shrank since its size was read) stay white.
   copy_surface_.FillWhite(target.width, target.height);
   const BOOL copied = BitBlt(copy_surface_.Dc(), 0, 0, target.width, target.height, source,
                              rect.Left, rect.Top, SRCCOPY);
