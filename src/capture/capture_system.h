@@ -13,13 +13,26 @@
 
 namespace lumo {
 
+// The register window as one tick sees it, in coordinates of the whole window (frame and
+// title bar included).
+struct WindowLayout {
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  // The text caret of the window's thread, when it shows in this window.
+  bool has_caret = false;
+  CaptureRectangle caret{};
+};
+
 class CaptureSystem {
  public:
   virtual ~CaptureSystem() = default;
 
+  // The window's size and caret; false when the window is gone.
+  virtual bool GetWindowLayout(WindowHandle window, WindowLayout& layout) = 0;
+
   // Copies the pixels of window whose top-left corner is (rect.Left, rect.Top) of the whole
-  // window, frame and title bar included, into target, which arrives sized to the rectangle
-  // and white. False when nothing could be copied; target is then left as it came.
+  // window into target, which arrives sized to the rectangle and white. The rectangle lies
+  // inside the window. False when nothing could be copied; target is then left as it came.
   virtual bool CopyWindowRect(WindowHandle window, const CaptureRectangle& rect,
                               ColourRegion& target) = 0;
 

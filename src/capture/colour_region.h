@@ -12,13 +12,10 @@ using ColourPixel = std::uint32_t;
 
 inline constexpr ColourPixel kWhitePixel = 0x00FFFFFF;
 
-// True for a colour darker than mid-grey (brightness below 128 of 255), weighting the
-// channels as the eye does, so dark text on any light background stays readable.
-constexpr bool IsDark(ColourPixel pixel) {
-  const std::uint32_t red = (pixel >> 16) & 0xFF;
-  const std::uint32_t green = (pixel >> 8) & 0xFF;
-  const std::uint32_t blue = pixel & 0xFF;
-  return 299 * red + 587 * green + 114 * blue < 128 * 1000;
+// Brightness in thousandths of a channel step (0 to 255,000), weighting the channels as
+// the eye does.
+constexpr std::uint32_t Brightness(ColourPixel pixel) {
+  return 299 * ((pixel >> 16) & 0xFF) + 587 * ((pixel >> 8) & 0xFF) + 114 * (pixel & 0xFF);
 }
 
 struct ColourRegion {
@@ -34,6 +31,9 @@ struct ColourRegion {
     pixels.assign(static_cast<std::size_t>(new_width) * static_cast<std::size_t>(new_height),
                   kWhitePixel);
   }
+  // Sets the pixels of [left, right) x [top, bottom) that lie inside the region.
+  void Fill(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+            ColourPixel colour);
   ColourPixel At(int x, int y) const {
     return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
                   static_cast<std::size_t>(x)];

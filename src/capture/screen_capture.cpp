@@ -1,6 +1,7 @@
 #include "capture/screen_capture.h"
 
-#include "capture/compose.h"
+#include <algorithm>
+
 #include "capture/random_pick.h"
 
 namespace lumo {
@@ -24,8 +25,10 @@ void ScreenCapture::CopyTimerTimer(WindowHandle monitored_window) {
   if (FPrompts.size() < actions.size()) {
     FPrompts.resize(actions.size());
   }
+  FWindow = monitored_window;
+  FHaveLayout = FWindow != 0 && !actions.empty() && FSystem.GetWindowLayout(FWindow, FLayout);
   for (std::size_t i = 0; i < actions.size(); ++i) {
-    RunBmpAction(i, actions[i], monitored_window);
+    RunBmpAction(i, actions[i]);
   }
   if (!SameImage(FDisplayImage, FSentImage)) {
     SendDisplayImage();
@@ -36,8 +39,8 @@ void ScreenCapture::CopyTimerTimer(WindowHandle monitored_window) {
   }
 }
 
-void ScreenCapture::RunBmpAction(std::size_t index, const TBmpAction& action, WindowHandle window) {
-  if (window == 0) {
+void ScreenCapture::RunBmpAction(std::size_t index, const TBmpAction& action) {
+  if (FWindow == 0) {
     return;
   }
   const CaptureRectangle& rect = action.CaptureRect;
@@ -47,18 +50,50 @@ void ScreenCapture::RunBmpAction(std::size_t index, const TBmpAction& action, Wi
   if (width <= 0 || height <= 0) {
     return;
   }
-  const bool copyable = width * height <= kMaxRegionPixels;
-  if (copyable) {
-    FRegion.ResetWhite(static_cast<int>(width), static_cast<int>(height));
-    if (!FSystem.CopyWindowRect(window, rect, FRegion)) {
-      FRegion.ResetWhite(static_cast<int>(width), static_cast<int>(height));
-    }
-  } else {
-    FRegion.ResetWhite(1, 1);
-  }
+  const RegionFrame frame = CopyRegion(rect, width, height);
   DrawPrompt(index, action);
-  StretchRegion(FRegion, FDisplayImage, action.ImageX, action.ImageY, PlaceWidth(width, height),
-                kPlaceHeight);
+  StretchRegion(FRegion, frame, FInk, FDisplayImage,
+                {action.ImageX, action.ImageY, PlaceWidth(width, height), kPlaceHeight});
+}
+
+// Copies the part of the region that lies inside the window into FRegion, so that a tick
+// costs no more than copying the window, and finds its ink. What lies outside the window, a
+// region too large to copy and a failed copy are white.
+RegionFrame ScreenCapture::CopyRegion(const CaptureRectangle& rect, std::int64_t width,
+                                      std::int64_t height) {
+  const std::int64_t left = std::max<std::int64_t>(rect.Left, 0);
+  const std::int64_t top = std::max<std::int64_t>(rect.Top, 0);
+  const RegionFrame frame{width, height, left - rect.Left, top - rect.Top};
+  FRegion.ResetWhite(0, 0);
+  if (!FHaveLayout || !CopyableRegion(width, height)) {
+    return frame;
+  }
+  const std::int64_t right = std::min<std::int64_t>(rect.Right, FLayout.width);
+  const std::int64_t bottom = std::min<std::int64_t>(rect.Bottom, FLayout.height);
+  if (right <= left || bottom <= top) {
+    return frame;
+  }
+  FRegion.ResetWhite(static_cast<int>(right - left), static_cast<int>(bottom - top));
+  const CaptureRectangle inside{static_cast<std::int32_t>(left), static_cast<std::int32_t>(top),
+                                static_cast<std::int32_t>(right),
+                                static_cast<std::int32_t>(bottom)};
+  if (!FSystem.CopyWindowRect(FWindow, inside, FRegion)) {
+    FRegion.ResetWhite(0, 0);
+    return frame;
+  }
+  // The caret blinks: were it copied, an unchanged screen would be sent on every blink.
+  // Its pixels take no part in finding the background and then show it.
+  const auto cover_caret = [&](ColourPixel colour) {
+    const CaptureRectangle& caret = FLayout.caret;
+    if (FLayout.has_caret) {
+      FRegion.Fill(std::int64_t{caret.Left} - left, std::int64_t{caret.Top} - top,
+                   std::int64_t{caret.Right} - left, std::int64_t{caret.Bottom} - top, colour);
+    }
+  };
+  cover_caret(kNoColour);
+  FInk.background = FCounter.MostFrequent(FRegion);
+  cover_caret(FInk.background);
+  return frame;
 }
 
 void ScreenCapture::DrawPrompt(std::size_t index, const TBmpAction& action) {

@@ -11,16 +11,14 @@
 #include "capture/bmp_file.h"
 #include "capture/capture_system.h"
 #include "capture/colour_region.h"
+#include "capture/compose.h"
 #include "capture/display_picture.h"
+#include "capture/ink_rule.h"
 #include "capture/prompt_mask.h"
 #include "common/window_handle.h"
 #include "screendef/screen_definition.h"
 
 namespace lumo {
-
-// Regions above this many pixels (a 4K screen has about 8.3 million) are not copied: they
-// are drawn as a white block, as a failed copy is, instead of exhausting memory every tick.
-inline constexpr std::int64_t kMaxRegionPixels = std::int64_t{1} << 24;
 
 class ScreenCapture {
  public:
@@ -44,7 +42,8 @@ class ScreenCapture {
     bool rendered = false;
   };
 
-  void RunBmpAction(std::size_t index, const TBmpAction& action, WindowHandle window);
+  void RunBmpAction(std::size_t index, const TBmpAction& action);
+  RegionFrame CopyRegion(const CaptureRectangle& rect, std::int64_t width, std::int64_t height);
   void DrawPrompt(std::size_t index, const TBmpAction& action);
   void SendDisplayImage();
   void ShowAdvertisement();
@@ -59,8 +58,15 @@ class ScreenCapture {
   DisplayPicture FSentImage;
   std::int32_t FIdleTicks = 0;
 
+  // The window of this tick, and what it showed.
+  WindowHandle FWindow = 0;
+  bool FHaveLayout = false;
+  WindowLayout FLayout;
+
   // Kept between ticks so that an ordinary tick allocates nothing.
   ColourRegion FRegion;
+  BackgroundCounter FCounter;
+  InkRule FInk;
   std::vector<PromptCache> FPrompts;
   BmpFileBytes FBmp{};
   std::vector<std::string> FAdNames;

@@ -8,6 +8,40 @@
 
 namespace lumo {
 
+namespace {
+
+// The prompt is drawn black on white; its anti-aliased edge counts as ink up to halfway.
+bool IsDarkerThanMidGrey(std::uint32_t pixel) {
+  return Brightness(pixel) < 128 * 1000;
+}
+
+}  // namespace
+
+bool WinCaptureSystem::GetWindowLayout(WindowHandle window, WindowLayout& layout) {
+  const HWND hwnd = reinterpret_cast<HWND>(window);
+  RECT frame{};
+  if (hwnd == nullptr || !GetWindowRect(hwnd, &frame)) {
+    return false;
+  }
+  layout.width = frame.right - frame.left;
+  layout.height = frame.bottom - frame.top;
+  // The caret of the register's thread, where its focused control shows it. The rectangle
+  // is in client coordinates of that control.
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  layout.has_caret = GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &thread) &&
+                     thread.hwndCaret != nullptr &&
+                     (thread.hwndCaret == hwnd || IsChild(hwnd, thread.hwndCaret));
+  if (layout.has_caret) {
+    POINT corners[2] = {{thread.rcCaret.left, thread.rcCaret.top},
+                        {thread.rcCaret.right, thread.rcCaret.bottom}};
+    MapWindowPoints(thread.hwndCaret, nullptr, corners, 2);
+    layout.caret = {corners[0].x - frame.left, corners[0].y - frame.top, corners[1].x - frame.left,
+                    corners[1].y - frame.top};
+  }
+  return true;
+}
+
 bool WinCaptureSystem::CopyWindowRect(WindowHandle window, const CaptureRectangle& rect,
                                       ColourRegion& target) {
   const HWND hwnd = reinterpret_cast<HWND>(window);
@@ -19,7 +53,7 @@ bool WinCaptureSystem::CopyWindowRect(WindowHandle window, const CaptureRectangl
   if (source == nullptr) {
     return false;
   }
-  // Pixels the window DC cannot give (outside the window) stay white.
+  // Pixels the window DC cannot give (the window shrank since its size was read) stay white.
   copy_surface_.FillWhite(target.width, target.height);
   const BOOL copied = BitBlt(copy_surface_.Dc(), 0, 0, target.width, target.height, source,
                              rect.Left, rect.Top, SRCCOPY);
@@ -62,7 +96,7 @@ void WinCaptureSystem::RenderPrompt(const std::string& text, PromptMask& mask) {
     const std::uint32_t* row = surface.Row(y);
     for (int x = 0; x < cell.cx; ++x) {
       mask.ink[static_cast<std::size_t>(y) * static_cast<std::size_t>(cell.cx) +
-               static_cast<std::size_t>(x)] = IsDark(row[x] & 0x00FFFFFFu) ? 1 : 0;
+               static_cast<std::size_t>(x)] = IsDarkerThanMidGrey(row[x] & 0x00FFFFFFu) ? 1 : 0;
     }
   }
 }

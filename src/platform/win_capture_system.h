@@ -10,6 +10,7 @@ namespace lumo {
 
 class WinCaptureSystem : public CaptureSystem {
  public:
+  bool GetWindowLayout(WindowHandle window, WindowLayout& layout) override;
   bool CopyWindowRect(WindowHandle window, const CaptureRectangle& rect,
                       ColourRegion& target) override;
   void RenderPrompt(const std::string& text, PromptMask& mask) override;

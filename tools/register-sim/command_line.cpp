@@ -49,6 +49,10 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       options.pattern = true;
     } else if (name == "--hang-after" && has_value) {
       options.hang_after_ms = static_cast<unsigned>(std::atoi(arguments[++i].c_str()));
+    } else if (name == "--screen" && has_value) {
+      options.screen = arguments[++i];
+    } else if (name == "--focus" && has_value) {
+      options.focus_id = std::atoi(arguments[++i].c_str());
     }
   }
   return options;

@@ -11,6 +11,8 @@ struct Options {
   std::map<int, std::string> texts;  // control ID -> ANSI bytes
   bool pattern = false;
   unsigned hang_after_ms = 0;  // 0: never
+  std::string screen;          // empty: no amount display
+  int focus_id = 0;            // 0: the focus stays where Windows puts it
 };
 
 // Splits an ANSI command line tail: blanks separate, double quotes group. Backslashes are

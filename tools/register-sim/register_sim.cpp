@@ -1,5 +1,6 @@
-// A plain register window: a few labelled amount fields, one of them inside a panel, and
-// an optional pattern area. Tests and the demo drive it through register_sim_protocol.h.
+// A plain register window: a few labelled amount fields, one of them inside a panel, an
+// optional pattern area and an optional amount display in a register's colours. Tests and
+// the demo drive it through register_sim_protocol.h.
 #include <windows.h>
 
 #include <string>
@@ -13,9 +14,25 @@ using namespace register_sim;
 
 constexpr wchar_t kPanelClass[] = L"LumoRegisterSimPanel";
 constexpr wchar_t kPatternClass[] = L"LumoRegisterSimPattern";
+constexpr wchar_t kDisplayClass[] = L"LumoRegisterSimDisplay";
 constexpr UINT_PTR kHangTimer = 1;
 
 Options g_options;
+const Screen* g_screen = nullptr;  // with --screen
+HFONT g_display_font = nullptr;
+
+COLORREF ToColorRef(std::uint32_t rgb) {
+  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+const Screen* FindScreen(const std::string& name) {
+  for (const Screen& screen : kScreens) {
+    if (name == screen.name) {
+      return &screen;
+    }
+  }
+  return nullptr;
+}
 
 HWND AddControl(HWND parent, const wchar_t* window_class, const wchar_t* text, DWORD style, int id,
                 int x, int y, int width, int height) {
@@ -41,6 +58,10 @@ void CreateControls(HWND window) {
   AddAmountRow(window, kChangeLabelId, L"找零:", kChangeId, 140);
   AddControl(window, kPatternClass, L"", 0, kPatternId, kPatternX, kPatternY, kPatternWidth,
              kPatternHeight);
+  if (g_screen != nullptr) {
+    AddControl(window, kDisplayClass, L"", 0, kAmountDisplayId, kDisplayX, kDisplayY, kDisplayWidth,
+               kDisplayHeight);
+  }
 }
 
 struct IdSearch {
@@ -99,6 +120,33 @@ LRESULT CALLBACK PatternProc(HWND window, UINT message, WPARAM wparam, LPARAM lp
   return 0;
 }
 
+LRESULT CALLBACK DisplayProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_SETTEXT) {
+    const LRESULT result = DefWindowProcW(window, message, wparam, lparam);
+    InvalidateRect(window, nullptr, FALSE);
+    return result;
+  }
+  if (message != WM_PAINT) {
+    return DefWindowProcW(window, message, wparam, lparam);
+  }
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  RECT all{0, 0, kDisplayWidth, kDisplayHeight};
+  const HBRUSH field = CreateSolidBrush(ToColorRef(g_screen->field));
+  FillRect(dc, &all, field);
+  DeleteObject(field);
+  wchar_t text[64] = {};
+  GetWindowTextW(window, text, 64);
+  const HGDIOBJ old_font = SelectObject(dc, g_display_font);
+  SetTextColor(dc, ToColorRef(g_screen->digits));
+  SetBkMode(dc, TRANSPARENT);
+  RECT text_box{kDisplayTextX, 0, kDisplayWidth, kDisplayHeight};
+  DrawTextW(dc, text, -1, &text_box, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+  SelectObject(dc, old_font);
+  EndPaint(window, &paint);
+  return 0;
+}
+
 LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
@@ -115,6 +163,12 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
       if (wparam == kHangTimer) {
         KillTimer(window, kHangTimer);
         Hang(0);
+      }
+      return 0;
+    case WM_SETFOCUS:
+      // Activation gives the focus to the window itself: hand it on, caret and all.
+      if (g_options.focus_id != 0) {
+        SetFocus(FindControl(window, g_options.focus_id));
       }
       return 0;
     case WM_DESTROY:
@@ -144,6 +198,10 @@ void RegisterClasses(HINSTANCE instance) {
   window_class.lpszClassName = kPatternClass;
   RegisterClassW(&window_class);
 
+  window_class.lpfnWndProc = DisplayProc;
+  window_class.lpszClassName = kDisplayClass;
+  RegisterClassW(&window_class);
+
   window_class.lpfnWndProc = MainProc;
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
@@ -156,6 +214,15 @@ void RegisterClasses(HINSTANCE instance) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   g_options = ParseOptions(SplitArguments(CommandLineTail(GetCommandLineA())));
+  if (!g_options.screen.empty()) {
+    g_screen = FindScreen(g_options.screen);
+    if (g_screen == nullptr) {
+      return 2;
+    }
+    g_display_font = CreateFontW(-kDisplayFontPixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                 DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                 ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, kDisplayFont);
+  }
   RegisterClasses(instance);
 
   const DWORD style = WS_OVERLAPPEDWINDOW;
@@ -175,6 +242,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   SetText(window, kTotalId, kDefaultTotal);
   SetText(window, kChangeId, kDefaultChange);
   SetText(window, kMemberId, kDefaultMember);
+  SetText(window, kAmountDisplayId, kDefaultAmountDue);
   for (const auto& [id, text] : g_options.texts) {
     SetText(window, id, text);
   }

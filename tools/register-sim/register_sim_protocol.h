@@ -7,6 +7,9 @@
 //   --text <id>=<text>    preset the text of the control with that ID (repeatable)
 //   --pattern             paint the black-and-white pattern in the pattern area
 //   --hang-after <ms>     stop answering messages that long after the window shows
+//   --screen <name>       add the amount display in the colours of that entry of kScreens
+//   --focus <id>          keep the keyboard focus, and with it the blinking caret, in that
+//                         control whenever the window is active
 //
 // While it runs:
 //   WM_COPYDATA with dwData = a control ID and lpData/cbData = ANSI text bytes (no
@@ -72,5 +75,29 @@ inline constexpr int kPatternBlock = 8;
 constexpr bool PatternPixelIsBlack(int x, int y) {
   return ((x / kPatternBlock) + (y / kPatternBlock)) % 2 == 0;
 }
+
+// The amount display (--screen): a child window (kAmountDisplayId, after the pattern area
+// in descendant order) that fills itself with the screen's field colour and draws its own
+// text (default kDefaultAmountDue) in kDisplayFont, anti-aliased, left-aligned at
+// kDisplayTextX and vertically centred. Colours are 0x00RRGGBB.
+inline constexpr int kAmountDisplayId = 2002;
+inline constexpr int kDisplayX = 128;
+inline constexpr int kDisplayY = 184;
+inline constexpr int kDisplayWidth = 320;
+inline constexpr int kDisplayHeight = 48;
+inline constexpr int kDisplayTextX = 8;
+inline constexpr wchar_t kDisplayFont[] = L"Tahoma";
+inline constexpr int kDisplayFontPixels = 32;  // character height (em), in pixels
+
+struct Screen {
+  const char* name;
+  std::uint32_t field;
+  std::uint32_t digits;
+};
+inline constexpr Screen kScreens[] = {
+    {"white", 0xFFFFFF, 0x000000},  // a common UI font on a white field
+    {"dark", 0x000000, 0x40FF40},   // the green-on-black amount display
+    {"grey", 0x707070, 0x101010},   // a panel darker than mid-grey
+};
 
 }  // namespace register_sim

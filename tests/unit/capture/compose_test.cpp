@@ -1,5 +1,7 @@
 #include "capture/compose.h"
 
+#include "capture/ink_rule.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -32,25 +34,15 @@ TEST(PlaceWidth, KeepsTheRegionsProportionsAt16PixelsHigh) {
   EXPECT_EQ(PlaceWidth(4294967295, 1), 68719476720);  // Right - Left of extreme values
 }
 
-TEST(IsDark, DarkerThanMidGreyIsBlackWhateverTheHue) {
-  for (const ColourPixel dark : {0x000000u, 0x7F7F7Fu, 0x0000FFu, 0xC00000u, 0x000080u}) {
-    EXPECT_TRUE(IsDark(dark)) << std::hex << dark;
-  }
-  for (const ColourPixel light : {0x808080u, 0xC0C0C0u, 0xF0F0F0u, 0xFFFF00u, 0x00FF00u}) {
-    EXPECT_FALSE(IsDark(light)) << std::hex << light;
-  }
-}
-
 TEST(StretchRegion, OnePixelStrokesSurviveAReductionAndEnlargingRepeatsPixels) {
   ColourRegion region;
   region.ResetWhite(60, 60);  // scaled 16/60: every stroke is thinner than a place pixel
   for (std::size_t i = 0; i < 60; ++i) {
     region.pixels[31 * 60 + i] = 0x000000;  // horizontal stroke
     region.pixels[i * 60 + 44] = 0x303030;  // vertical stroke, dark grey
-    region.pixels[50 * 60 + i] = 0xB0B0B0;  // light grey rule: no ink
   }
   DisplayPicture picture;
-  StretchRegion(region, picture, 0, 0, 16, 16);
+  StretchRegion(region, {60, 60, 0, 0}, InkRule{}, picture, {0, 0, 16, 16});
   std::string expected;
   for (int row = 0; row < 16; ++row) {
     expected += row == 8 ? "################\n" : "...........#....\n";
@@ -59,7 +51,7 @@ TEST(StretchRegion, OnePixelStrokesSurviveAReductionAndEnlargingRepeatsPixels) {
 
   region.ResetWhite(2, 2);
   region.pixels = {0x000000, 0xFFFFFF, 0xFFFFFF, 0x000000};
-  StretchRegion(region, picture, 100, 4, 4, 16);
+  StretchRegion(region, {2, 2, 0, 0}, InkRule{}, picture, {100, 4, 4, 16});
   expected.clear();
   for (int row = 0; row < 16; ++row) {
     expected += row < 8 ? "##..\n" : "..##\n";
@@ -80,7 +72,7 @@ TEST(StretchRegion, PlacesOutsideThePictureAreClipped) {
                         Case{240, 0, 16, 0}, Case{-2147483648LL, 0, 2147483648LL + 10, 10 * 16},
                         Case{0, 0, 68719476720LL, 240 * 16}}) {
     DisplayPicture picture;
-    StretchRegion(black, picture, c.x, c.y, c.width, 16);
+    StretchRegion(black, {4, 4, 0, 0}, InkRule{}, picture, {c.x, c.y, c.width, 16});
     EXPECT_EQ(BlackCount(picture), c.expected_black) << c.x << "," << c.y << "," << c.width;
   }
 }

@@ -31,10 +31,17 @@ class FakeSystem : public CaptureSystem {
       std::fill_n(screen.pixels.begin() + row * 400 + x, width, colour);
     }
   }
+  bool GetWindowLayout(WindowHandle window, WindowLayout& out) override {
+    EXPECT_EQ(window, kRegister);
+    out = layout;
+    return true;
+  }
   bool CopyWindowRect(WindowHandle window, const CaptureRectangle& rect,
                       ColourRegion& target) override {
     ++copies;
+    copied.push_back(rect);
     EXPECT_EQ(window, kRegister);
+    EXPECT_TRUE(rect.Left >= 0 && rect.Top >= 0 && rect.Right <= 400 && rect.Bottom <= 300);
     EXPECT_EQ(target.width, rect.Right - rect.Left);
     EXPECT_EQ(target.height, rect.Bottom - rect.Top);
     for (int y = 0; y < target.height && !copy_fails; ++y) {
@@ -67,11 +74,13 @@ class FakeSystem : public CaptureSystem {
   std::uint64_t HighResolutionCounter() override { return ++counter; }
 
   ColourRegion screen;
+  WindowLayout layout{400, 300, false, {}};
   bool copy_fails = false;
   bool writable = true;
   std::vector<std::string> ad_files;
   std::uint64_t counter = 1000;
   int copies = 0;
+  std::vector<CaptureRectangle> copied;
   int writes = 0;
   int listings = 0;
   std::vector<std::string> rendered;
@@ -182,7 +191,7 @@ TEST_F(ScreenCaptureTest, AnUnwritableFileSendsNothingAndIsTriedAgainNextTick) {
   definition.ShowLastingTicks = 0;
   definition.TimerActions.push_back(Action({0, 0, 16, 16}, 0, 0));
   system.ad_files = {"ad.bmp"};
-  system.Paint(0, 0, 16, 16, 0x000000);
+  system.Paint(0, 0, 8, 16, 0x000000);
   system.writable = false;
   EXPECT_TRUE(TicksWithDraws(3, kRegister).empty());
   EXPECT_EQ(system.writes, 3);
@@ -207,7 +216,8 @@ TEST_F(ScreenCaptureTest, RegionsWithoutPositiveSizeAreLeftOut) {
 TEST_F(ScreenCaptureTest, RegionsThatCannotBeCopiedAreDrawnWhiteOverEarlierContent) {
   definition.TimerActions.push_back(Action({0, 0, 32, 32}, 200, 0));
   definition.TimerActions.push_back(Action({0, 0, 32, 32}, 0, 20));
-  system.Paint(0, 0, 32, 32, 0x000000);
+  system.Paint(0, 0, 16, 16, 0x000000);
+  system.Paint(16, 16, 16, 16, 0x000000);
   capture.CopyTimerTimer(kRegister);
   EXPECT_FALSE(Shown().IsWhite(200, 0) || Shown().IsWhite(15, 35));
 
@@ -244,6 +254,43 @@ TEST_F(ScreenCaptureTest, PromptsAreRenderedOnceAndTheRegionDrawsOverThem) {
   capture.CopyTimerTimer(kRegister);
   EXPECT_TRUE(Shown().IsWhite(20, 2));
   EXPECT_EQ(system.rendered, std::vector<std::string>{"\xBA\xCF\xBC\xC6"});
+}
+
+TEST_F(ScreenCaptureTest, OnlyThePartInsideTheWindowIsCopiedAndTheCaretShowsAsBackground) {
+  const auto black_in = [&](int x, int y, int width, int height) {
+    int count = 0;
+    for (int row = y; row < y + height; ++row) {
+      for (int column = x; column < x + width; ++column) {
+        count += Shown().IsWhite(column, row) ? 0 : 1;
+      }
+    }
+    return count;
+  };
+  // Drawn 1:1 at (0, 0): 8 columns left of the window, 6 rows below it.
+  definition.TimerActions.push_back(Action({-8, 290, 24, 306}, 0, 0));
+  system.Paint(0, 290, 4, 10, 0x000000);
+  // Far larger than the window: only the window is copied, into the place's first pixels.
+  definition.TimerActions.push_back(Action({0, 0, 4096, 4096}, 40, 0));
+  // A region at the extremes of 32 bits is too large to copy: a white block.
+  definition.TimerActions.push_back(Action({INT32_MIN, INT32_MIN, 0x3504F334, 0x3504F334}, 60, 0));
+  // 1:1 at (100, 0): a dot and a caret of more pixels than the white field around it; the
+  // caret neither becomes the background nor reaches the display.
+  definition.TimerActions.push_back(Action({200, 100, 216, 116}, 100, 0));
+  system.Paint(212, 104, 2, 2, 0x000000);
+  system.Paint(200, 100, 10, 16, 0x102030);
+  system.layout.has_caret = true;
+  system.layout.caret = {200, 100, 210, 130};
+  capture.CopyTimerTimer(kRegister);
+
+  ASSERT_EQ(system.copied.size(), 3u);
+  EXPECT_EQ(system.copied[0], (CaptureRectangle{0, 290, 24, 300}));
+  EXPECT_EQ(system.copied[1], (CaptureRectangle{0, 0, 400, 300}));
+  EXPECT_EQ(system.copied[2], (CaptureRectangle{200, 100, 216, 116}));
+  EXPECT_EQ(black_in(8, 0, 4, 10), 40);
+  EXPECT_EQ(black_in(40, 0, 1, 2), 2);  // window rows 0-255 and 256-299 both hold black
+  EXPECT_EQ(black_in(112, 4, 2, 2), 4);
+  // Nothing else: copied, the extreme region would show the window in its place.
+  EXPECT_EQ(black_in(0, 0, 240, 36), 40 + 2 + 4);
 }
 
 }  // namespace
