@@ -167,6 +167,7 @@ TEST(ServicePolling, TheCheckBoxSetsTheIntervalAndLeavesTheEnabledState) {
   // Unchecking while running changes nothing until the stop; afterwards no polling.
   service.CheckBox1Click(false);
   service.Button2Click();
+  EXPECT_FALSE(service.State().Running());
   service.CheckBox1Click(true);
   EXPECT_TRUE(service.State().Polling());
   EXPECT_EQ(ports.Take(),
