@@ -16,10 +16,8 @@ struct RecordingTimer : CaptureTimer {
 };
 
 // "ok" or "failed", the timer calls, ShowLastingTicks, then each action as
-// [prompt prompt-x,y rectangle image-x,y]. Loading starts from ticks 9 and a stale action.
-std::string Load(const test::FakeProfileReader& file) {
-  ScreenDefinition model;
-  model.ShowLastingTicks = 9;
+// [prompt prompt-x,y rectangle image-x,y]. The model holds a stale action before.
+std::string Load(const test::FakeProfileReader& file, ScreenDefinition model = {}) {
   model.TimerActions.resize(1);
   RecordingTimer timer;
   std::string text = LoadTimerDefinition(model, timer, file) ? "ok |" : "failed |";
@@ -42,7 +40,7 @@ TEST(LoadTimerDefinition, SwitchesTheTimerAndReadsTheActionsWithTheirRectangles)
        "ok | enabled 0 interval 1000 | 30 |"},
       // The timer is switched before an interval of 0 fails the loading.
       {"[TIMER]\nEnable=1\nInterval=0\nActions=1\n[RECT]\n0=1,2,3,4",
-       "failed | enabled 1 interval 0 | 9 |"},
+       "failed | enabled 1 interval 0 | 0 |"},
       // A missing section gives every default and the rectangle of entry 0; the "RECT" key
       // is the number in plain decimal, however "BMP_RECT" wrote it.
       {"[TIMER]\nActions=4\n[TIMER.ACTION1]\nPROMPT=\xD3\xA6\xCA\xD5\nP_X=1\nP_Y=2\nS_X=3\nS_Y=4\n"
@@ -95,7 +93,9 @@ TEST(LoadTimerDefinition, AnInterruptionFailsKeepingWhatWasDone) {
       throw 1;
     }
   };
-  EXPECT_EQ(Load(file), "failed | enabled 1 | 9 |");
+  ScreenDefinition model;
+  model.ShowLastingTicks = 9;
+  EXPECT_EQ(Load(file, std::move(model)), "failed | enabled 1 | 9 |");
 }
 
 }  // namespace
