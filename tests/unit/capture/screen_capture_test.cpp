@@ -191,6 +191,7 @@ TEST_F(ScreenCaptureTest, RegionsWithoutPositiveSizeAreLeftOutAndOnesNotCopiedAr
   system.copy_fails = false;
   definition.TimerActions[0] = Action({0, 0, 16, 16}, 0, 20);
   definition.TimerActions[1] = Action({INT32_MIN, 0, INT32_MAX, 16}, 0, 20);
+  definition.TimerActions.push_back(Action({0, 0, 4100, 4100}, 200, 20));
   EXPECT_EQ(Ticks(1, kRegister), "copy, write, draw 0,0 tmp.bmp null");
   EXPECT_TRUE(Shown().IsWhite(15, 35));
 }
