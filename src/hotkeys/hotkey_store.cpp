@@ -52,6 +52,8 @@ std::optional<std::string> HotkeyStore::Save(const HotkeyList& list) {
                "\" could not be read at start-up. A copy of it was kept as \"" + BackupPath() +
                "\" before it was replaced.";
     }
+    // Kept, or gone with nothing to keep: a later save must not copy our own file over it.
+    copied_ = true;
   }
   SaveHotkeys(list, files_, code_page_, path_);
   return notice;

@@ -14,6 +14,9 @@ namespace {
 class NoWriteCaptureSystem : public CaptureSystem {
  public:
   explicit NoWriteCaptureSystem(CaptureSystem& system) : system_(system) {}
+  bool GetWindowLayout(WindowHandle window, WindowLayout& layout) override {
+    return system_.GetWindowLayout(window, layout);
+  }
   bool CopyWindowRect(WindowHandle window, const CaptureRectangle& rect,
                       ColourRegion& target) override {
     return system_.CopyWindowRect(window, rect, target);

@@ -1,22 +1,18 @@
 #pragma once
-// An action list as plain values, so that a whole list compares in one expectation.
-#include <cstdint>
+// An action list as one text: each entry as its kind (S speak, D display) and its text.
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "screendef/lumo_action.h"
 
 namespace lumo::test {
 
-using Entry = std::pair<int, std::string>;  // Kind, Text
-
-inline std::vector<Entry> Entries(const ActionList& list) {
-  std::vector<Entry> entries;
-  for (const TLumoAction* action = list.get(); action; action = action->Next.get()) {
-    entries.emplace_back(action->Kind, action->Text);
+inline std::string Text(const TLumoAction* action) {
+  std::string text;
+  for (; action; action = action->Next.get()) {
+    text += (text.empty() ? "" : " ") + std::string(action->Kind == kSpeakAction ? "S'" : "D'") +
+            action->Text + "'";
   }
-  return entries;
+  return text;
 }
 
 }  // namespace lumo::test

@@ -7,103 +7,70 @@
 namespace lumo {
 namespace {
 
-using test::Entries;
-using test::Entry;
-using List = std::vector<Entry>;
+using namespace std::string_literals;
 
-List Parse(std::string_view value) {
-  return Entries(ParseActionList(value));
-}
-
-TEST(ParseActionList, PrefixesGiveKindAndTextInTokenOrder) {
-  // "SPEAK=<%1001%>元整&DISPLAY=~<%1002%>"
-  EXPECT_EQ(Parse("SPEAK=<%1001%>\xD4\xAA\xD5\xFB&DISPLAY=~<%1002%>"),
-            (List{{1, "<%1001%>\xD4\xAA\xD5\xFB"}, {0, "~<%1002%>"}}));
-  // Prefixes in any letter case; the text keeps its own.
-  EXPECT_EQ(Parse("display=~Total"), (List{{0, "~Total"}}));
-  EXPECT_EQ(Parse("sPeAk=Abc"), (List{{1, "Abc"}}));
-  EXPECT_EQ(Parse("SPEAK="), (List{{1, ""}}));
-  EXPECT_EQ(Parse("DISPLAY="), (List{{0, ""}}));
-  // Only the first "=" belongs to the prefix.
-  EXPECT_EQ(Parse("DISPLAY==x"), (List{{0, "=x"}}));
-  // Anything else is an entry that does nothing, kept in its place.
-  EXPECT_EQ(Parse("DISPLAY SPEAKER=1 SPEAK DISPLAYS=2 =3 SPEAK=4"),
-            (List{{0, ""}, {0, ""}, {0, ""}, {0, ""}, {0, ""}, {1, "4"}}));
-}
-
-TEST(ParseActionList, BlanksOnlyGiveTheEmptyList) {
-  EXPECT_EQ(ParseActionList(""), nullptr);
-  EXPECT_EQ(ParseActionList("   "), nullptr);
-  EXPECT_EQ(ParseActionList(" \t\r\n\x01\x1F "), nullptr);
-}
-
-TEST(ParseActionList, BlanksAndAmpersandsSeparateTokens) {
-  // A display text with a space falls apart into two entries.
-  EXPECT_EQ(Parse("DISPLAY=~Total due"), (List{{0, "~Total"}, {0, ""}}));
-  EXPECT_EQ(Parse("DISPLAY=~a SPEAK=1\tDISPLAY=^b"), (List{{0, "~a"}, {1, "1"}, {0, "^b"}}));
-  // Blanks around "&" are no extra tokens.
-  EXPECT_EQ(Parse("  SPEAK=1  &  DISPLAY=~a  "), (List{{1, "1"}, {0, "~a"}}));
-  // "&" at the end, at the start and doubled each add an entry that does nothing.
-  EXPECT_EQ(Parse("SPEAK=1&"), (List{{1, "1"}, {0, ""}}));
-  EXPECT_EQ(Parse("&SPEAK=1"), (List{{0, ""}, {1, "1"}}));
-  EXPECT_EQ(Parse("SPEAK=1&&SPEAK=2"), (List{{1, "1"}, {0, ""}, {1, "2"}}));
-  EXPECT_EQ(Parse("SPEAK=1& &SPEAK=2"), (List{{1, "1"}, {0, ""}, {1, "2"}}));
-  EXPECT_EQ(Parse("&"), (List{{0, ""}, {0, ""}}));
-}
-
-TEST(ParseActionList, QuotedTokensKeepBlanksAndAmpersands) {
-  EXPECT_EQ(Parse("\"DISPLAY=~Total due\" & SPEAK=12"), (List{{0, "~Total due"}, {1, "12"}}));
-  EXPECT_EQ(Parse("\"SPEAK=a&b\""), (List{{1, "a&b"}}));
-  // A doubled mark stands for one mark.
-  EXPECT_EQ(Parse("\"DISPLAY=say \"\"hi\"\"\""), (List{{0, "say \"hi\""}}));
-  EXPECT_EQ(Parse("\"SPEAK=\"\"\""), (List{{1, "\""}}));
-  // Reading goes on right after the closing mark.
-  EXPECT_EQ(Parse("\"SPEAK=1\"SPEAK=2"), (List{{1, "1"}, {1, "2"}}));
-  EXPECT_EQ(Parse("\"\"&SPEAK=2"), (List{{0, ""}, {1, "2"}}));
-  // A mark opens a quoted token only where a token begins.
-  EXPECT_EQ(Parse("DISPLAY=a\"b c\""), (List{{0, "a\"b"}, {0, ""}}));
-}
-
-TEST(ParseActionList, UnclosedQuoteRunsToTheEndKeepingTheLastCharacter) {
-  EXPECT_EQ(Parse("SPEAK=1 & \"DISPLAY=~a b"), (List{{1, "1"}, {0, "~a b"}}));
-  EXPECT_EQ(Parse("\"DISPLAY=x & y"), (List{{0, "x & y"}}));
-  EXPECT_EQ(Parse("\"DISPLAY=x\"\""), (List{{0, "x\""}}));
-  EXPECT_EQ(Parse("SPEAK=1 \""), (List{{1, "1"}, {0, ""}}));
-}
-
-TEST(ParseActionList, DoubleByteCharactersAreNeverCut) {
-  // A lead byte takes the byte after it along, even when that is "&", a blank or a mark.
-  EXPECT_EQ(Parse("DISPLAY=\xB0&SPEAK=1"), (List{{0, "\xB0&SPEAK=1"}}));
-  EXPECT_EQ(Parse("DISPLAY=\xB0 SPEAK=1"), (List{{0, "\xB0 SPEAK=1"}}));
-  EXPECT_EQ(Parse("\"DISPLAY=\xB0\" x\""), (List{{0, "\xB0\" x"}}));
-  // Here the mark after the pair closes the token; were the pair cut, it would be doubled.
-  EXPECT_EQ(Parse("\"SPEAK=\xB0\"\" & DISPLAY=~a"), (List{{1, "\xB0\""}, {0, "~a"}}));
-  // "应收 合计" quoted and unquoted.
-  EXPECT_EQ(Parse("DISPLAY=~\xD3\xA6\xCA\xD5 \xBA\xCF\xBC\xC6"),
-            (List{{0, "~\xD3\xA6\xCA\xD5"}, {0, ""}}));
-  EXPECT_EQ(Parse("\"DISPLAY=~\xD3\xA6\xCA\xD5 \xBA\xCF\xBC\xC6\""),
-            (List{{0, "~\xD3\xA6\xCA\xD5 \xBA\xCF\xBC\xC6"}}));
-  // A lead byte at the very end stands alone.
-  EXPECT_EQ(Parse("DISPLAY=a\xB0"), (List{{0, "a\xB0"}}));
-  EXPECT_EQ(Parse("\"DISPLAY=a\xB0"), (List{{0, "a\xB0"}}));
-}
-
-TEST(ParseActionList, ValueEndsAtANulByte) {
-  EXPECT_EQ(Parse(std::string_view("SPEAK=1 \0SPEAK=2", 16)), (List{{1, "1"}}));
-  EXPECT_EQ(Parse(std::string_view("SPEAK=1&\0", 9)), (List{{1, "1"}, {0, ""}}));
+TEST(ParseActionList, TokensGiveKindAndTextInOrder) {
+  const std::pair<std::string, std::string> cases[] = {
+      // "SPEAK=<%1001%>元整&DISPLAY=~<%1002%>"
+      {"SPEAK=<%1001%>\xD4\xAA\xD5\xFB&DISPLAY=~<%1002%>",
+       "S'<%1001%>\xD4\xAA\xD5\xFB' D'~<%1002%>'"},
+      // Prefixes in any letter case, the text keeps its own; only the first "=" belongs to
+      // the prefix; anything else is an entry that does nothing, kept in its place.
+      {"display=~Total", "D'~Total'"},
+      {"sPeAk=Abc", "S'Abc'"},
+      {"SPEAK=", "S''"},
+      {"DISPLAY==x", "D'=x'"},
+      {"DISPLAY SPEAKER=1 SPEAK DISPLAYS=2 =3 SPEAK=4", "D'' D'' D'' D'' D'' S'4'"},
+      // Blanks and "&" separate tokens; blanks around "&" are no extra tokens; "&" at the
+      // end, at the start and doubled each add an entry that does nothing.
+      {"", ""},
+      {" \t\r\n\x01\x1F ", ""},
+      {"DISPLAY=~Total due", "D'~Total' D''"},
+      {"DISPLAY=~a SPEAK=1\tDISPLAY=^b", "D'~a' S'1' D'^b'"},
+      {"  SPEAK=1  &  DISPLAY=~a  ", "S'1' D'~a'"},
+      {"SPEAK=1&", "S'1' D''"},
+      {"&SPEAK=1", "D'' S'1'"},
+      {"SPEAK=1&&SPEAK=2", "S'1' D'' S'2'"},
+      {"SPEAK=1& &SPEAK=2", "S'1' D'' S'2'"},
+      {"&", "D'' D''"},
+      // Quoted tokens keep blanks and "&"; a doubled mark stands for one; reading goes on
+      // right after the closing mark; a mark opens a quote only where a token begins.
+      {"\"DISPLAY=~Total due\" & SPEAK=12", "D'~Total due' S'12'"},
+      {"\"SPEAK=a&b\"", "S'a&b'"},
+      {"\"DISPLAY=say \"\"hi\"\"\"", "D'say \"hi\"'"},
+      {"\"SPEAK=\"\"\"", "S'\"'"},
+      {"\"SPEAK=1\"SPEAK=2", "S'1' S'2'"},
+      {"\"\"&SPEAK=2", "D'' S'2'"},
+      {"DISPLAY=a\"b c\"", "D'a\"b' D''"},
+      // An unclosed quote runs to the end, keeping the last character.
+      {"SPEAK=1 & \"DISPLAY=~a b", "S'1' D'~a b'"},
+      {"\"DISPLAY=x & y", "D'x & y'"},
+      {"\"DISPLAY=x\"\"", "D'x\"'"},
+      {"SPEAK=1 \"", "S'1' D''"},
+      // A lead byte takes the byte after it along, even "&", a blank or a mark; were the
+      // pair cut in the fourth, the mark after it would be doubled.
+      {"DISPLAY=\xB0&SPEAK=1", "D'\xB0&SPEAK=1'"},
+      {"DISPLAY=\xB0 SPEAK=1", "D'\xB0 SPEAK=1'"},
+      {"\"DISPLAY=\xB0\" x\"", "D'\xB0\" x'"},
+      {"\"SPEAK=\xB0\"\" & DISPLAY=~a", "S'\xB0\"' D'~a'"},
+      // "应收 合计" unquoted and quoted; a lead byte at the very end stands alone.
+      {"DISPLAY=~\xD3\xA6\xCA\xD5 \xBA\xCF\xBC\xC6", "D'~\xD3\xA6\xCA\xD5' D''"},
+      {"\"DISPLAY=~\xD3\xA6\xCA\xD5 \xBA\xCF\xBC\xC6\"", "D'~\xD3\xA6\xCA\xD5 \xBA\xCF\xBC\xC6'"},
+      {"DISPLAY=a\xB0", "D'a\xB0'"},
+      {"\"DISPLAY=a\xB0", "D'a\xB0'"},
+      // The value ends at a NUL byte.
+      {"SPEAK=1 \0SPEAK=2"s, "S'1'"},
+      {"SPEAK=1&\0"s, "S'1' D''"}};
+  for (const auto& [value, entries] : cases) {
+    EXPECT_EQ(test::Text(ParseActionList(value).get()), entries) << value;
+  }
+  // Nothing beyond the value is read: the mark after it does not double the closing one.
+  EXPECT_EQ(test::Text(ParseActionList(std::string_view("\"SPEAK=1\"\"", 9)).get()), "S'1'");
 }
 
 TEST(ParseActionList, LongListsAreBuiltAndReleasedWhole) {
   // Releasing entry by entry recursively would overflow the stack here.
-  const std::string value(500000, '&');
-  ActionList list = ParseActionList(value);
-  std::size_t count = 0;
-  for (const TLumoAction* action = list.get(); action; action = action->Next.get()) {
-    ++count;
-  }
-  EXPECT_EQ(count, value.size() + 1);
-  list.reset();
-  EXPECT_EQ(list, nullptr);
+  EXPECT_EQ(test::Text(ParseActionList(std::string(500000, '&')).get()).size(), 500001u * 4 - 1);
 }
 
 }  // namespace

@@ -16,6 +16,11 @@ TEST(Dbcs, StepsOverWholeCharacters) {
   EXPECT_EQ(CharLengthAt("\xFE\x5C", 0), 2u);  // the last lead byte of the range
   // A lead byte at the very end has no partner: it stands alone.
   EXPECT_EQ(CharLengthAt(std::string("a\xD3"), 1), 1u);
+  // Lead bytes run from 0x81 to 0xFE.
+  EXPECT_EQ(CharLengthAt("\x80\x41", 0), 1u);
+  EXPECT_EQ(CharLengthAt("\x81\x41", 0), 2u);
+  EXPECT_EQ(CharLengthAt("\xFE\x41", 0), 2u);
+  EXPECT_EQ(CharLengthAt("\xFF\x41", 0), 1u);
 }
 
 TEST(Dbcs, LastCharactersCountDoubleByteAsOne) {

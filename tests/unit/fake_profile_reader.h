@@ -1,10 +1,10 @@
 #pragma once
-// An in-memory profile with the lookup rules of the real reader that the loaders rely on:
-// section and key names match without regard to case, a missing entry gives the default.
-// Values are returned exactly as set (the real reader's trimming happens before this).
+// A profile given as INI text ("[section]" lines, then "key=value" lines): a missing entry
+// gives the default, and on_read may throw to interrupt a loader at an entry.
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "screendef/profile_reader.h"
@@ -13,42 +13,32 @@ namespace lumo::test {
 
 class FakeProfileReader : public ProfileReader {
  public:
-  FakeProfileReader& Set(const std::string& section, const std::string& key,
-                         const std::string& value) {
-    values_[Name(section, key)] = value;
-    return *this;
+  explicit FakeProfileReader(std::string_view text) {
+    std::string section;
+    while (!text.empty()) {
+      const std::string line(text.substr(0, text.find('\n')));
+      text.remove_prefix(std::min(text.size(), line.size() + 1));
+      if (line.starts_with('[')) {
+        section = line.substr(1, line.size() - 2);
+      } else {
+        values_[{section, line.substr(0, line.find('='))}] = line.substr(line.find('=') + 1);
+      }
+    }
   }
 
-  // Reading this entry runs thrower instead, to interrupt a loader at that point.
-  FakeProfileReader& FailOn(const std::string& section, const std::string& key,
-                            std::function<void()> thrower) {
-    failures_[Name(section, key)] = std::move(thrower);
-    return *this;
-  }
+  std::function<void(const std::string& section_key)> on_read;  // "SECTION/Key"
 
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& default_value) const override {
-    const std::string name = Name(section, key);
-    if (auto failure = failures_.find(name); failure != failures_.end()) {
-      failure->second();
+    if (on_read) {
+      on_read(section + "/" + key);
     }
-    auto found = values_.find(name);
+    auto found = values_.find({section, key});
     return found == values_.end() ? default_value : found->second;
   }
 
  private:
-  static std::string Name(const std::string& section, const std::string& key) {
-    std::string name = section + '\n' + key;
-    for (char& c : name) {
-      if (c >= 'A' && c <= 'Z') {
-        c = static_cast<char>(c - 'A' + 'a');
-      }
-    }
-    return name;
-  }
-
-  std::map<std::string, std::string> values_;
-  std::map<std::string, std::function<void()>> failures_;
+  std::map<std::pair<std::string, std::string>, std::string> values_;
 };
 
 }  // namespace lumo::test

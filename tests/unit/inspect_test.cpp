@@ -59,10 +59,11 @@ TEST(CheckScreenDefinition, ReportsEveryReadTheModelAndTheStepThatFailed) {
         "TIMER.ACTION3: region 5,1,5,9 (0 x 8): no positive width and height"}},
   };
   for (const Case& c : cases) {
-    test::FakeProfileReader file;
+    std::string ini;
     for (const auto& [section, key, value] : c.file) {
-      file.Set(section, key, value);
+      ini += "[" + std::string(section) + "]\n" + key + "=" + value + "\n";
     }
+    const test::FakeProfileReader file(ini);
     const CheckOutcome outcome = CheckScreenDefinition(file);
     EXPECT_EQ(outcome.Loaded, c.loaded) << outcome.Report;
     for (const std::string& text : c.shown) {

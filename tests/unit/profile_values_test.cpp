@@ -7,41 +7,16 @@
 namespace lumo {
 namespace {
 
-TEST(ProfileValues, IntegerIsTheDefaultUnlessTheWholeValueIsANumber) {
-  test::FakeProfileReader file;
-  file.Set("S", "hex", "0x1F4").Set("S", "empty", "").Set("S", "word", "True");
+TEST(ProfileValues, TheDefaultUnlessTheWholeValueIsANumberAndBooleansAreAnyNonZero) {
+  const test::FakeProfileReader file("[S]\nhex=0x1F4\nminus=-1\nhexzero=$0\nword=True\nempty=");
   EXPECT_EQ(ReadInteger(file, "S", "hex", 7), 500);
-  // Present but empty is no number either.
-  EXPECT_EQ(ReadInteger(file, "S", "empty", 7), 7);
-  EXPECT_EQ(ReadInteger(file, "S", "word", 7), 7);
-  EXPECT_EQ(ReadInteger(file, "S", "missing", -7), -7);
-}
-
-TEST(ProfileValues, BooleanIsAnyNonZeroNumber) {
-  test::FakeProfileReader file;
-  file.Set("S", "one", "1")
-      .Set("S", "zero", "0")
-      .Set("S", "minus", "-1")
-      .Set("S", "hexzero", "$0")
-      .Set("S", "word", "True")
-      .Set("S", "empty", "");
-  for (bool fallback : {false, true}) {
-    SCOPED_TRACE(fallback);
-    EXPECT_TRUE(ReadBool(file, "S", "one", fallback));
-    EXPECT_FALSE(ReadBool(file, "S", "zero", fallback));
-    EXPECT_TRUE(ReadBool(file, "S", "minus", fallback));
-    EXPECT_FALSE(ReadBool(file, "S", "hexzero", fallback));
-    EXPECT_EQ(ReadBool(file, "S", "word", fallback), fallback);
-    EXPECT_EQ(ReadBool(file, "S", "empty", fallback), fallback);
-    EXPECT_EQ(ReadBool(file, "S", "missing", fallback), fallback);
+  EXPECT_TRUE(ReadBool(file, "S", "minus", false));
+  EXPECT_FALSE(ReadBool(file, "S", "hexzero", true));
+  for (const char* key : {"word", "empty", "missing"}) {
+    EXPECT_EQ(ReadInteger(file, "S", key, -7), -7) << key;
+    EXPECT_TRUE(ReadBool(file, "S", key, true)) << key;
+    EXPECT_FALSE(ReadBool(file, "S", key, false)) << key;
   }
-}
-
-TEST(ProfileValues, StringPresentButEmptyIsNotTheDefault) {
-  test::FakeProfileReader file;
-  file.Set("WINDOW", "Caption", "");
-  EXPECT_EQ(ReadString(file, "WINDOW", "Caption", "x"), "");
-  EXPECT_EQ(ReadString(file, "WINDOW", "Class", "x"), "x");
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ TEST(ProgramPath, TrailBytesAreNoSeparators) {
   EXPECT_EQ(DirectoryPart("C:\\\xB1\x5C\\Lumo.exe"), "C:\\\xB1\x5C\\");
   EXPECT_EQ(DirectoryPart("C:\\a\xB1\x5C"), "C:\\");
   EXPECT_EQ(DirectoryPart("D:\\\xB1\x3A"), "D:\\");
+  EXPECT_EQ(DirectoryPart("\\\xB1\x5C"), "\\");
   // A lone lead byte at the end is a character of its own and hides nothing.
   EXPECT_EQ(DirectoryPart("C:\\x\\\xB1"), "C:\\x\\");
 }

@@ -29,10 +29,8 @@ class HangingTexts : public test::FakeWindowTexts {
 TEST(HungRegister, EachCommandRunWaitsOnceAndReadsTheRestAsEmpty) {
   HangingTexts texts;
   test::RecordingAnnouncer announcer;
-  for (int n = 1; n <= 3; ++n) {
-    texts.AddDescendant(test::kRegister, 0x200 + n, "t" + std::to_string(n));
-  }
-  texts.AddControl(test::kRegister, 1001, 0x300, "c");
+  texts.descendants = {"t1", "t2", "t3"};
+  texts.controls[1001] = "c";
   const CommandContext context{test::kRegister, texts, announcer, announcer};
   const TLumoAction entry(kSpeakAction, "<%1001%><%1001%>");
   const std::string command = "Display=~%1^Speak=%2^Speak=%3";

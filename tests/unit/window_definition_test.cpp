@@ -11,59 +11,36 @@
 namespace lumo {
 namespace {
 
-using test::Entries;
-using List = std::vector<test::Entry>;
-
-TEST(LoadWindowDefinition, WithoutAFileEverythingIsEmpty) {
-  test::FakeProfileReader file;
-  ScreenDefinition model;
-  EXPECT_TRUE(LoadWindowDefinition(model, file));
-  EXPECT_EQ(model.WindowCaption, "");
-  EXPECT_EQ(model.OnShowActions, nullptr);
-  EXPECT_EQ(model.OnCloseActions, nullptr);
+std::string Loaded(const ScreenDefinition& model) {
+  return model.WindowCaption + " / " + test::Text(model.OnShowActions.get()) + " / " +
+         test::Text(model.OnCloseActions.get());
 }
 
-TEST(LoadWindowDefinition, ReadsCaptionAndBothListsIgnoringTheRest) {
-  test::FakeProfileReader file;
-  file.Set("window", "caption", "\xCA\xD5\xD2\xF8\xCC\xA8")  // "收银台"
-      .Set("WINDOW", "Class", "TRegister")
-      .Set("WINDOW", "OnShow", "SPEAK=<%1001%>&DISPLAY=~<%1002%>")
-      .Set("WINDOW", "OnClose", "DISPLAY=~")
-      // Entries nothing acts upon never make loading fail, whatever they hold.
-      .Set("WINDOW", "Controls Count", "2147483647")
-      .Set("Control_0", "ID", "x")
-      .Set("Control_0", "Action", "\"unclosed")
-      .Set("WINDOW", "Menus Count", "-5");
-  ScreenDefinition model;
-  EXPECT_TRUE(LoadWindowDefinition(model, file));
-  EXPECT_EQ(model.WindowCaption, "\xCA\xD5\xD2\xF8\xCC\xA8");
-  EXPECT_EQ(Entries(model.OnShowActions), (List{{1, "<%1001%>"}, {0, "~<%1002%>"}}));
-  EXPECT_EQ(Entries(model.OnCloseActions), (List{{0, "~"}}));
-}
-
-TEST(LoadWindowDefinition, AnInterruptionKeepsWhatWasStored) {
-  test::FakeProfileReader file;
-  file.Set("WINDOW", "Caption", "POS")
-      .Set("WINDOW", "OnShow", "SPEAK=1")
-      .Set("WINDOW", "OnClose", "SPEAK=2")
-      .FailOn("WINDOW", "OnClose", [] { throw std::bad_alloc(); });
+TEST(LoadWindowDefinition, ReadsTheCaptionAndBothListsAndAnInterruptionKeepsWhatWasStored) {
   ScreenDefinition model;
   model.OnCloseActions = ParseActionList("DISPLAY=~before");
+  test::FakeProfileReader file(
+      "[WINDOW]\nCaption=\xCA\xD5\xD2\xF8\xCC\xA8\nOnShow=SPEAK=<%1001%>&DISPLAY=~<%1002%>\n"
+      "OnClose=SPEAK=2");
+  file.on_read = [](const std::string& key) {
+    if (key == "WINDOW/OnClose") {
+      throw std::bad_alloc();
+    }
+  };
   std::string failure;
   EXPECT_FALSE(LoadWindowDefinition(model, file, &failure));
   EXPECT_EQ(failure, std::bad_alloc().what());
-  EXPECT_EQ(model.WindowCaption, "POS");
-  EXPECT_EQ(Entries(model.OnShowActions), (List{{1, "1"}}));
-  EXPECT_EQ(Entries(model.OnCloseActions), (List{{0, "~before"}}));
-
-  // Something that is no standard exception is caught as well.
-  test::FakeProfileReader odd;
-  odd.Set("WINDOW", "Caption", "POS").FailOn("WINDOW", "Caption", [] { throw 42; });
-  ScreenDefinition untouched;
-  EXPECT_FALSE(LoadWindowDefinition(untouched, odd, &failure));
+  EXPECT_EQ(Loaded(model), "\xCA\xD5\xD2\xF8\xCC\xA8 / S'<%1001%>' D'~<%1002%>' / D'~before'");
+  file.on_read = nullptr;
+  EXPECT_TRUE(LoadWindowDefinition(model, file));
+  EXPECT_EQ(Loaded(model), "\xCA\xD5\xD2\xF8\xCC\xA8 / S'<%1001%>' D'~<%1002%>' / S'2'");
+  // Without a file everything is empty; what is no standard exception is caught as well.
+  EXPECT_TRUE(LoadWindowDefinition(model, test::FakeProfileReader("")));
+  EXPECT_EQ(Loaded(model), " /  / ");
+  file.on_read = [](const std::string&) { throw 42; };
+  EXPECT_FALSE(LoadWindowDefinition(model, file, &failure));
   EXPECT_EQ(failure, "Loading [WINDOW] failed");
-  EXPECT_EQ(untouched.WindowCaption, "");
-  EXPECT_EQ(untouched.OnShowActions, nullptr);
+  EXPECT_EQ(Loaded(model), " /  / ");
 }
 
 }  // namespace

@@ -2,28 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
-
-#include "fakes/recording_announcer.h"
 
 namespace lumo {
 namespace {
 
 constexpr WindowHandle kRegister = 0x1234;
-const std::string kTmp = "C:\\Pos\\tmp.bmp";
-const std::string kAds = "C:\\Pos\\ad\\";
-
-// The picture at its usual place, or a whole-display advertisement.
-std::string Sent(const std::string& path) {
-  return "DrawImage 0 0 '" + path + "' null";
-}
-std::string Advert(const std::string& name) {
-  return "DrawImage 0 0 '" + kAds + name + "' 0,0,239,35";
-}
+const std::string kDir = "C:\\Pos\\";
+const std::string kAd = "0,0,239,35";  // an advertisement fills the display
 
 // The register window is a 400 x 300 picture the test paints; prompts render as a cell two
-// pixels wide per byte and four high, inked in its first column.
-class FakeSystem : public CaptureSystem {
+// pixels wide per byte and four high, inked in its first column. Every call of the machine
+// and the announcer goes into one list.
+class FakeSystem : public CaptureSystem, public Announcer {
  public:
   FakeSystem() { screen.ResetWhite(400, 300); }
   void Paint(int x, int y, int width, int height, ColourPixel colour) {
@@ -38,7 +30,7 @@ class FakeSystem : public CaptureSystem {
   }
   bool CopyWindowRect(WindowHandle window, const CaptureRectangle& rect,
                       ColourRegion& target) override {
-    ++copies;
+    calls.push_back("copy");
     copied.push_back(rect);
     EXPECT_EQ(window, kRegister);
     EXPECT_TRUE(rect.Left >= 0 && rect.Top >= 0 && rect.Right <= 400 && rect.Bottom <= 300);
@@ -53,25 +45,38 @@ class FakeSystem : public CaptureSystem {
     return !copy_fails;
   }
   void RenderPrompt(const std::string& text, PromptMask& mask) override {
-    rendered.push_back(text);
+    calls.push_back("render " + text);
     mask.Reset(static_cast<int>(text.size()) * 2, 4);
     for (int y = 0; y < 4; ++y) {
       mask.ink[static_cast<std::size_t>(y * mask.width)] = 1;
     }
   }
   bool WriteFile(const std::string& path, const std::uint8_t* bytes, std::size_t size) override {
-    ++writes;
+    calls.push_back("write");
     if (writable) {
       files[path].assign(bytes, bytes + size);
     }
     return writable;
   }
   void ListFolderFiles(const std::string& folder, std::vector<std::string>& names) override {
-    EXPECT_EQ(folder, kAds);
-    ++listings;
+    calls.push_back("list " + folder.substr(kDir.size()));
     names = ad_files;
   }
   std::uint64_t HighResolutionCounter() override { return ++counter; }
+
+  void Cls(std::int32_t) override { calls.push_back("Cls"); }
+  void PrintText(std::int32_t, std::int32_t, const std::string&) override {
+    calls.push_back("PrintText");
+  }
+  void SoundOut(const std::string&) override { calls.push_back("SoundOut"); }
+  void DrawImage(std::int32_t x, std::int32_t y, const std::string& path,
+                 const AnnouncerRect* r) override {
+    calls.push_back("draw " + std::to_string(x) + "," + std::to_string(y) + " " +
+                    path.substr(kDir.size()) + " " +
+                    (r ? std::to_string(r->Left) + "," + std::to_string(r->Top) + "," +
+                             std::to_string(r->Right) + "," + std::to_string(r->Bottom)
+                       : "null"));
+  }
 
   ColourRegion screen;
   WindowLayout layout{400, 300, false, {}};
@@ -79,11 +84,8 @@ class FakeSystem : public CaptureSystem {
   bool writable = true;
   std::vector<std::string> ad_files;
   std::uint64_t counter = 1000;
-  int copies = 0;
+  std::vector<std::string> calls;
   std::vector<CaptureRectangle> copied;
-  int writes = 0;
-  int listings = 0;
-  std::vector<std::string> rendered;
   std::map<std::string, std::vector<std::uint8_t>> files;
 };
 
@@ -98,129 +100,98 @@ TBmpAction Action(CaptureRectangle rect, std::int32_t x, std::int32_t y, std::st
 
 class ScreenCaptureTest : public ::testing::Test {
  protected:
-  // The capture only ever draws pictures, at the display's corner.
-  void TearDown() override {
-    for (const std::string& call : announcer.calls) {
-      EXPECT_EQ(call.rfind("DrawImage 0 0 '", 0), 0u) << call;
-    }
-  }
-  // The ticks (counting from 1) on which the announcer was called.
-  std::vector<int> TicksWithDraws(int ticks, WindowHandle window) {
-    std::vector<int> result;
+  // The calls of each tick joined by ", ", ticks joined by "; ", "-" for a tick without.
+  std::string Ticks(int ticks, WindowHandle window) {
+    std::string text;
     for (int tick = 1; tick <= ticks; ++tick) {
-      const std::size_t before = announcer.calls.size();
+      system.calls.clear();
       capture.CopyTimerTimer(window);
-      if (announcer.calls.size() != before) {
-        result.push_back(tick);
+      std::string calls;
+      for (const std::string& call : system.calls) {
+        calls += (calls.empty() ? "" : ", ") + call;
       }
+      text += (tick > 1 ? "; " : "") + (calls.empty() ? "-" : calls);
     }
-    return result;
+    return text;
   }
   const DisplayPicture& Shown() const { return capture.DisplayImage(); }
 
   ScreenDefinition definition;
   FakeSystem system;
-  test::RecordingAnnouncer announcer;
-  ScreenCapture capture{definition, "C:\\Pos\\", system, announcer};
+  ScreenCapture capture{definition, kDir, system, system};
 };
 
-TEST_F(ScreenCaptureTest, FirstChangeIsSentAndAnUnchangedScreenCostsNoFileOrDriverCall) {
+TEST_F(ScreenCaptureTest, AChangeIsSentOnceAndAnUnchangedPictureCostsNoFileOrDriverCall) {
   definition.ShowLastingTicks = 30;
   // 60 x 20, drawn 48 x 16 at (100, 10); its left half is black.
   definition.TimerActions.push_back(Action({10, 20, 70, 40}, 100, 10));
   system.Paint(10, 20, 30, 20, 0x000000);
-
-  EXPECT_EQ(TicksWithDraws(4, kRegister), std::vector<int>{1});
-  EXPECT_EQ(announcer.calls, std::vector<std::string>{Sent(kTmp)});
+  EXPECT_EQ(Ticks(4, kRegister), "copy, write, draw 0,0 tmp.bmp null; copy; copy; copy");
+  EXPECT_EQ(capture.IdleTicks(), 3);
   EXPECT_FALSE(Shown().IsWhite(100, 10) || Shown().IsWhite(123, 25));
   EXPECT_TRUE(Shown().IsWhite(124, 25) && Shown().IsWhite(99, 10) && Shown().IsWhite(100, 26));
   EXPECT_TRUE(SameImage(capture.SentImage(), Shown()));
   BmpFileBytes expected;
   EncodeBmp(Shown(), expected);
-  EXPECT_EQ(system.files[kTmp], std::vector<std::uint8_t>(expected.begin(), expected.end()));
-  EXPECT_EQ(system.writes, 1);
-  EXPECT_EQ(system.listings, 0);
-  EXPECT_EQ(capture.IdleTicks(), 3);
+  EXPECT_EQ(system.files[kDir + "tmp.bmp"],
+            std::vector<std::uint8_t>(expected.begin(), expected.end()));
 }
 
 TEST_F(ScreenCaptureTest, WithoutARegisterWindowOnlyAdvertisementsComeEveryLastingPlusOneTicks) {
-  definition.ShowLastingTicks = 3;
+  definition.ShowLastingTicks = 2;
   definition.TimerActions.push_back(Action({0, 0, 50, 16}, 0, 0, "P"));
-  system.Paint(0, 0, 50, 16, 0x000000);
   system.ad_files = {"a.bmp"};
-  EXPECT_EQ(TicksWithDraws(12, 0), (std::vector<int>{4, 8, 12}));
-  EXPECT_EQ(announcer.calls[0], Advert("a.bmp"));
-  EXPECT_EQ(system.copies + system.writes + static_cast<int>(system.rendered.size()), 0);
+  EXPECT_EQ(Ticks(6, 0), "-; -; list ad\\, draw 0,0 ad\\a.bmp " + kAd + "; -; -; list ad\\, " +
+                             "draw 0,0 ad\\a.bmp " + kAd);
   EXPECT_TRUE(SameImage(Shown(), DisplayPicture()));
-
   // An empty folder restarts the wait just as an advertisement does.
   system.ad_files.clear();
-  EXPECT_TRUE(TicksWithDraws(4, 0).empty());
-  system.ad_files = {"b.bmp"};
-  EXPECT_EQ(TicksWithDraws(4, 0), std::vector<int>{4});
-
-  // Every file of the folder can come up.
-  definition.ShowLastingTicks = 0;
+  EXPECT_EQ(Ticks(3, 0), "-; -; list ad\\");
+  // A lasting of zero or less shows one on every unchanged tick; every file can come up.
   system.ad_files = {"1.bmp", "2.bmp", "3.bmp", "readme.txt"};
-  EXPECT_EQ(TicksWithDraws(100, 0).size(), 100u);
-  const std::set<std::string> shown(announcer.calls.begin(), announcer.calls.end());
-  EXPECT_EQ(shown.size(), 6u);
-}
-
-TEST_F(ScreenCaptureTest, ALastingOfZeroOrLessShowsAnAdvertisementOnEveryUnchangedTick) {
-  system.ad_files = {"x.bmp"};
+  std::set<std::string> shown;
   for (const std::int32_t lasting : {0, -30, INT32_MIN}) {
     definition.ShowLastingTicks = lasting;
-    EXPECT_EQ(TicksWithDraws(3, 0), (std::vector<int>{1, 2, 3})) << lasting;
+    for (int tick = 0; tick < 40; ++tick) {
+      EXPECT_EQ(Ticks(1, 0).rfind("list ad\\, draw 0,0 ad\\", 0), 0u);
+      shown.insert(system.calls.back());
+    }
   }
+  EXPECT_EQ(shown.size(), 4u);
 }
 
-TEST_F(ScreenCaptureTest, AdvertisementsLeaveSentImageAloneSoOnlyRealChangesAreSent) {
+TEST_F(ScreenCaptureTest, OnlyRealChangesAreSentAndAnUnwrittenFileIsTriedAgain) {
   definition.ShowLastingTicks = 1;
   definition.TimerActions.push_back(Action({0, 0, 16, 16}, 0, 0));
   system.ad_files = {"ad.bmp"};
   system.Paint(0, 0, 4, 16, 0x000000);
-  EXPECT_EQ(TicksWithDraws(4, kRegister), (std::vector<int>{1, 3}));  // picture, ad
-  EXPECT_EQ(system.writes, 1);  // the picture last sent is not sent again after the ad
+  // The picture last sent is not sent again after an advertisement.
+  EXPECT_EQ(Ticks(4, kRegister), "copy, write, draw 0,0 tmp.bmp null; copy; copy, list ad\\, " +
+                                     ("draw 0,0 ad\\ad.bmp " + kAd) + "; copy");
   system.Paint(0, 0, 16, 16, 0x000000);
-  EXPECT_EQ(TicksWithDraws(1, kRegister), std::vector<int>{1});
-  EXPECT_EQ(announcer.calls.back(), Sent(kTmp));
-}
-
-TEST_F(ScreenCaptureTest, AnUnwritableFileSendsNothingAndIsTriedAgainNextTick) {
-  definition.ShowLastingTicks = 0;
-  definition.TimerActions.push_back(Action({0, 0, 16, 16}, 0, 0));
-  system.ad_files = {"ad.bmp"};
-  system.Paint(0, 0, 8, 16, 0x000000);
   system.writable = false;
-  EXPECT_TRUE(TicksWithDraws(3, kRegister).empty());
-  EXPECT_EQ(system.writes, 3);
-  EXPECT_TRUE(SameImage(capture.SentImage(), DisplayPicture()));
+  EXPECT_EQ(Ticks(2, kRegister), "copy, write; copy, write");
+  EXPECT_FALSE(SameImage(capture.SentImage(), Shown()));
   system.writable = true;
-  EXPECT_EQ(TicksWithDraws(1, kRegister), std::vector<int>{1});
-  EXPECT_EQ(announcer.calls.back(), Sent(kTmp));
+  EXPECT_EQ(Ticks(1, kRegister), "copy, write, draw 0,0 tmp.bmp null");
   EXPECT_TRUE(SameImage(capture.SentImage(), Shown()));
 }
 
-TEST_F(ScreenCaptureTest, RegionsWithoutPositiveSizeAreLeftOut) {
+TEST_F(ScreenCaptureTest, RegionsWithoutPositiveSizeAreLeftOutAndOnesNotCopiedAreWhite) {
   for (const CaptureRectangle& rect :
        {CaptureRectangle{0, 0, 0, 0}, CaptureRectangle{10, 5, 10, 40},
         CaptureRectangle{10, 40, 50, 5}, CaptureRectangle{50, 0, 10, 16}}) {
     definition.TimerActions.push_back(Action(rect, 0, 0, "A"));
   }
   system.Paint(0, 0, 400, 300, 0x000000);
-  EXPECT_TRUE(TicksWithDraws(2, kRegister).empty());
-  EXPECT_EQ(system.copies + system.writes + static_cast<int>(system.rendered.size()), 0);
-}
+  EXPECT_EQ(Ticks(1, kRegister), "list ad\\");
 
-TEST_F(ScreenCaptureTest, RegionsThatCannotBeCopiedAreDrawnWhiteOverEarlierContent) {
-  definition.TimerActions.push_back(Action({0, 0, 32, 32}, 200, 0));
-  definition.TimerActions.push_back(Action({0, 0, 32, 32}, 0, 20));
+  definition.TimerActions = {Action({0, 0, 32, 32}, 200, 0), Action({0, 0, 32, 32}, 0, 20)};
+  system.Paint(0, 0, 400, 300, 0xFFFFFF);
   system.Paint(0, 0, 16, 16, 0x000000);
   system.Paint(16, 16, 16, 16, 0x000000);
   capture.CopyTimerTimer(kRegister);
   EXPECT_FALSE(Shown().IsWhite(200, 0) || Shown().IsWhite(15, 35));
-
   // Both copies fail and the second place moves up: both places turn white, and what the
   // second place covered before stays black (the picture is never cleared).
   definition.TimerActions[1].ImageY = 0;
@@ -228,32 +199,32 @@ TEST_F(ScreenCaptureTest, RegionsThatCannotBeCopiedAreDrawnWhiteOverEarlierConte
   capture.CopyTimerTimer(kRegister);
   EXPECT_TRUE(Shown().IsWhite(200, 0) && Shown().IsWhite(15, 15));
   EXPECT_FALSE(Shown().IsWhite(15, 35));
-
   // A region too large to copy is drawn white without a copy.
   system.copy_fails = false;
-  definition.TimerActions[1] = Action({INT32_MIN, 0, INT32_MAX, 16}, 200, 0);
-  const int copies = system.copies;
-  capture.CopyTimerTimer(kRegister);
-  EXPECT_EQ(system.copies, copies + 1);
-  EXPECT_TRUE(Shown().IsWhite(200, 0));
+  definition.TimerActions[0] = Action({0, 0, 16, 16}, 0, 20);
+  definition.TimerActions[1] = Action({INT32_MIN, 0, INT32_MAX, 16}, 0, 20);
+  definition.TimerActions.push_back(Action({0, 0, 4100, 4100}, 200, 20));
+  EXPECT_EQ(Ticks(1, kRegister), "copy, write, draw 0,0 tmp.bmp null");
+  EXPECT_TRUE(Shown().IsWhite(15, 35));
 }
 
-TEST_F(ScreenCaptureTest, PromptsAreRenderedOnceAndTheRegionDrawsOverThem) {
+TEST_F(ScreenCaptureTest, APromptIsRenderedOnceForEachTextAndTheRegionDrawsOverIt) {
   TBmpAction action = Action({0, 0, 16, 16}, 20, 0, "\xBA\xCF\xBC\xC6");
   action.PromptX = 4;
   action.PromptY = 2;
   definition.TimerActions = {action, Action({0, 0, 16, 16}, 100, 0, "")};
-  capture.CopyTimerTimer(kRegister);
-  capture.CopyTimerTimer(kRegister);
+  EXPECT_EQ(
+      Ticks(2, kRegister),
+      "copy, render \xBA\xCF\xBC\xC6, copy, write, draw 0,0 tmp.bmp null; copy, copy, list ad\\");
   for (int y = 2; y < 6; ++y) {
     EXPECT_FALSE(Shown().IsWhite(4, y)) << y;
     EXPECT_TRUE(Shown().IsWhite(5, y)) << y;
   }
   EXPECT_TRUE(Shown().IsWhite(4, 1) && Shown().IsWhite(4, 6));
   definition.TimerActions[0].PromptX = 20;  // the ink now lies under the (white) region
-  capture.CopyTimerTimer(kRegister);
+  definition.TimerActions[0].Prompt = "P";
+  EXPECT_EQ(Ticks(1, kRegister), "copy, render P, copy, list ad\\");
   EXPECT_TRUE(Shown().IsWhite(20, 2));
-  EXPECT_EQ(system.rendered, std::vector<std::string>{"\xBA\xCF\xBC\xC6"});
 }
 
 TEST_F(ScreenCaptureTest, OnlyThePartInsideTheWindowIsCopiedAndTheCaretShowsAsBackground) {
