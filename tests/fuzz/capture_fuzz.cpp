@@ -5,19 +5,29 @@
 #include <cstdlib>
 
 #include "capture/screen_capture.h"
-#include "fake_capture_timer.h"
-#include "fakes/recording_announcer.h"
 #include "profile_text.h"
 #include "screendef/timer_definition.h"
 
 namespace {
 
-constexpr std::int64_t kWindowWidth = 64;
-constexpr std::int64_t kWindowHeight = 48;
+constexpr std::int32_t kWindowWidth = 64;
+constexpr std::int32_t kWindowHeight = 48;
 
 class FuzzSystem : public lumo::CaptureSystem {
  public:
   explicit FuzzSystem(std::string_view colours) : colours_(colours) {}
+
+  // A caret where the input's first bytes put it, when there are any.
+  bool GetWindowLayout(lumo::WindowHandle, lumo::WindowLayout& layout) override {
+    layout = {kWindowWidth, kWindowHeight, colours_.size() >= 2, {}};
+    if (layout.has_caret) {
+      const auto x = static_cast<std::uint8_t>(colours_[0]) % kWindowWidth;
+      const auto y = static_cast<std::uint8_t>(colours_[1]) % kWindowHeight;
+      layout.caret = {static_cast<std::int32_t>(x), static_cast<std::int32_t>(y),
+                      static_cast<std::int32_t>(x + 2), static_cast<std::int32_t>(y + 16)};
+    }
+    return true;
+  }
 
   bool CopyWindowRect(lumo::WindowHandle, const lumo::CaptureRectangle& rect,
                       lumo::ColourRegion& target) override {
@@ -74,13 +84,13 @@ void CheckBmp(const std::vector<std::uint8_t>& file, const lumo::DisplayPicture&
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  lumo::test::FakeProfileReader file;
+  lumo::fuzz::ProfileValues file;
   lumo::fuzz::ReadProfileText(text, file);
   lumo::ScreenDefinition model;
-  lumo::test::FakeCaptureTimer timer;
+  lumo::fuzz::IdleTimer timer;
   lumo::LoadTimerDefinition(model, timer, file);
   FuzzSystem system(text);
-  lumo::test::RecordingAnnouncer announcer;
+  lumo::fuzz::QuietAnnouncer announcer;
   lumo::ScreenCapture capture(model, "C:\\Pos\\", system, announcer);
   for (int tick = 0; tick < 3; ++tick) {
     system.written.clear();

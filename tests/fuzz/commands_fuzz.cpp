@@ -10,13 +10,12 @@
 #include "announcer/command_expansion.h"
 #include "common/errors.h"
 #include "editors/command_lines.h"
-#include "fakes/fake_window_texts.h"
-#include "fakes/recording_announcer.h"
+#include "fuzz_fakes.h"
 #include "screendef/action_list.h"
 
 namespace {
 
-constexpr lumo::WindowHandle kRegister = 1;
+constexpr lumo::WindowHandle kRegister = lumo::fuzz::RegisterTexts::kRegister;
 
 // What the command editor makes of a parameter opened and confirmed unchanged: it must give
 // the parameter back, unless a line break inside a line split it into memo lines.
@@ -43,13 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   fields.resize(std::max<std::size_t>(fields.size(), 2));
-  lumo::test::FakeWindowTexts texts;
-  for (std::size_t i = 2; i < fields.size(); ++i) {
-    const auto id = static_cast<std::int32_t>(i - 1);
-    texts.AddControl(kRegister, id, static_cast<lumo::WindowHandle>(100 + i), fields[i]);
-    texts.AddDescendant(kRegister, static_cast<lumo::WindowHandle>(100 + i), fields[i]);
-  }
-  lumo::test::RecordingAnnouncer announcer;
+  lumo::fuzz::RegisterTexts texts({fields.begin() + 2, fields.end()});
+  lumo::fuzz::QuietAnnouncer announcer;
   const std::string& command = fields[0];
   for (const lumo::WindowHandle window : {kRegister, lumo::WindowHandle{0}}) {
     const lumo::CommandContext context{window, texts, announcer, announcer};

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fake_profile_reader.h"
+#include "fuzz_fakes.h"
 
 namespace lumo::fuzz {
 
@@ -19,7 +19,7 @@ inline std::string_view Trim(std::string_view text) {
 
 // Fills reader; gives the values in file order.
 inline std::vector<std::string> ReadProfileText(std::string_view text,
-                                                test::FakeProfileReader& reader) {
+                                                ProfileValues& reader) {
   std::vector<std::string> values;
   std::string section;
   while (!text.empty()) {

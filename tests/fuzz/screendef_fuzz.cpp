@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "common/number_text.h"
-#include "fake_capture_timer.h"
 #include "profile_text.h"
 #include "screendef/action_list.h"
 #include "screendef/rectangle_value.h"
@@ -32,7 +31,7 @@ void CheckNumberForms(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  lumo::test::FakeProfileReader file;
+  lumo::fuzz::ProfileValues file;
   CheckNumberForms(text);
   for (const std::string& value : lumo::fuzz::ReadProfileText(text, file)) {
     CheckNumberForms(value);
@@ -40,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lumo::ParseActionList(value);
   }
   lumo::ScreenDefinition model;
-  lumo::test::FakeCaptureTimer timer;
+  lumo::fuzz::IdleTimer timer;
   std::string failure;
   if (!lumo::LoadWindowDefinition(model, file, &failure) ||
       (!lumo::LoadTimerDefinition(model, timer, file, &failure) && failure.empty())) {
