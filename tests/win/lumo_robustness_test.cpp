@@ -205,6 +205,11 @@ TEST_F(LumoRobustness, StartUpQuestionsAHeldHotkeyFileAndAClose) {
   EXPECT_EQ(MessageBoxText(box).find(L"Cannot open file"), 0u);
   CloseHandle(held);
   ASSERT_TRUE(PressButton(box, IDOK));
+  // Why the capture section failed comes before the exit question.
+  box = WaitForMessageBox(lumo, "Lumo");
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(MessageBoxText(box).find(L"[RECT] 5=none"), std::wstring::npos);
+  ASSERT_TRUE(PressButton(box, IDOK));
 
   // While the exit question is open, the service starts by polling, and neither the menu's
   // 退出 nor another close request opens a second question.
