@@ -18,8 +18,7 @@ inline std::string_view Trim(std::string_view text) {
 }
 
 // Fills reader; gives the values in file order.
-inline std::vector<std::string> ReadProfileText(std::string_view text,
-                                                ProfileValues& reader) {
+inline std::vector<std::string> ReadProfileText(std::string_view text, ProfileValues& reader) {
   std::vector<std::string> values;
   std::string section;
   while (!text.empty()) {
