@@ -76,7 +76,8 @@ lumo_wine_start() {
       >>"$LUMO_WINE_LOG" 2>&1 </dev/null || { lumo_wine_fail "reg add failed"; return 1; }
     "$LUMO_WINESERVER" -w
   fi
-  "$LUMO_WINESERVER" -p >>"$LUMO_WINE_LOG" 2>&1 </dev/null
+  # Fails when a server already runs for this prefix (a demo beside a test run): use that one.
+  "$LUMO_WINESERVER" -p >>"$LUMO_WINE_LOG" 2>&1 </dev/null || true
   "$LUMO_WINE" wineboot >>"$LUMO_WINE_LOG" 2>&1 </dev/null ||
     { lumo_wine_fail "wineboot failed"; return 1; }
   lumo_wine_fonts || { lumo_wine_fail "font replacement failed"; return 1; }
