@@ -10,9 +10,6 @@
 #include "app/monitor_ids.h"
 #include "support/input.h"
 #include "support/lumo_program.h"
-#include "support/message_box.h"
-#include "support/process.h"
-#include "support/register_sim.h"
 
 namespace lumo::test {
 namespace {
@@ -24,14 +21,16 @@ constexpr char kWindowPart[] =
     "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\nOnShow=DISPLAY=~show\r\nOnClose=DISPLAY=~bye\r\n";
 
 // Ctrl+Alt+F7 twice (only the first, four readings of the register, can be registered),
-// then "编辑热键" on Ctrl+Alt+F8; stored under another header than the program writes.
+// "编辑热键" on Ctrl+Alt+F8, and "恢复窗口" on Ctrl+Alt+F9 not active; stored under another
+// header than the program writes.
 const std::string kHotkeys =
     "\x06\x1FHotkey definitions, version 2.0\x01"
     "\x06\x05Price\x02\0\x06\x26"
     "Display=~%2^Speak=%7^Speak=%9^Speak=%5\x09\x09\x08\x08\x02\x4B\x09"
     "\x06\x04Twin\x02\0\x06\x0ASpeak=twin\x09\x09\x08\x08\x02\x4B\x09"
     "\x06\x04"
-    "Edit\x02\x01\x09\x09\x08\x08\x02\x4C\x09\0"s;
+    "Edit\x02\x01\x09\x09\x08\x08\x02\x4C\x09"
+    "\x06\x04Show\x02\x02\x09\x09\x08\x08\x02\x4D\x08\0"s;
 
 // A visible hotkey editor other than this one.
 HWND OtherEditor(HWND editor) {
@@ -78,9 +77,9 @@ bool WaitRunning(HWND main, HWND sim) {
 class LumoRobustness : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (UINT key : {VK_F7, VK_F8}) {
+    for (UINT key : {VK_F7, VK_F8, VK_F9}) {
       if (!CombinationIsFree(kCtrlAlt, key)) {
-        GTEST_SKIP() << "Ctrl+Alt+F7 and F8 are not both free";
+        GTEST_SKIP() << "Ctrl+Alt+F7 to F9 are not all free";
       }
     }
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\K&V\\Lumo");  // automatic monitoring on
@@ -103,9 +102,10 @@ class LumoRobustness : public ::testing::Test {
 TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   Prepare("[TIMER]\r\nEnable=0\r\nInterval=100\r\nShowLasting=100\r\n");
   RegisterSim sim = StartRegisterSim();
-  LumoRun run = StartInTray(dir_);
+  LumoRun run = StartLumo(dir_);
   ASSERT_NE(run.main, nullptr);
   const DWORD lumo = run.process.Id();
+  EXPECT_FALSE(CombinationIsFree(kCtrlAlt, VK_F9));  // not active, registered all the same
   ASSERT_TRUE(WaitRunning(run.main, sim.window));
 
   // The first of two definitions with one combination fires; its four readings are done.
@@ -139,14 +139,18 @@ TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   ASSERT_TRUE(WaitUntil([&] { return TrayIcons() == icons - 1; }));
   SendMessageW(run.main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return TrayIcons() == icons; }));
+  // The definition that is not active fires all the same: the main window comes to the front.
+  PressCombination(kCtrlAlt, VK_F9);
+  ASSERT_TRUE(WaitShown(run.main));
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == run.main; }));
 
   // Automatic monitoring switched off while running changes nothing until the stop, and
   // nothing polls after it; switched on again, polling resumes.
-  HWND check_box = Control(run.main, kIdCheckBox1);
+  HWND check_box = GetDlgItem(run.main, kIdCheckBox1);
   SendMessageW(check_box, BM_CLICK, 0, 0);
   Sleep(700);
   EXPECT_EQ(StatusText(run.main), kRunning);
-  SendMessageW(Control(run.main, kIdButton2), BM_CLICK, 0, 0);
+  SendMessageW(GetDlgItem(run.main, kIdButton2), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kStopped; }));
   SetForegroundWindow(sim.window);
   Sleep(1200);
@@ -185,6 +189,8 @@ TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   for (const AnnouncerCall& call : run.record.Calls()) {
     EXPECT_NE(call.Name, "DrawImage");  // "Enable=0": no capture timer
   }
+  EXPECT_TRUE(CombinationIsFree(kCtrlAlt, VK_F7));  // given back
+  EXPECT_TRUE(CombinationIsFree(kCtrlAlt, VK_F9));
 }
 
 TEST_F(LumoRobustness, StartUpQuestionsAHeldHotkeyFileAndAClose) {
@@ -197,23 +203,22 @@ TEST_F(LumoRobustness, StartUpQuestionsAHeldHotkeyFileAndAClose) {
       CreateFileA((dir_ + "Lumo.hkd").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   RegisterSim sim = StartRegisterSim();
-  LumoRun run{Process(dir_ + "Lumo.exe", "", {"LUMO_ANNOUNCER_LOG=" + dir_ + "announcer.log"}),
-              nullptr, AnnouncerRecord(dir_ + "announcer.log")};
+  LumoRun run = StartLumo(dir_, false);
   const DWORD lumo = run.process.Id();
-  HWND box = WaitForMessageBox(lumo, "Lumo");
+  HWND box = WaitForMessageBox(lumo);
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(MessageBoxText(box).find(L"Cannot open file"), 0u);
+  EXPECT_EQ(MessageBoxText(box).find(L"Cannot open file"), 0u);  // with an icon
   CloseHandle(held);
   ASSERT_TRUE(PressButton(box, IDOK));
   // Why the capture section failed comes before the exit question.
-  box = WaitForMessageBox(lumo, "Lumo");
+  box = WaitForMessageBox(lumo);
   ASSERT_NE(box, nullptr);
   EXPECT_NE(MessageBoxText(box).find(L"[RECT] 5=none"), std::wstring::npos);
   ASSERT_TRUE(PressButton(box, IDOK));
 
   // While the exit question is open, the service starts by polling, and neither the menu's
   // 退出 nor another close request opens a second question.
-  box = WaitForMessageBox(lumo, "Lumo");
+  box = WaitForMessageBox(lumo);
   ASSERT_NE(box, nullptr);
   run.main = FindProcessWindow(lumo, "TForm1", "Lumo");
   ASSERT_TRUE(WaitRunning(run.main, sim.window));

@@ -7,13 +7,9 @@
 
 #include "app/monitor_ids.h"
 #include "support/lumo_program.h"
-#include "support/message_box.h"
-#include "support/register_sim.h"
 
 namespace lumo::test {
 namespace {
-
-using namespace std::chrono_literals;
 
 class LumoService : public ::testing::Test {
  protected:
@@ -22,8 +18,9 @@ class LumoService : public ::testing::Test {
   void Start(const std::string& on_show, const std::string& on_close) {
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\K&V\\Lumo");  // automatic monitoring on
     const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    run_ = StartInTray(PrepareLumoDir(name, "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\nOnShow=" +
-                                                on_show + "\r\nOnClose=" + on_close + "\r\n"));
+    run_ =
+        StartLumo(PrepareLumoDir(name, "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\nOnShow=" + on_show +
+                                           "\r\nOnClose=" + on_close + "\r\n"));
     ASSERT_NE(run_.main, nullptr);
   }
 
@@ -40,21 +37,11 @@ class LumoService : public ::testing::Test {
   }
 
   void ExpectRunning(bool running) const {
-    EXPECT_EQ(IsWindowEnabled(Control(run_.main, kIdButton1)) != FALSE, !running);
-    EXPECT_EQ(IsWindowEnabled(Control(run_.main, kIdButton2)) != FALSE, running);
+    EXPECT_EQ(IsWindowEnabled(GetDlgItem(run_.main, kIdButton1)) != FALSE, !running);
+    EXPECT_EQ(IsWindowEnabled(GetDlgItem(run_.main, kIdButton2)) != FALSE, running);
   }
 
-  // The message box of the program, answered; its text, with "!" in front when it shows no
-  // icon.
-  std::wstring AnswerBox() const {
-    HWND box = WaitForMessageBox(run_.process.Id(), "Lumo");
-    if (box == nullptr) {
-      return L"<no box>";
-    }
-    const std::wstring text = (HasIcon(box) ? L"" : L"!") + MessageBoxText(box);
-    EXPECT_TRUE(PressButton(box, IDOK));
-    return text;
-  }
+  std::wstring AnswerBox() const { return test::AnswerBox(run_.process.Id()); }
 
   bool NoBox() const { return FindProcessWindow(run_.process.Id(), "#32770") == nullptr; }
 
@@ -119,10 +106,10 @@ TEST_F(LumoService, ManualStartFindsNoRegisterBehindItsOwnWindowConfirmsAndStops
   // With its own window in front there is no register to attach to.
   SendMessageW(run_.main, kWmTrayNotify, 0, WM_LBUTTONDBLCLK);
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == run_.main; }));
-  HWND check_box = Control(run_.main, kIdCheckBox1);
+  HWND check_box = GetDlgItem(run_.main, kIdCheckBox1);
   SendMessageW(check_box, BM_CLICK, 0, 0);
   EXPECT_EQ(SendMessageW(check_box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  PostMessageW(Control(run_.main, kIdButton1), BM_CLICK, 0, 0);
+  PostMessageW(GetDlgItem(run_.main, kIdButton1), BM_CLICK, 0, 0);
   EXPECT_EQ(AnswerBox(), L"!Cannot find the monitee window");
   EXPECT_EQ(StatusText(run_.main), kNotStarted);
   ExpectRunning(false);
@@ -132,10 +119,10 @@ TEST_F(LumoService, ManualStartFindsNoRegisterBehindItsOwnWindowConfirmsAndStops
   Sleep(700);  // automatic monitoring is off: nothing starts by itself
   EXPECT_EQ(StatusText(run_.main), kNotStarted);
 
-  PostMessageW(Control(run_.main, kIdButton1), BM_CLICK, 0, 0);
-  HWND box = WaitForMessageBox(run_.process.Id(), "Lumo");
+  PostMessageW(GetDlgItem(run_.main, kIdButton1), BM_CLICK, 0, 0);
+  HWND box = WaitForMessageBox(run_.process.Id());
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(MessageBoxText(box), L"InstallHook OK");
+  EXPECT_EQ(MessageBoxText(box), L"!InstallHook OK");  // information: no icon
   // Nothing runs and nothing changes until the box is answered.
   Sleep(300);
   EXPECT_EQ(Printed("show"), 0);
@@ -144,7 +131,7 @@ TEST_F(LumoService, ManualStartFindsNoRegisterBehindItsOwnWindowConfirmsAndStops
   ASSERT_TRUE(WaitStatus(kRunning));
   EXPECT_EQ(Printed("show"), 1);
 
-  PostMessageW(Control(run_.main, kIdButton2), BM_CLICK, 0, 0);
+  PostMessageW(GetDlgItem(run_.main, kIdButton2), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitStatus(kStopped));
   ExpectRunning(false);
   // The hook is gone: closing the register now reports nothing.

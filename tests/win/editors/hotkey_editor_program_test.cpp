@@ -17,14 +17,12 @@
 namespace lumo::test {
 namespace {
 
-using namespace std::chrono_literals;
-
 TEST(HotkeyEditorProgram, MenuOpensTheEditorAndAnAppliedHotkeyFiresAndIsSaved) {
   if (!CombinationIsFree(MOD_CONTROL | MOD_SHIFT, VK_F7)) {
     GTEST_SKIP() << "Ctrl+Shift+F7 is held by another program";
   }
   const std::string dir = PrepareLumoDir("hotkey-editor-program", "[WINDOW]\r\nCaption=x\r\n");
-  LumoRun run = StartInTray(dir);
+  LumoRun run = StartLumo(dir);
   ASSERT_NE(run.main, nullptr);
   HWND editor = OpenFromTrayMenu(run, 'h', "TEdKeyForm");  // "编辑热键[&H]"
   ASSERT_NE(editor, nullptr);
