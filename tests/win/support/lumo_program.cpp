@@ -17,8 +17,9 @@ std::string PrepareLumoDir(const std::string& name, const std::string& sdf) {
 
 LumoRun StartLumo(const std::string& dir, bool wait) {
   AnnouncerRecord record(dir + "announcer.log");
-  LumoRun run{Process(dir + "Lumo.exe", "", {"LUMO_ANNOUNCER_LOG=" + record.Path()}), nullptr,
-              record};
+  SetEnvironmentVariableA("LUMO_ANNOUNCER_LOG", record.Path().c_str());
+  LumoRun run{Process(dir + "Lumo.exe"), nullptr, record};
+  SetEnvironmentVariableA("LUMO_ANNOUNCER_LOG", nullptr);
   if (wait) {
     run.main = WaitForMainWindow(run.process);
     if (run.main != nullptr && !WaitHidden(run.main)) {

@@ -1,6 +1,5 @@
 #include "support/process.h"
 
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -13,39 +12,13 @@ std::string BinDir() {
   return exe.substr(0, exe.find_last_of('\\') + 1);
 }
 
-namespace {
-
-void RemoveContents(const std::string& dir) {
-  WIN32_FIND_DATAA found;
-  const HANDLE search = FindFirstFileA((dir + "*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) {
-    return;
-  }
-  do {
-    const std::string name = found.cFileName;
-    if (name == "." || name == "..") {
-      continue;
-    }
-    SetFileAttributesA((dir + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      RemoveContents(dir + name + "\\");
-      RemoveDirectoryA((dir + name).c_str());
-    } else {
-      DeleteFileA((dir + name).c_str());
-    }
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-}
-
-}  // namespace
-
 std::string MakeProgramDir(const std::string& name) {
   char temp[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, temp);
   std::string dir = std::string(temp) + "lumo-tests\\";
   CreateDirectoryA(dir.c_str(), nullptr);
-  dir += name + "-" + std::to_string(GetCurrentProcessId()) + "\\";
-  RemoveContents(dir);  // a clean slate: what an earlier run with this process id left
+  // A clean slate: a name no earlier run used.
+  dir += name + "-" + std::to_string(GetTickCount64()) + "\\";
   CreateDirectoryA(dir.c_str(), nullptr);
   return dir;
 }
@@ -77,28 +50,13 @@ bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-Process::Process(const std::string& exe, const std::string& arguments,
-                 const std::vector<std::string>& environment) {
-  // Our environment plus the extra entries, each NUL-terminated, then one more NUL.
-  std::string block;
-  if (!environment.empty()) {
-    char* current = GetEnvironmentStringsA();
-    for (const char* entry = current; *entry; entry += strlen(entry) + 1) {
-      block.append(entry).push_back('\0');
-    }
-    FreeEnvironmentStringsA(current);
-    for (const std::string& entry : environment) {
-      block.append(entry).push_back('\0');
-    }
-    block.push_back('\0');
-  }
+Process::Process(const std::string& exe, const std::string& arguments) {
   std::string command = "\"" + exe + "\" " + arguments;
   const std::string directory = exe.substr(0, exe.find_last_of('\\') + 1);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0,
-                      block.empty() ? nullptr : block.data(), directory.c_str(), &startup,
-                      &info_)) {
+  if (!CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      directory.c_str(), &startup, &info_)) {
     throw std::runtime_error("cannot start " + exe + ", error " + std::to_string(GetLastError()));
   }
 }

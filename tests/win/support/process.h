@@ -25,9 +25,8 @@ bool FileExists(const std::string& path);
 class Process {
  public:
   Process() = default;
-  // Starts exe with a command line tail and extra environment entries ("NAME=value").
-  Process(const std::string& exe, const std::string& arguments = "",
-          const std::vector<std::string>& environment = {});
+  // Starts exe in its folder with a command line tail and this process's environment.
+  explicit Process(const std::string& exe, const std::string& arguments = "");
   Process(Process&& other) noexcept : info_(other.info_) { other.info_ = {}; }
   Process& operator=(Process&& other) noexcept;
   ~Process() { Kill(); }
