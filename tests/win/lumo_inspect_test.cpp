@@ -28,39 +28,13 @@ struct Output {
   ULONGLONG ms = 0;
 };
 
-// Runs lumo-inspect.exe in dir with its output in a pipe; ended after 20 s.
+// Runs lumo-inspect.exe in dir, ended after 20 s.
 Output Inspect(const std::string& arguments, const std::string& dir = BinDir()) {
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE read = nullptr;
-  HANDLE write = nullptr;
-  CreatePipe(&read, &write, &inherit, 0);
-  SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = startup.hStdError = write;
-  std::string command = "\"" + dir + "lumo-inspect.exe\" " + arguments;
-  PROCESS_INFORMATION info{};
-  Output out;
+  static const std::string file = MakeProgramDir("inspect-output") + "output.txt";
   const ULONGLONG start = GetTickCount64();
-  EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                             nullptr, dir.c_str(), &startup, &info));
-  CloseHandle(write);
-  char buffer[4096];
-  for (DWORD size = 0; PeekNamedPipe(read, nullptr, 0, nullptr, &size, nullptr);) {
-    if (size > 0 && ::ReadFile(read, buffer, sizeof buffer, &size, nullptr)) {
-      out.text.append(buffer, size);
-    } else if (GetTickCount64() - start > 20000) {
-      TerminateProcess(info.hProcess, 99);
-    }
-    Sleep(size > 0 ? 0 : 10);
-  }
-  WaitForSingleObject(info.hProcess, 5000);
-  out.ms = GetTickCount64() - start;
-  GetExitCodeProcess(info.hProcess, &out.exit);
-  for (HANDLE handle : {read, info.hProcess, info.hThread}) {
-    CloseHandle(handle);
-  }
+  Process inspect(dir + "lumo-inspect.exe", arguments, file);
+  EXPECT_TRUE(inspect.WaitForExit(20s)) << arguments;
+  Output out{inspect.ExitCode(), ReadFile(file), GetTickCount64() - start};
   std::erase(out.text, '\r');
   return out;
 }

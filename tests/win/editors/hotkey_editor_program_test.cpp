@@ -78,13 +78,12 @@ TEST(HotkeyEditorProgram, MenuOpensTheEditorAndAnAppliedHotkeyFiresAndIsSaved) {
   HotkeyList saved;
   HotkeyStore(files, code_page, dir + "Lumo.hkd").Load(saved);
   ASSERT_EQ(saved.size(), 1u);
-  EXPECT_EQ(saved[0]->Description, "\xBA\xCF\xBC\xC6");  // 合计 in the code page
-  EXPECT_TRUE(saved[0]->Ctrl && saved[0]->Shift);
-  EXPECT_FALSE(saved[0]->Alt || saved[0]->Win);
-  EXPECT_EQ(saved[0]->Key, 75);  // F7
-  EXPECT_EQ(saved[0]->Action, 0);
-  EXPECT_EQ(saved[0]->Parameter, "Speak=hello^Display=~hi");
-  EXPECT_TRUE(saved[0]->Active);
+  EXPECT_EQ(*saved[0], (HotkeyRec{.Key = 75,  // F7
+                                  .Ctrl = true,
+                                  .Shift = true,
+                                  .Description = "\xBA\xCF\xBC\xC6",  // 合计 in the code page
+                                  .Parameter = "Speak=hello^Display=~hi",
+                                  .Active = true}));
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ HWND OpenFromTrayMenu(const LumoRun& run, char access_key, const std::string& wi
   HWND opened = nullptr;
   for (int attempt = 0; attempt < 8 && opened == nullptr; ++attempt) {
     PostMessageW(run.main, kWmTrayNotify, 0, WM_RBUTTONDOWN);
-    HWND menu = WaitForProcessWindow(run.process.Id(), "#32768", "", nullptr, 1s);
+    HWND menu = WaitForProcessWindow(run.process.Id(), "#32768", "", 1s);
     if (menu != nullptr && seen) {
       Sleep(300);  // painted
       if (!IsWindowVisible(menu)) {
@@ -59,7 +59,7 @@ HWND OpenFromTrayMenu(const LumoRun& run, char access_key, const std::string& wi
     // The menu's loop reads the keys of its thread wherever the focus is.
     if (menu != nullptr) {
       PostMessageW(menu, WM_CHAR, static_cast<WPARAM>(access_key), 0);
-      opened = WaitForProcessWindow(run.process.Id(), window_class, "", nullptr, 1s);
+      opened = WaitForProcessWindow(run.process.Id(), window_class, "", 1s);
     }
   }
   Sleep(100);  // let it finish showing before it is driven

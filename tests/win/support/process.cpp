@@ -50,13 +50,26 @@ bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-Process::Process(const std::string& exe, const std::string& arguments) {
+Process::Process(const std::string& exe, const std::string& arguments, const std::string& output) {
   std::string command = "\"" + exe + "\" " + arguments;
   const std::string directory = exe.substr(0, exe.find_last_of('\\') + 1);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      directory.c_str(), &startup, &info_)) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  const HANDLE out = output.empty() ? INVALID_HANDLE_VALUE
+                                    : CreateFileA(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                                  &inherit, CREATE_ALWAYS, 0, nullptr);
+  if (out != INVALID_HANDLE_VALUE) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = out;
+  }
+  const BOOL started =
+      CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, out != INVALID_HANDLE_VALUE, 0,
+                     nullptr, directory.c_str(), &startup, &info_);
+  if (out != INVALID_HANDLE_VALUE) {
+    CloseHandle(out);
+  }
+  if (!started) {
     throw std::runtime_error("cannot start " + exe + ", error " + std::to_string(GetLastError()));
   }
 }
@@ -120,15 +133,13 @@ void Pump(std::chrono::milliseconds time) {
 
 namespace {
 
-HWND Find(DWORD process_id, const std::string& class_name, const std::string& title, HWND owner,
-          bool visible) {
+HWND Find(DWORD process_id, const std::string& class_name, const std::string& title, bool visible) {
   for (HWND window = nullptr;
        (window = FindWindowExA(nullptr, window, class_name.empty() ? nullptr : class_name.c_str(),
                                title.empty() ? nullptr : title.c_str())) != nullptr;) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process == process_id && (!visible || IsWindowVisible(window)) &&
-        (!owner || GetWindow(window, GW_OWNER) == owner)) {
+    if (process == process_id && (!visible || IsWindowVisible(window))) {
       return window;
     }
   }
@@ -138,13 +149,13 @@ HWND Find(DWORD process_id, const std::string& class_name, const std::string& ti
 }  // namespace
 
 HWND FindProcessWindow(DWORD process_id, const std::string& class_name, const std::string& title) {
-  return Find(process_id, class_name, title, nullptr, false);
+  return Find(process_id, class_name, title, false);
 }
 
 HWND WaitForProcessWindow(DWORD process_id, const std::string& class_name, const std::string& title,
-                          HWND owner, std::chrono::milliseconds timeout) {
+                          std::chrono::milliseconds timeout) {
   HWND found = nullptr;
-  WaitUntil([&] { return (found = Find(process_id, class_name, title, owner, true)) != nullptr; },
+  WaitUntil([&] { return (found = Find(process_id, class_name, title, true)) != nullptr; },
             timeout);
   return found;
 }
