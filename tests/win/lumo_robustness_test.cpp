@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
-#include <algorithm>
-
 #include "app/monitor_ids.h"
 #include "support/input.h"
 #include "support/lumo_program.h"
@@ -52,18 +50,6 @@ int TrayIcons() {
 }
 
 constexpr char kUserKey[] = "Software\\Lumo";
-
-DWORD UserValue(const char* name) {
-  DWORD value = 12345;  // stays when the program wrote no such value
-  DWORD size = sizeof value;
-  RegGetValueA(HKEY_CURRENT_USER, kUserKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
-  return value;
-}
-
-int Count(const AnnouncerRecord& record, const std::string& summary) {
-  const std::vector<std::string> all = Summaries(record.Calls());
-  return static_cast<int>(std::count(all.begin(), all.end(), summary));
-}
 
 // Polling attaches to the register once it is in front; a box of Lumo's that opens at the
 // same moment may take the front back, so it is put there until the service runs.
@@ -162,11 +148,11 @@ TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageBoxText(box), L"!InstallHook OK");
   Sleep(300);
-  EXPECT_EQ(Count(run.record, "PrintText 1 1 show"), 1);
+  EXPECT_EQ(run.record.Count("PrintText 1 1 show"), 1);
   EXPECT_EQ(StatusText(run.main), kStopped);
   ASSERT_TRUE(PressButton(box, IDOK));
   ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kRunning; }));
-  EXPECT_EQ(Count(run.record, "PrintText 1 1 show"), 2);
+  EXPECT_EQ(run.record.Count("PrintText 1 1 show"), 2);
 
   // A hung register costs one wait per key press, not one per reading.
   PostMessageW(sim.window, register_sim::kHangMessage, 0, 0);
@@ -191,10 +177,10 @@ TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   std::string rewritten = kHotkeys;
   rewritten.replace(rewritten.find("2.0"), 3, "1.0");
   EXPECT_EQ(ReadFile(dir_ + "Lumo.hkd"), rewritten);
-  EXPECT_EQ(UserValue("Comport"), 0xFFFFFFFFu);
-  EXPECT_EQ(UserValue("AutoStart"), 0u);  // switched off above
-  EXPECT_EQ(Count(run.record, "PrintText 1 1 bye"), 0);
-  EXPECT_EQ(Count(run.record, "SoundOut twin"), 0);
+  EXPECT_EQ(SavedSetting("Comport"), 0xFFFFFFFFu);
+  EXPECT_EQ(SavedSetting("AutoStart"), 0u);  // switched off above
+  EXPECT_EQ(run.record.Count("PrintText 1 1 bye"), 0);
+  EXPECT_EQ(run.record.Count("SoundOut twin"), 0);
   for (const AnnouncerCall& call : run.record.Calls()) {
     EXPECT_NE(call.Name, "DrawImage");  // "Enable=0": no capture timer
   }

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "app/monitor_ids.h"
 #include "support/lumo_program.h"
 
@@ -19,11 +17,6 @@ TEST(LumoService, RegisterInFrontStartsItsCloseOrDeathStopsAndCommandErrorsAreSh
                                          "OnShow=DISPLAY=~show<%1001%> & DISPLAY=~<%q1%>\r\n"
                                          "OnClose=DISPLAY=~bye & DISPLAY=~<%y%>\r\n"));
   ASSERT_NE(run.main, nullptr);
-  // How many times the display got this line-1 text.
-  const auto printed = [&](const std::string& text) {
-    const std::vector<std::string> all = Summaries(run.record.Calls());
-    return std::count(all.begin(), all.end(), "PrintText 1 1 " + text);
-  };
   const auto wait_status = [&](const wchar_t* status) {
     return WaitUntil([&] { return StatusText(run.main) == status; }, 3s);
   };
@@ -52,8 +45,8 @@ TEST(LumoService, RegisterInFrontStartsItsCloseOrDeathStopsAndCommandErrorsAreSh
   EXPECT_EQ(answer(), L"'q1' is not a valid integer value");
   Pump(300ms);
   EXPECT_TRUE(no_box());
-  EXPECT_EQ(printed("show12.50"), 1);
-  EXPECT_EQ(printed("bye"), 0);
+  EXPECT_EQ(run.record.Count("PrintText 1 1 show12.50"), 1);
+  EXPECT_EQ(run.record.Count("PrintText 1 1 bye"), 0);
 
   // The close commands run up to their error; the service has stopped by then.
   PostMessageW(sim.window, WM_CLOSE, 0, 0);
@@ -61,11 +54,11 @@ TEST(LumoService, RegisterInFrontStartsItsCloseOrDeathStopsAndCommandErrorsAreSh
   EXPECT_EQ(StatusText(run.main), kStopped);
   expect_running(false);
   EXPECT_EQ(answer(), L"'y' is not a valid integer value");
-  EXPECT_EQ(printed("bye"), 1);
+  EXPECT_EQ(run.record.Count("PrintText 1 1 bye"), 1);
   // Only once, although the register's process ended too.
   ASSERT_TRUE(sim.process.WaitForExit(5s));
   Pump(500ms);
-  EXPECT_EQ(printed("bye"), 1);
+  EXPECT_EQ(run.record.Count("PrintText 1 1 bye"), 1);
   EXPECT_TRUE(no_box());
 
   // Polling resumes: the next register in front starts the service again, and a killed
@@ -74,13 +67,13 @@ TEST(LumoService, RegisterInFrontStartsItsCloseOrDeathStopsAndCommandErrorsAreSh
   SetForegroundWindow(again.window);
   ASSERT_TRUE(wait_status(kRunning));
   EXPECT_EQ(answer(), L"'q1' is not a valid integer value");
-  EXPECT_EQ(printed("show12.50"), 2);
+  EXPECT_EQ(run.record.Count("PrintText 1 1 show12.50"), 2);
   again.process.Kill();
   ASSERT_TRUE(wait_status(kStopped));
   expect_running(false);
   EXPECT_EQ(answer(), L"'y' is not a valid integer value");
   Pump(500ms);
-  EXPECT_EQ(printed("bye"), 2);
+  EXPECT_EQ(run.record.Count("PrintText 1 1 bye"), 2);
   EXPECT_TRUE(no_box());
 }
 

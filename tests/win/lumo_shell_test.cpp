@@ -134,16 +134,6 @@ TEST(LumoShell, AnInstanceMutexThatCannotBeCreatedOrAFailedLoadAnsweredYesEndsTh
   EXPECT_TRUE(lumo.WaitForExit(5s));
 }
 
-// A value of the per-user key, or nothing when it does not exist as a 32-bit integer.
-std::optional<DWORD> Saved(const char* name) {
-  DWORD value = 0;
-  DWORD size = sizeof value;
-  return RegGetValueA(HKEY_CURRENT_USER, kUserKey, name, RRF_RT_REG_DWORD, nullptr, &value,
-                      &size) == ERROR_SUCCESS
-             ? std::optional(value)
-             : std::nullopt;
-}
-
 TEST(LumoShell, MachineSettingsAreShownAndTheShownOnesSavedPerUser) {
   struct Case {
     // Without a port there is no machine key; without AutoStart it is a text, without
@@ -191,9 +181,9 @@ TEST(LumoShell, MachineSettingsAreShownAndTheShownOnesSavedPerUser) {
               c.shown);
     ASSERT_TRUE(ExitThroughMenu(run));
     ASSERT_TRUE(run.process.WaitForExit(5s));
-    EXPECT_EQ(Saved("Comport"), c.saved_port);
-    EXPECT_EQ(Saved("AutoStart"), c.saved_auto_start);
-    EXPECT_EQ(Saved("UseComport"), std::nullopt);
+    EXPECT_EQ(SavedSetting("Comport"), c.saved_port);
+    EXPECT_EQ(SavedSetting("AutoStart"), c.saved_auto_start);
+    EXPECT_EQ(SavedSetting("UseComport"), std::nullopt);
   }
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, kMachineKey);
 }

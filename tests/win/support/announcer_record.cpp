@@ -1,5 +1,7 @@
 #include "support/announcer_record.h"
 
+#include <algorithm>
+
 #include "common/number_text.h"
 #include "support/process.h"
 
@@ -91,6 +93,11 @@ std::vector<AnnouncerCall> AnnouncerRecord::WaitForCalls(std::size_t count,
   std::vector<AnnouncerCall> calls;
   WaitUntil([&] { return (calls = Calls()).size() >= count; }, timeout);
   return calls;
+}
+
+int AnnouncerRecord::Count(const std::string& summary) const {
+  const std::vector<std::string> all = Summaries(Calls());
+  return static_cast<int>(std::count(all.begin(), all.end(), summary));
 }
 
 std::string AnnouncerRecord::CopyPath(const AnnouncerCall& call) const {

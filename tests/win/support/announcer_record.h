@@ -32,6 +32,8 @@ class AnnouncerRecord {
   // Waits until at least count calls are recorded; what is there then, or at the timeout.
   std::vector<AnnouncerCall> WaitForCalls(
       std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
+  // How many calls so far have this summary.
+  int Count(const std::string& summary) const;
   // Full path of a DrawImage call's bitmap copy.
   std::string CopyPath(const AnnouncerCall& call) const;
 

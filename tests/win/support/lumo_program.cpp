@@ -76,6 +76,15 @@ std::wstring StatusText(HWND main) {
   return TextOf(GetDlgItem(main, kIdStatusBar1));
 }
 
+std::optional<DWORD> SavedSetting(const char* name) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  return RegGetValueA(HKEY_CURRENT_USER, "Software\\Lumo", name, RRF_RT_REG_DWORD, nullptr, &value,
+                      &size) == ERROR_SUCCESS
+             ? std::optional(value)
+             : std::nullopt;
+}
+
 bool WaitHidden(HWND window, std::chrono::milliseconds timeout) {
   return WaitUntil([window] { return !IsWindowVisible(window); }, timeout);
 }

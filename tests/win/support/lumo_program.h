@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <optional>
 #include <string>
 
 #include "register-sim/register_sim_protocol.h"
@@ -44,6 +45,8 @@ HWND OpenFromTrayMenu(const LumoRun& run, char access_key, const std::string& wi
 bool ExitThroughMenu(const LumoRun& run);
 
 std::wstring StatusText(HWND main);
+// A value of the per-user settings key; nothing when it is not there as a 32-bit integer.
+std::optional<DWORD> SavedSetting(const char* name);
 // Waits until the window is hidden or shown; false on timeout.
 bool WaitHidden(HWND window, std::chrono::milliseconds timeout = 3s);
 bool WaitShown(HWND window, std::chrono::milliseconds timeout = 3s);
