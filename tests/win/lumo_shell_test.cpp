@@ -109,9 +109,11 @@ TEST(LumoShell, TrayMenuAboutBoxSecondCopyTheExitQuestionAndAFailedSaveAtClose) 
   const std::wstring expected = L"Cannot create file \"" + AnsiToWide(hkd) + L"\". ";
   EXPECT_EQ(failure.substr(0, expected.size()), expected);
   EXPECT_GT(failure.size(), expected.size()) << "the reason is missing";
+  EXPECT_EQ(std::wstring(L".\r\n").find(failure.back()), std::wstring::npos);  // trimmed
   EXPECT_TRUE(run.process.WaitForExit(5s));
   SetFileAttributesA(hkd.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(ReadFile(hkd), "old");
+  EXPECT_FALSE(FileExists(hkd + ".tmp"));
 }
 
 TEST(LumoShell, AnInstanceMutexThatCannotBeCreatedOrAFailedLoadAnsweredYesEndsTheStart) {
