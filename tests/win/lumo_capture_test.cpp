@@ -1,162 +1,200 @@
-// The capture timer end to end: Lumo.exe copying register-sim.exe's black-and-white pattern
-// to the recording cts4r.dll, its advertisements while no register is attached, and a
-// tmp.bmp it cannot write.
+// The capture timer end to end: Lumo.exe copying register-sim.exe's amount display in each
+// of its screens to the recording cts4r.dll, its advertisements while no register is
+// attached, a tmp.bmp it cannot write, and a field with the blinking caret.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
-#include "support/bitmap_rows.h"
+#include "platform/win_capture_system.h"
 #include "support/lumo_program.h"
-#include "support/register_sim.h"
 
 namespace lumo::test {
 namespace {
 
-using namespace std::chrono_literals;
+namespace rs = register_sim;
 
 constexpr int kIntervalMs = 100;
-constexpr int kTicksBetweenAds = 4;  // ShowLasting 300 ms: 3 unchanged ticks, then an ad
-// Where the region goes on the display, and its width there: 96 x 32 drawn 16 high.
-constexpr int kImageX = 100;
-constexpr int kImageY = 10;
-constexpr int kPlaceWidth = 48;
+constexpr int kTicksBetweenAds = 4;     // ShowLasting 300 ms: 3 unchanged ticks, then an ad
+constexpr std::size_t kRowChars = 241;  // BitmapRows of the display: 240 pixels and '\n'
 
-// The pattern area of a register-sim window in the coordinates of the whole window, frame
-// and title bar included, as the screen definition gives regions.
-RECT PatternInWindow(HWND sim) {
+// Three regions and their places on the display: the digits' middle band at 1:1, the
+// digits whole at half size, and the amount field that holds the caret at 1:1.
+struct Region {
+  int id;  // the control whose client coordinates area is given in
+  RECT area;
+  RECT place;
+};
+const Region kRegions[] = {{rs::kAmountDisplayId, {4, 15, 244, 31}, {0, 0, 240, 16}},
+                           {rs::kAmountDisplayId, {4, 7, 264, 39}, {0, 20, 130, 36}},
+                           {rs::kAmountDueId, {0, 1, 96, 17}, {140, 20, 236, 36}}};
+
+// A region in whole-window coordinates, as the screen definition gives it.
+CaptureRectangle InWindow(HWND sim, const Region& region) {
   RECT window{};
-  RECT pattern{};
   GetWindowRect(sim, &window);
-  GetWindowRect(GetDlgItem(sim, register_sim::kPatternId), &pattern);
-  OffsetRect(&pattern, -window.left, -window.top);
-  return pattern;
+  POINT origin{0, 0};
+  ClientToScreen(GetDlgItem(sim, region.id), &origin);
+  const LONG x = origin.x - window.left;
+  const LONG y = origin.y - window.top;
+  return {region.area.left + x, region.area.top + y, region.area.right + x, region.area.bottom + y};
 }
 
-std::string Sdf(const RECT& region) {
-  return "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\n"
-         "[TIMER]\r\nEnable=1\r\nInterval=" +
-         std::to_string(kIntervalMs) +
-         "\r\nShowLasting=300\r\nActions=1\r\n"
-         "[TIMER.ACTION1]\r\nS_X=" +
-         std::to_string(kImageX) + "\r\nS_Y=" + std::to_string(kImageY) +
-         "\r\nBMP_RECT=1\r\n[RECT]\r\n1=" + std::to_string(region.left) + "," +
-         std::to_string(region.top) + "," + std::to_string(region.right) + "," +
-         std::to_string(region.bottom) + "\r\n";
+std::string Sdf(const CaptureRectangle (&rects)[3]) {
+  std::string sdf = "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\n[TIMER]\r\nEnable=1\r\nInterval=" +
+                    std::to_string(kIntervalMs) + "\r\nShowLasting=300\r\nActions=3\r\n";
+  std::string rect_lines = "[RECT]\r\n";
+  for (int i = 0; i < 3; ++i) {
+    const std::string n = std::to_string(i + 1);
+    sdf += "[TIMER.ACTION" + n + "]\r\nBMP_RECT=" + n +
+           "\r\nS_X=" + std::to_string(kRegions[i].place.left) +
+           "\r\nS_Y=" + std::to_string(kRegions[i].place.top) + "\r\n";
+    const CaptureRectangle& r = rects[i];
+    rect_lines += n + "=" + std::to_string(r.Left) + "," + std::to_string(r.Top) + "," +
+                  std::to_string(r.Right) + "," + std::to_string(r.Bottom) + "\r\n";
+  }
+  return sdf + rect_lines;
 }
 
-// The display with the pattern halved into its place, or a plain white region there, and
-// white everywhere else.
-std::string ExpectedDisplay(bool pattern) {
-  std::string rows;
-  for (int y = 0; y < 36; ++y) {
-    for (int x = 0; x < 240; ++x) {
-      const bool placed =
-          x >= kImageX && x < kImageX + kPlaceWidth && y >= kImageY && y < kImageY + 16;
-      rows += pattern && placed &&
-                      register_sim::PatternPixelIsBlack((x - kImageX) * 2, (y - kImageY) * 2)
-                  ? '#'
-                  : '.';
+ColourRegion Copy(HWND sim, const CaptureRectangle& rect) {
+  ColourRegion region;
+  region.ResetWhite(rect.Right - rect.Left, rect.Bottom - rect.Top);
+  WinCaptureSystem().CopyWindowRect(reinterpret_cast<WindowHandle>(sim), rect, region);
+  return region;
+}
+
+// The place's columns with ink, split where a column is white: one string per glyph.
+std::vector<std::string> Glyphs(const std::string& picture, const RECT& place) {
+  std::vector<std::string> glyphs;
+  std::string glyph;
+  for (int x = place.left; x <= place.right; ++x) {
+    std::string column;
+    for (int y = place.top; y < place.bottom && x < place.right; ++y) {
+      column += picture[y * kRowChars + x];
     }
-    rows += '\n';
+    if (column.find('#') != std::string::npos) {
+      glyph += column;
+    } else if (!glyph.empty()) {
+      glyphs.push_back(glyph);
+      glyph.clear();
+    }
   }
-  return rows;
+  return glyphs;
 }
 
-TEST(LumoCapture, AdsWhileIdleNothingWhileTmpBmpIsHeldThenEachChangeOnce) {
-  // The region comes from where register-sim really shows its pattern. That copy is gone
-  // before Lumo starts: a register window that gets the foreground back when Lumo hides
-  // would be attached at once.
-  RECT region{};
-  {
-    RegisterSim measured = StartRegisterSim("--pattern");
-    region = PatternInWindow(measured.window);
+TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBmpIsHeld) {
+  CaptureRectangle rects[3];
+  {  // gone before Lumo starts: a register that gets the front back would be attached at once
+    RegisterSim measured = StartRegisterSim("--screen white");
+    for (int i = 0; i < 3; ++i) {
+      rects[i] = InWindow(measured.window, kRegions[i]);
+    }
   }
-  ASSERT_EQ(region.right - region.left, register_sim::kPatternWidth);
-  ASSERT_EQ(region.bottom - region.top, register_sim::kPatternHeight);
-  const std::string dir = PrepareLumoDir("lumo-capture", Sdf(region));
+  const std::string dir = PrepareLumoDir("lumo-capture", Sdf(rects));
   const std::string ad = dir + "ad\\";
   const std::string tmp = dir + "tmp.bmp";
   CreateDirectoryA(ad.c_str(), nullptr);
   WriteFile(ad + "a.bmp", "BM not really a picture");
-  LumoRun run = StartInTray(dir);
+  WriteFile(ad + "hidden.bmp", "BM");  // hidden files are no advertisements
+  SetFileAttributesA((ad + "hidden.bmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  LumoRun run = StartLumo(dir);
   ASSERT_NE(run.main, nullptr);
   const AnnouncerRecord& record = run.record;
-
-  // Nothing attached: only advertisements, one every fourth tick.
-  std::vector<AnnouncerCall> ads;
-  ASSERT_TRUE(WaitUntil([&] { return (ads = record.Calls()).size() >= 4; }, 6s));
   const std::string an_ad = "DrawImage 0 0 " + ad + "a.bmp 0,0,239,35";
-  for (std::size_t i = 0; i < ads.size(); ++i) {
-    EXPECT_EQ(Summary(ads[i]), an_ad);
-    // Timer ticks come late under load, never early.
-    const std::int64_t gap = i > 0 ? ads[i].Ms - ads[i - 1].Ms : kTicksBetweenAds * kIntervalMs;
-    EXPECT_GE(gap, kTicksBetweenAds * kIntervalMs - 60) << "before ad " << i;
-    EXPECT_LE(gap, 4000) << "before ad " << i;
+
+  // Nothing attached: only advertisements, one every fourth tick (late under load, never
+  // early).
+  std::vector<AnnouncerCall> calls;
+  ASSERT_TRUE(WaitUntil([&] { return (calls = record.Calls()).size() >= 3; }, 6s));
+  for (std::size_t i = 0; i < calls.size(); ++i) {
+    EXPECT_EQ(Summary(calls[i]), an_ad);
+    EXPECT_GE(i > 0 ? calls[i].Ms - calls[i - 1].Ms : 1000, kTicksBetweenAds * kIntervalMs - 60);
   }
   EXPECT_FALSE(FileExists(tmp));
-
-  // tmp.bmp held open without sharing: unwritable even for the administrator the suite runs
-  // as. Attached, every tick tries to send and fails: no call at all, and no box.
+  // tmp.bmp held open without sharing, unwritable even for the administrator the suite runs
+  // as, while the first register attaches.
   WriteFile(tmp, "old");
   HANDLE holder = CreateFileA(tmp.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-  RegisterSim sim = StartRegisterSim("--pattern");
-  ASSERT_EQ(PatternInWindow(sim.window).left, region.left);
-  SetForegroundWindow(sim.window);
-  ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kRunning; }));
-  Sleep(3 * kIntervalMs);  // an advertisement already due may still come
-  const std::size_t before_hold = record.Calls().size();
-  Sleep(10 * kIntervalMs);
-  EXPECT_EQ(record.Calls().size(), before_hold);
-  EXPECT_EQ(FindProcessWindow(run.process.Id(), "#32770"), nullptr);
-  CloseHandle(holder);
 
-  // Free again: the next tick sends the picture, once, without a rectangle.
-  std::vector<AnnouncerCall> calls = record.WaitForCalls(before_hold + 1);
-  ASSERT_GT(calls.size(), before_hold);
-  const AnnouncerCall sent = calls[before_hold];
-  EXPECT_EQ(Summary(sent), "DrawImage 0 0 " + tmp + " null");
-  EXPECT_EQ(BitmapRows(record.CopyPath(sent)), ExpectedDisplay(true));
-  EXPECT_EQ(BitmapRows(tmp), ExpectedDisplay(true));
+  const char* amounts[] = {"12.50", "34.00", "56.70"};  // every screen's picture is new
+  for (std::size_t s = 0; s < std::size(rs::kScreens); ++s) {
+    const rs::Screen& screen = rs::kScreens[s];
+    SCOPED_TRACE(screen.name);
+    const std::size_t before = record.Calls().size();
+    RegisterSim sim = StartRegisterSim(std::string("--screen ") + screen.name +
+                                       " --focus 1001 --text \"2002=0 1 2 3 4 5 6 7 8 9\"" +
+                                       " --text 1001=" + amounts[s]);
+    SetForegroundWindow(sim.window);
+    ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kRunning; }));
+    if (holder != INVALID_HANDLE_VALUE) {
+      // Every tick tries to send and fails: no call at all, and no box.
+      Sleep(3 * kIntervalMs);  // an advertisement already due may still come
+      const std::size_t held = record.Calls().size();
+      Sleep(10 * kIntervalMs);
+      EXPECT_EQ(record.Calls().size(), held);
+      EXPECT_EQ(FindProcessWindow(run.process.Id(), "#32770"), nullptr);
+      CloseHandle(holder);
+      holder = INVALID_HANDLE_VALUE;
+    }
+    // Advertisements until the picture, which is sent at once, without a rectangle.
+    std::size_t sent = 0;
+    ASSERT_TRUE(WaitUntil([&] {
+      calls = record.Calls();
+      sent = std::find_if(calls.begin() + before, calls.end(),
+                          [&](const AnnouncerCall& call) { return call.Text == tmp; }) -
+             calls.begin();
+      return sent < calls.size();
+    }));
+    for (std::size_t i = before; i < sent; ++i) {
+      EXPECT_EQ(Summary(calls[i]), an_ad);
+    }
+    EXPECT_EQ(Summary(calls[sent]), "DrawImage 0 0 " + tmp + " null");
+    const std::string picture = BitmapRows(record.CopyPath(calls[sent]));
+    ASSERT_EQ(picture.size(), 36u * kRowChars);
+    const auto black = [&](int x, int y) { return picture[y * kRowChars + x] == '#'; };
 
-  // The same screen after that: nothing is sent again, and the advertisements resume after
-  // three unchanged ticks.
-  Sleep(15 * kIntervalMs);
-  calls = record.Calls();
-  ASSERT_GT(calls.size(), before_hold + 1);
-  EXPECT_GE(calls[before_hold + 1].Ms - sent.Ms, kTicksBetweenAds * kIntervalMs - 60);
-  for (std::size_t i = before_hold + 1; i < calls.size(); ++i) {
-    EXPECT_EQ(Summary(calls[i]), an_ad);
-  }
-  EXPECT_EQ(FindProcessWindow(run.process.Id(), "#32770"), nullptr);
+    // At 1:1 what differs from the field is black, and the field white.
+    const ColourRegion reference = Copy(sim.window, rects[0]);
+    int field_black = 0;
+    int differing = 0;
+    int differing_black = 0;
+    for (int y = 0; y < reference.height; ++y) {
+      for (int x = 0; x < reference.width; ++x) {
+        const bool field = reference.At(x, y) == screen.field;
+        field_black += field && black(x, y) ? 1 : 0;
+        differing += field ? 0 : 1;
+        differing_black += !field && black(x, y) ? 1 : 0;
+      }
+    }
+    EXPECT_EQ(field_black, 0);
+    EXPECT_GT(differing, 500);
+    EXPECT_GE(differing_black * 100, differing * 95) << differing_black << " of " << differing;
+    // Halved, the ten digits are ten different glyphs.
+    const std::vector<std::string> glyphs = Glyphs(picture, kRegions[1].place);
+    EXPECT_EQ(glyphs.size(), 10u);
+    EXPECT_EQ(std::set<std::string>(glyphs.begin(), glyphs.end()).size(), glyphs.size());
 
-  // The register closes: the service stops and only advertisements follow.
-  PostMessageW(sim.window, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kStopped; }));
-  const std::size_t at_stop = record.Calls().size();
-  Sleep(10 * kIntervalMs);
-  calls = record.Calls();
-  EXPECT_GT(calls.size(), at_stop);
-  for (std::size_t i = at_stop; i < calls.size(); ++i) {
-    EXPECT_EQ(Summary(calls[i]), an_ad);
-  }
-
-  // A register without the pattern attaches: its white area differs from the picture last
-  // sent, and that is sent at once.
-  RegisterSim plain = StartRegisterSim();
-  SetForegroundWindow(plain.window);
-  ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kRunning; }));
-  std::vector<AnnouncerCall>::const_iterator white;
-  ASSERT_TRUE(WaitUntil([&] {
+    // The caret blinks in the amount field, and yet the picture is not sent again: only
+    // advertisements follow, from the fourth unchanged tick on.
+    std::set<std::vector<ColourPixel>> field_looks;
+    for (int i = 0; i < 30; ++i) {
+      field_looks.insert(Copy(sim.window, rects[2]).pixels);
+      Sleep(80);
+    }
+    EXPECT_GE(field_looks.size(), 2u);
     calls = record.Calls();
-    white = std::find_if(calls.begin() + static_cast<std::ptrdiff_t>(at_stop), calls.end(),
-                         [&](const AnnouncerCall& call) { return call.Text == tmp; });
-    return white != calls.end();
-  }));
-  EXPECT_FALSE(white->HasRect);
-  EXPECT_EQ(BitmapRows(record.CopyPath(*white)), ExpectedDisplay(false));
+    ASSERT_GT(calls.size(), sent + 1);
+    // (The copying tick sends late in its run, an advertisement's tick early.)
+    EXPECT_GE(calls[sent + 1].Ms - calls[sent].Ms, (kTicksBetweenAds - 1) * kIntervalMs - 50);
+    for (std::size_t i = sent + 1; i < calls.size(); ++i) {
+      EXPECT_EQ(Summary(calls[i]), an_ad);
+    }
+    PostMessageW(sim.window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kStopped; }));
+  }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // lumo-inspect.exe against register-sim.exe, and its dry run against what Lumo.exe sends to
-// the recording cts4r.dll for the same window.
+// the recording cts4r.dll for the same window, shown in the stand-in's announcer window.
 #include <windows.h>
 
 #include <gmock/gmock.h>
@@ -8,11 +8,10 @@
 #include <sstream>
 
 #include "capture/bmp_file.h"
+#include "capture/braille_picture.h"
+#include "cts4r/announcer_view.h"
 #include "platform/win_code_page.h"
-#include "support/announcer_record.h"
 #include "support/lumo_program.h"
-#include "support/process.h"
-#include "support/register_sim.h"
 
 namespace lumo::test {
 namespace {
@@ -29,83 +28,15 @@ struct Output {
   ULONGLONG ms = 0;
 };
 
-// Runs exe in dir with its output in a pipe; ended after 20 s.
-Output Inspect(const std::string& exe, const std::string& dir, const std::string& arguments) {
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE read = nullptr;
-  HANDLE write = nullptr;
-  CreatePipe(&read, &write, &inherit, 0);
-  SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = startup.hStdError = write;
-  std::string command = "\"" + exe + "\" " + arguments;
-  PROCESS_INFORMATION info{};
-  Output out;
+// Runs lumo-inspect.exe in dir, ended after 20 s.
+Output Inspect(const std::string& arguments, const std::string& dir = BinDir()) {
+  static const std::string file = MakeProgramDir("inspect-output") + "output.txt";
   const ULONGLONG start = GetTickCount64();
-  EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                             nullptr, dir.c_str(), &startup, &info));
-  CloseHandle(write);
-  char buffer[4096];
-  for (DWORD size = 0; PeekNamedPipe(read, nullptr, 0, nullptr, &size, nullptr);) {
-    if (size > 0 && ::ReadFile(read, buffer, sizeof buffer, &size, nullptr)) {
-      out.text.append(buffer, size);
-    } else if (GetTickCount64() - start > 20000) {
-      TerminateProcess(info.hProcess, 99);
-    }
-    Sleep(size > 0 ? 0 : 10);
-  }
-  WaitForSingleObject(info.hProcess, 5000);
-  out.ms = GetTickCount64() - start;
-  GetExitCodeProcess(info.hProcess, &out.exit);
-  for (HANDLE handle : {read, info.hProcess, info.hThread}) {
-    CloseHandle(handle);
-  }
+  Process inspect(dir + "lumo-inspect.exe", arguments, file);
+  EXPECT_TRUE(inspect.WaitForExit(20s)) << arguments;
+  Output out{inspect.ExitCode(), ReadFile(file), GetTickCount64() - start};
   std::erase(out.text, '\r');
   return out;
-}
-
-Output Inspect(const std::string& arguments) {
-  return Inspect(BinDir() + "lumo-inspect.exe", BinDir(), arguments);
-}
-
-TEST(LumoInspect, ListsTheDescendantsAsLumoCountsAndReadsThemAndFailsClearlyWithinTheBound) {
-  RegisterSim sim = StartRegisterSim();
-  const Output listing = Inspect(kCaption);
-  EXPECT_EQ(listing.exit, 0u) << listing.text;
-  // Rows "n  in  ID  shown  class  rectangle  text"; "in" names the parent's row.
-  for (int n = 1; n <= rs::kDescendantCount; ++n) {
-    const int id = rs::kDescendantOrder[n - 1];
-    const bool in_panel = id == rs::kMemberLabelId || id == rs::kMemberId;
-    EXPECT_THAT(listing.text,
-                ContainsRegex("\n\\s+" + std::to_string(n) + "\\s+" + (in_panel ? "3" : "-") +
-                              "\\s+" + std::to_string(id) + "\\s+yes\\s"));
-  }
-  EXPECT_THAT(listing.text, HasSubstr("\"应付金额:\"\n"));
-  // The pattern area, where register-sim puts it in its client area, in whole-window terms.
-  RECT window{};
-  POINT client{0, 0};
-  GetWindowRect(sim.window, &window);
-  ClientToScreen(sim.window, &client);
-  const int left = client.x - window.left + rs::kPatternX;
-  const int top = client.y - window.top + rs::kPatternY;
-  EXPECT_THAT(listing.text, HasSubstr(std::to_string(left) + "," + std::to_string(top) + "," +
-                                      std::to_string(left + rs::kPatternWidth) + "," +
-                                      std::to_string(top + rs::kPatternHeight) + "  "));
-
-  const Output none = Inspect("\"no such window\"");
-  EXPECT_EQ(none.exit, 1u);
-  EXPECT_THAT(none.text, HasSubstr("No visible window has a title that contains \"no such "
-                                   "window\""));
-
-  // A hung register: its title read costs the one bounded wait, then a clear message.
-  DWORD_PTR ignored = 0;
-  SendMessageTimeoutA(sim.window, rs::kHangMessage, 0, 0, SMTO_NORMAL, 200, &ignored);
-  const Output hung = Inspect(kCaption);
-  EXPECT_EQ(hung.exit, 1u);
-  EXPECT_THAT(hung.text, HasSubstr("\"\" (did not answer within 1 s: is the program hung?)"));
-  EXPECT_LT(hung.ms, none.ms + 2000);
 }
 
 // The command calls of a dry run, one a line, the waits left out.
@@ -135,50 +66,110 @@ std::string SentCalls(const AnnouncerRecord& record) {
   return calls;
 }
 
-TEST(LumoInspectCheck, ReportsReadAndDefaultKeysTheFailingStepAndADryRunEqualToLumo) {
+TEST(LumoInspect, ListingStubCheckAndADryRunEqualToWhatLumoSendsAndShows) {
   // Before any process that copies its pixels (see wine-notes).
   RegisterSim sim = StartRegisterSim();
   SetForegroundWindow(sim.window);
+  const Output listing = Inspect(kCaption);
+  EXPECT_EQ(listing.exit, 0u) << listing.text;
+  // Rows "n  in  ID  shown  class  rectangle  text"; "in" names the parent's row.
+  for (int n = 1; n <= rs::kDescendantCount; ++n) {
+    const int id = rs::kDescendantOrder[n - 1];
+    const bool in_panel = id == rs::kMemberLabelId || id == rs::kMemberId;
+    EXPECT_THAT(listing.text,
+                ContainsRegex("\n\\s+" + std::to_string(n) + "\\s+" + (in_panel ? "3" : "-") +
+                              "\\s+" + std::to_string(id) + "\\s+yes\\s"));
+  }
+  EXPECT_THAT(listing.text, HasSubstr("\"应付金额:\"\n"));
+  // The pattern area, where register-sim puts it in its client area, in whole-window terms.
+  RECT window{};
+  POINT client{0, 0};
+  GetWindowRect(sim.window, &window);
+  ClientToScreen(sim.window, &client);
+  const int left = client.x - window.left + rs::kPatternX;
+  const int top = client.y - window.top + rs::kPatternY;
+  EXPECT_THAT(listing.text, HasSubstr(std::to_string(left) + "," + std::to_string(top) + "," +
+                                      std::to_string(left + rs::kPatternWidth) + "," +
+                                      std::to_string(top + rs::kPatternHeight) + "  "));
+  const Output none = Inspect("\"no such window\"");
+  EXPECT_EQ(none.exit, 1u);
+  EXPECT_THAT(none.text, HasSubstr("No visible window has a title that contains \"no such "
+                                   "window\""));
+
   // The file an integrator would write: commands, and the stub for the amount due.
   const Output stub = Inspect(std::string(kCaption) + " --sdf " + std::to_string(rs::kAmountDueId));
   ASSERT_EQ(stub.exit, 0u) << stub.text;
   const std::string dir = PrepareLumoDir(
       "inspect-check",
       std::string("[WINDOW]\r\nCaption=") + kCaption +
-          "\r\nOnShow=\"DISPLAY=~\xD3\xA6\xCA\xD5 <%1001%>\" & SPEAK=<%1003%>\xD4\xAA "
+          "\r\nOnShow=\"DISPLAY=~\xD3\xA6\xCA\xD5 <%1001%>\" & SPEAK=<%1001%>\xD4\xAA\xD5\xFB "
           "& DISPLAY=^<%1002%>\r\nOnClose=DISPLAY=~bye\r\n"
           "[TIMER]\r\nEnable=1\r\nInterval=200\r\nActions=1\r\n" +
           stub.text);
   CopyFromBin(dir, {"lumo-inspect.exe"});
-  const Output check = Inspect(dir + "lumo-inspect.exe", dir, "--check");
+  const Output check = Inspect("--check", dir);
   EXPECT_EQ(check.exit, 0u) << check.text;
-  EXPECT_THAT(check.text, HasSubstr("  read     [WINDOW] Caption = 收银台\n"));
-  EXPECT_THAT(check.text, HasSubstr("  default  [TIMER] ShowLasting\n"));
-  EXPECT_THAT(check.text, HasSubstr("  Cls(0)\n  wait 100 ms\n  PrintText(1, 1, \"应收 12.50\")"));
-
+  EXPECT_THAT(check.text, HasSubstr("  read     [WINDOW] Caption = 收银台\n"));  // GBK read
   WriteFile(dir + "bad.sdf", "[TIMER]\r\nActions=1\r\n[RECT]\r\n0=1;2;3;4\r\n");
-  const Output bad = Inspect(dir + "lumo-inspect.exe", dir, "--check bad.sdf");
+  const Output bad = Inspect("--check bad.sdf", dir);
   EXPECT_EQ(bad.exit, 1u);
-  EXPECT_THAT(bad.text, HasSubstr("LoadTimerDefinition FAILED: [RECT] 0=1;2;3;4 (named by "
-                                  "[TIMER.ACTION1] BMP_RECT) is not four numbers"));
+  EXPECT_THAT(bad.text, HasSubstr("LoadTimerDefinition FAILED: [RECT] 0=1;2;3;4"));
 
-  // Lumo.exe attaches to the same window, sends its picture, and the window closes.
-  LumoRun run = StartInTray(dir);
+  // Lumo.exe attaches to the same window and sends its picture, shown in the stand-in's
+  // announcer window.
+  SetEnvironmentVariableA("LUMO_ANNOUNCER_WINDOW", "1");
+  LumoRun run = StartLumo(dir);
+  SetEnvironmentVariableA("LUMO_ANNOUNCER_WINDOW", nullptr);
   ASSERT_NE(run.main, nullptr);
-  // Four show calls and the first picture. Wine's tray window, shown for Lumo's icon, can
-  // take the foreground from the register after it was given.
+  HWND view = nullptr;
+  // Wine's tray window, shown for Lumo's icon, can take the foreground from the register.
   ASSERT_TRUE(WaitUntil([&] {
     SetForegroundWindow(sim.window);
-    return run.record.Calls().size() >= 5;
+    view = FindProcessWindow(run.process.Id(), "LumoAnnouncerView");
+    return view != nullptr && run.record.Calls().size() >= 5;
   }));
   const AnnouncerCall draw = run.record.Calls()[4];
   EXPECT_EQ(draw.Name, "DrawImage");
   const std::string preview = ReadFile(dir + "preview.bmp");
   EXPECT_EQ(preview.size(), kBmpFileBytes);
   EXPECT_EQ(preview, ReadFile(run.record.CopyPath(draw)));
+  // "应收 12.50", "12.50", "语音: 12.50元整": both lines, the speech, and the picture at
+  // twice its size, with its braille text beside the driver's copy.
+  EXPECT_EQ(TextOf(GetDlgItem(view, cts4r::kViewLine1Id)), L"\u5E94\u6536 12.50");
+  EXPECT_EQ(TextOf(GetDlgItem(view, cts4r::kViewLine2Id)), L"12.50");
+  EXPECT_EQ(TextOf(GetDlgItem(view, cts4r::kViewSpokenId)), L"\u8BED\u97F3: 12.50\u5143\u6574");
+  EXPECT_NE(GetForegroundWindow(), view);
+  const std::string rows = BitmapRows(run.record.CopyPath(draw));
+  ASSERT_EQ(rows.size(), (kDisplayWidth + 1u) * kDisplayHeight);
+  ASSERT_NE(rows.find('#'), std::string::npos);
+  const auto black = [&rows](int x, int y) { return rows[y * (kDisplayWidth + 1) + x] == '#'; };
+  const std::string copy = run.record.CopyPath(draw);
+  EXPECT_EQ(ReadFile(copy.substr(0, copy.size() - 4) + ".txt"),
+            BraillePicture(kDisplayWidth, kDisplayHeight, black));
+  Sleep(300);  // painted
+  const std::vector<std::string> shown = Screenshot(view, "announcer-window");
+  int wrong = 0;  // screen pixels of the zoomed display that differ from the picture's
+  for (int y = 0; y < kDisplayHeight * cts4r::kViewZoom; ++y) {
+    for (int x = 0; x < kDisplayWidth * cts4r::kViewZoom; ++x) {
+      wrong += (shown[cts4r::kViewPictureY + y][cts4r::kViewPictureX + x] == '#') !=
+               black(x / cts4r::kViewZoom, y / cts4r::kViewZoom);
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+
+  // The window closes: what Lumo sent is what the dry run printed.
   PostMessageW(sim.window, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return SentCalls(run.record).ends_with("(1, 1, \"bye\")\n"); }));
   EXPECT_EQ(DryRunCalls(check.text), SentCalls(run.record));
+
+  // A hung register: its title read costs the one bounded wait, then a clear message.
+  RegisterSim hung = StartRegisterSim();
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(hung.window, rs::kHangMessage, 0, 0, SMTO_NORMAL, 200, &ignored);
+  const Output slow = Inspect(kCaption);
+  EXPECT_EQ(slow.exit, 1u);
+  EXPECT_THAT(slow.text, HasSubstr("\"\" (did not answer within 1 s: is the program hung?)"));
+  EXPECT_LT(slow.ms, none.ms + 2000);
 }
 
 }  // namespace

@@ -5,14 +5,9 @@
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
-#include <algorithm>
-
 #include "app/monitor_ids.h"
 #include "support/input.h"
 #include "support/lumo_program.h"
-#include "support/message_box.h"
-#include "support/process.h"
-#include "support/register_sim.h"
 
 namespace lumo::test {
 namespace {
@@ -24,14 +19,16 @@ constexpr char kWindowPart[] =
     "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\nOnShow=DISPLAY=~show\r\nOnClose=DISPLAY=~bye\r\n";
 
 // Ctrl+Alt+F7 twice (only the first, four readings of the register, can be registered),
-// then "编辑热键" on Ctrl+Alt+F8; stored under another header than the program writes.
+// "编辑热键" on Ctrl+Alt+F8, and "恢复窗口" on F9 alone, not active; stored under another
+// header than the program writes.
 const std::string kHotkeys =
     "\x06\x1FHotkey definitions, version 2.0\x01"
     "\x06\x05Price\x02\0\x06\x26"
     "Display=~%2^Speak=%7^Speak=%9^Speak=%5\x09\x09\x08\x08\x02\x4B\x09"
     "\x06\x04Twin\x02\0\x06\x0ASpeak=twin\x09\x09\x08\x08\x02\x4B\x09"
     "\x06\x04"
-    "Edit\x02\x01\x09\x09\x08\x08\x02\x4C\x09\0"s;
+    "Edit\x02\x01\x09\x09\x08\x08\x02\x4C\x09"
+    "\x06\x04Show\x02\x02\x08\x08\x08\x08\x02\x4D\x08\0"s;
 
 // A visible hotkey editor other than this one.
 HWND OtherEditor(HWND editor) {
@@ -54,18 +51,6 @@ int TrayIcons() {
 
 constexpr char kUserKey[] = "Software\\Lumo";
 
-DWORD UserValue(const char* name) {
-  DWORD value = 12345;  // stays when the program wrote no such value
-  DWORD size = sizeof value;
-  RegGetValueA(HKEY_CURRENT_USER, kUserKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
-  return value;
-}
-
-int Count(const AnnouncerRecord& record, const std::string& summary) {
-  const std::vector<std::string> all = Summaries(record.Calls());
-  return static_cast<int>(std::count(all.begin(), all.end(), summary));
-}
-
 // Polling attaches to the register once it is in front; a box of Lumo's that opens at the
 // same moment may take the front back, so it is put there until the service runs.
 bool WaitRunning(HWND main, HWND sim) {
@@ -78,10 +63,9 @@ bool WaitRunning(HWND main, HWND sim) {
 class LumoRobustness : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (UINT key : {VK_F7, VK_F8}) {
-      if (!CombinationIsFree(kCtrlAlt, key)) {
-        GTEST_SKIP() << "Ctrl+Alt+F7 and F8 are not both free";
-      }
+    if (!CombinationIsFree(kCtrlAlt, VK_F7) || !CombinationIsFree(kCtrlAlt, VK_F8) ||
+        !CombinationIsFree(0, VK_F9)) {
+      GTEST_SKIP() << "Ctrl+Alt+F7, Ctrl+Alt+F8 and F9 are not all free";
     }
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\K&V\\Lumo");  // automatic monitoring on
     RegDeleteTreeA(HKEY_CURRENT_USER, kUserKey);
@@ -103,9 +87,10 @@ class LumoRobustness : public ::testing::Test {
 TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   Prepare("[TIMER]\r\nEnable=0\r\nInterval=100\r\nShowLasting=100\r\n");
   RegisterSim sim = StartRegisterSim();
-  LumoRun run = StartInTray(dir_);
+  LumoRun run = StartLumo(dir_);
   ASSERT_NE(run.main, nullptr);
   const DWORD lumo = run.process.Id();
+  EXPECT_FALSE(CombinationIsFree(0, VK_F9));  // not active, registered all the same
   ASSERT_TRUE(WaitRunning(run.main, sim.window));
 
   // The first of two definitions with one combination fires; its four readings are done.
@@ -139,21 +124,35 @@ TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   ASSERT_TRUE(WaitUntil([&] { return TrayIcons() == icons - 1; }));
   SendMessageW(run.main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return TrayIcons() == icons; }));
+  // The definition that is not active fires all the same: the main window comes to the front.
+  PressCombination(0, VK_F9);
+  ASSERT_TRUE(WaitShown(run.main));
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == run.main; }));
 
   // Automatic monitoring switched off while running changes nothing until the stop, and
-  // nothing polls after it; switched on again, polling resumes.
-  HWND check_box = Control(run.main, kIdCheckBox1);
-  SendMessageW(check_box, BM_CLICK, 0, 0);
+  // nothing polls after it. A manual start with Lumo's own window in front finds no
+  // register; with the register in front, nothing runs until its box is answered.
+  SendMessageW(GetDlgItem(run.main, kIdCheckBox1), BM_CLICK, 0, 0);
   Sleep(700);
   EXPECT_EQ(StatusText(run.main), kRunning);
-  SendMessageW(Control(run.main, kIdButton2), BM_CLICK, 0, 0);
+  SendMessageW(GetDlgItem(run.main, kIdButton2), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kStopped; }));
+  HWND start = GetDlgItem(run.main, kIdButton1);
+  PostMessageW(start, BM_CLICK, 0, 0);
+  EXPECT_EQ(AnswerBox(lumo), L"!Cannot find the monitee window");  // no icon
   SetForegroundWindow(sim.window);
   Sleep(1200);
   EXPECT_EQ(StatusText(run.main), kStopped);
-  SendMessageW(check_box, BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitRunning(run.main, sim.window));
-  EXPECT_EQ(Count(run.record, "PrintText 1 1 show"), 2);
+  PostMessageW(start, BM_CLICK, 0, 0);
+  HWND box = WaitForMessageBox(lumo);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), L"!InstallHook OK");
+  Sleep(300);
+  EXPECT_EQ(run.record.Count("PrintText 1 1 show"), 1);
+  EXPECT_EQ(StatusText(run.main), kStopped);
+  ASSERT_TRUE(PressButton(box, IDOK));
+  ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kRunning; }));
+  EXPECT_EQ(run.record.Count("PrintText 1 1 show"), 2);
 
   // A hung register costs one wait per key press, not one per reading.
   PostMessageW(sim.window, register_sim::kHangMessage, 0, 0);
@@ -178,13 +177,15 @@ TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   std::string rewritten = kHotkeys;
   rewritten.replace(rewritten.find("2.0"), 3, "1.0");
   EXPECT_EQ(ReadFile(dir_ + "Lumo.hkd"), rewritten);
-  EXPECT_EQ(UserValue("Comport"), 0xFFFFFFFFu);
-  EXPECT_EQ(UserValue("AutoStart"), 1u);
-  EXPECT_EQ(Count(run.record, "PrintText 1 1 bye"), 0);
-  EXPECT_EQ(Count(run.record, "SoundOut twin"), 0);
+  EXPECT_EQ(SavedSetting("Comport"), 0xFFFFFFFFu);
+  EXPECT_EQ(SavedSetting("AutoStart"), 0u);  // switched off above
+  EXPECT_EQ(run.record.Count("PrintText 1 1 bye"), 0);
+  EXPECT_EQ(run.record.Count("SoundOut twin"), 0);
   for (const AnnouncerCall& call : run.record.Calls()) {
     EXPECT_NE(call.Name, "DrawImage");  // "Enable=0": no capture timer
   }
+  EXPECT_TRUE(CombinationIsFree(kCtrlAlt, VK_F7));  // given back
+  EXPECT_TRUE(CombinationIsFree(0, VK_F9));
 }
 
 TEST_F(LumoRobustness, StartUpQuestionsAHeldHotkeyFileAndAClose) {
@@ -197,23 +198,22 @@ TEST_F(LumoRobustness, StartUpQuestionsAHeldHotkeyFileAndAClose) {
       CreateFileA((dir_ + "Lumo.hkd").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   RegisterSim sim = StartRegisterSim();
-  LumoRun run{Process(dir_ + "Lumo.exe", "", {"LUMO_ANNOUNCER_LOG=" + dir_ + "announcer.log"}),
-              nullptr, AnnouncerRecord(dir_ + "announcer.log")};
+  LumoRun run = StartLumo(dir_, false);
   const DWORD lumo = run.process.Id();
-  HWND box = WaitForMessageBox(lumo, "Lumo");
+  HWND box = WaitForMessageBox(lumo);
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(MessageBoxText(box).find(L"Cannot open file"), 0u);
+  EXPECT_EQ(MessageBoxText(box).find(L"Cannot open file"), 0u);  // with an icon
   CloseHandle(held);
   ASSERT_TRUE(PressButton(box, IDOK));
   // Why the capture section failed comes before the exit question.
-  box = WaitForMessageBox(lumo, "Lumo");
+  box = WaitForMessageBox(lumo);
   ASSERT_NE(box, nullptr);
   EXPECT_NE(MessageBoxText(box).find(L"[RECT] 5=none"), std::wstring::npos);
   ASSERT_TRUE(PressButton(box, IDOK));
 
   // While the exit question is open, the service starts by polling, and neither the menu's
   // 退出 nor another close request opens a second question.
-  box = WaitForMessageBox(lumo, "Lumo");
+  box = WaitForMessageBox(lumo);
   ASSERT_NE(box, nullptr);
   run.main = FindProcessWindow(lumo, "TForm1", "Lumo");
   ASSERT_TRUE(WaitRunning(run.main, sim.window));

@@ -1,35 +1,56 @@
-// Lumo.exe as a person meets it: the notification area, the menu, the About box, a second
-// copy and the exit question.
+// Lumo.exe as a person meets it: the notification area and its menu, the About box, a
+// second copy, the exit question, the registry settings and start-ups that cannot go on.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 #include "app/monitor_ids.h"
+#include "platform/ansi_text.h"
 #include "support/lumo_program.h"
-#include "support/message_box.h"
 
 namespace lumo::test {
 namespace {
 
-using namespace std::chrono_literals;
-
 constexpr char kSdf[] = "[WINDOW]\r\nCaption=checkout\r\n";
+constexpr char kMachineKey[] = "Software\\K&V\\Lumo";
+constexpr char kUserKey[] = "Software\\Lumo";
+constexpr wchar_t kExitQuestion[] = L"是否要退出Lumo?";
 
-// The exit question of the process, answered; false when it did not come.
-bool AnswerExitQuestion(const LumoRun& run, int answer) {
-  HWND box = WaitForMessageBox(run.process.Id(), "Lumo");
-  if (box == nullptr) {
-    return false;
+// Dark rows of the tray menu: each item with text is a run of rows with dark pixels. The
+// first two items, "恢复窗口[R]" and "编辑热键[H]", begin at the same column; drawn as boxes,
+// their first four characters would be the same four boxes. The pixels that differ
+// between the left halves of their texts.
+int FirstItemsDiffer(const std::vector<std::string>& shown) {
+  std::vector<std::size_t> tops;
+  std::size_t left = std::string::npos;
+  std::size_t right = 0;
+  for (std::size_t y = 0; y < shown.size(); ++y) {
+    const std::size_t first = shown[y].find('#');
+    if (first != std::string::npos && (y == 0 || shown[y - 1].find('#') == std::string::npos)) {
+      tops.push_back(y);
+    }
+    if (first != std::string::npos && tops.size() <= 2) {
+      left = std::min(left, first);
+      right = std::max(right, shown[y].rfind('#'));
+    }
   }
-  EXPECT_EQ(MessageBoxText(box), L"是否要退出Lumo?");
-  EXPECT_TRUE(HasIcon(box));
-  return PressButton(box, answer);
+  int differing = 0;
+  for (std::size_t y = 0; tops.size() >= 2 && y < tops[1] - tops[0]; ++y) {
+    for (std::size_t x = left; x < (left + right) / 2; ++x) {
+      differing += shown[tops[0] + y][x] != shown[tops[1] + y][x];
+    }
+  }
+  return differing;
 }
 
-TEST(LumoShell, TrayMenuAboutBoxSecondCopyAndTheExitQuestion) {
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\K&V\\Lumo");  // the default settings
+TEST(LumoShell, TrayMenuAboutBoxSecondCopyTheExitQuestionAndAFailedSaveAtClose) {
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kMachineKey);  // the default settings
   const std::string dir = PrepareLumoDir("shell", kSdf);
-  LumoRun run = StartLumo(dir);
+  LumoRun run = StartLumo(dir, false);
+  run.main = WaitForMainWindow(run.process);
   ASSERT_NE(run.main, nullptr);
   ASSERT_TRUE(WaitShown(run.main));
   const ULONGLONG shown = GetTickCount64();
@@ -49,10 +70,15 @@ TEST(LumoShell, TrayMenuAboutBoxSecondCopyAndTheExitQuestion) {
   EXPECT_TRUE(IsWindowVisible(run.main));
   // The close box answered No puts it back into the notification area.
   PostMessageW(run.main, WM_SYSCOMMAND, SC_CLOSE, 0);
-  ASSERT_TRUE(AnswerExitQuestion(run, IDNO));
+  EXPECT_EQ(AnswerBox(run.process.Id(), IDNO), kExitQuestion);
   EXPECT_TRUE(WaitHidden(run.main));
 
-  HWND about = OpenFromTrayMenu(run, 'a', "THelpForm");  // "关于[&A]..."
+  // The menu draws its Chinese characters; "关于[&A]..." opens the About box.
+  int differing = 0;
+  HWND about = OpenFromTrayMenu(run, 'a', "THelpForm", [&](HWND menu) {
+    differing = FirstItemsDiffer(Screenshot(menu, "tray-menu"));
+  });
+  EXPECT_GT(differing, 20);
   ASSERT_NE(about, nullptr);
   EXPECT_EQ(TextOf(GetDlgItem(about, kIdAboutLabel1)), L"Lumo抓屏服务器");
   PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
@@ -65,55 +91,103 @@ TEST(LumoShell, TrayMenuAboutBoxSecondCopyAndTheExitQuestion) {
 
   // "退出" answered No: the close that follows asks once more, and No there hides.
   PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
-  ASSERT_TRUE(AnswerExitQuestion(run, IDNO));
-  ASSERT_TRUE(AnswerExitQuestion(run, IDNO));
+  EXPECT_EQ(AnswerBox(run.process.Id(), IDNO), kExitQuestion);
+  EXPECT_EQ(AnswerBox(run.process.Id(), IDNO), kExitQuestion);
   EXPECT_TRUE(WaitHidden(run.main));
   Pump(300ms);
   EXPECT_EQ(FindProcessWindow(run.process.Id(), "#32770", "Lumo"), nullptr);
   EXPECT_TRUE(run.process.Running());
+
+  // A hotkey file that cannot be replaced at close: the failure is reported, the shut-down
+  // completes once it is answered, and the file stays as it was.
+  const std::string hkd = dir + "Lumo.hkd";
+  WriteFile(hkd, "old");
+  ASSERT_TRUE(SetFileAttributesA(hkd.c_str(), FILE_ATTRIBUTE_READONLY));
   PostMessageW(run.main, WM_SYSCOMMAND, SC_CLOSE, 0);
-  ASSERT_TRUE(AnswerExitQuestion(run, IDYES));
+  EXPECT_EQ(AnswerBox(run.process.Id(), IDYES), kExitQuestion);
+  const std::wstring failure = AnswerBox(run.process.Id());
+  const std::wstring expected = L"Cannot create file \"" + AnsiToWide(hkd) + L"\". ";
+  EXPECT_EQ(failure.substr(0, expected.size()), expected);
+  EXPECT_GT(failure.size(), expected.size()) << "the reason is missing";
+  EXPECT_EQ(std::wstring(L".\r\n").find(failure.back()), std::wstring::npos);  // trimmed
   EXPECT_TRUE(run.process.WaitForExit(5s));
+  SetFileAttributesA(hkd.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReadFile(hkd), "old");
+  EXPECT_FALSE(FileExists(hkd + ".tmp"));
 }
 
-TEST(LumoShell, AnInstanceMutexThatCannotBeCreatedIsReportedAndNoCopyStarts) {
+TEST(LumoShell, AnInstanceMutexThatCannotBeCreatedOrAFailedLoadAnsweredYesEndsTheStart) {
   // Another kind of object holding the name refuses the mutex: that tells nothing about
   // another copy, so it is no licence to start as the first one.
-  const std::string dir = PrepareLumoDir("shell-no-mutex", kSdf);
   HANDLE other = CreateEventW(nullptr, FALSE, FALSE, L"Lumo.exe");
-  Process lumo(dir + "Lumo.exe");
-  HWND box = WaitForMessageBox(lumo.Id(), "Lumo");
+  Process lumo(PrepareLumoDir("shell-no-mutex", kSdf) + "Lumo.exe");
+  HWND box = WaitForMessageBox(lumo.Id());
   CloseHandle(other);
   ASSERT_NE(box, nullptr);
   EXPECT_NE(MessageBoxText(box).find(L"\"Lumo.exe\""), std::wstring::npos);
   EXPECT_EQ(FindProcessWindow(lumo.Id(), "TForm1", "Lumo"), nullptr);
   EXPECT_TRUE(PressButton(box, IDOK));
   EXPECT_TRUE(lumo.WaitForExit(5s));
+  // An interval of 0 fails the capture timer's load: the reason, then the exit question.
+  lumo = Process(PrepareLumoDir("shell-bad-sdf", std::string(kSdf) + "[TIMER]\r\nInterval=0\r\n") +
+                 "Lumo.exe");
+  EXPECT_NE(AnswerBox(lumo.Id()).find(L"Lumo.sdf\r\n[TIMER] Interval is 0"), std::wstring::npos);
+  EXPECT_EQ(AnswerBox(lumo.Id(), IDYES), kExitQuestion);
+  EXPECT_TRUE(lumo.WaitForExit(5s));
 }
 
-TEST(LumoShell, AScreenDefinitionThatFailsToLoadSaysWhyThenAsksTheExitQuestion) {
-  // An interval of 0 makes the capture timer settings fail to load.
-  const std::string dir =
-      PrepareLumoDir("shell-bad-sdf", std::string(kSdf) + "[TIMER]\r\nInterval=0\r\n");
-  for (const int answer : {IDNO, IDYES}) {
-    LumoRun run{Process(dir + "Lumo.exe")};
-    // The reason comes first, in an error box naming the file.
-    HWND reason = WaitForMessageBox(run.process.Id(), "Lumo");
-    ASSERT_NE(reason, nullptr);
-    EXPECT_NE(MessageBoxText(reason).find(L"Lumo.sdf\r\n[TIMER] Interval is 0"),
-              std::wstring::npos);
-    ASSERT_TRUE(PressButton(reason, IDOK));
-    ASSERT_TRUE(AnswerExitQuestion(run, answer));
-    if (answer == IDYES) {
-      EXPECT_TRUE(run.process.WaitForExit(5s));
-      break;
+TEST(LumoShell, MachineSettingsAreShownAndTheShownOnesSavedPerUser) {
+  struct Case {
+    // Without a port there is no machine key; without AutoStart it is a text, without
+    // UseComport there is no such value.
+    std::optional<DWORD> port, auto_start, use_port;
+    const wchar_t* error;                   // the box of a value that cannot be read
+    std::tuple<LRESULT, bool, bool> shown;  // port selected, port list usable, monitoring
+    DWORD saved_port, saved_auto_start;
+  };
+  const Case cases[] = {
+      {3, 0, 1, nullptr, {3, true, false}, 3, 0},
+      // The per-user values of the run before are not read back.
+      {{}, {}, {}, nullptr, {CB_ERR, false, true}, 0xFFFFFFFF, 1},
+      // What was read before a failure stays, the rest keeps the defaults; a port beyond
+      // the list selects none.
+      {2, {}, 1, L"Invalid data type for 'AutoStart'", {2, false, true}, 2, 1},
+      {10, 0, {}, L"Failed to get data for 'UseComport'", {CB_ERR, false, false}, 0xFFFFFFFF, 0},
+  };
+  const std::string dir = PrepareLumoDir("settings", kSdf);
+  RegDeleteTreeA(HKEY_CURRENT_USER, kUserKey);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kMachineKey);
+    const auto set = [](const char* name, DWORD type, const void* data, DWORD size) {
+      RegSetKeyValueA(HKEY_LOCAL_MACHINE, kMachineKey, name, type, data, size);
+    };
+    if (c.port) {
+      set("Comport", REG_DWORD, &*c.port, sizeof(DWORD));
+      c.auto_start ? set("AutoStart", REG_DWORD, &*c.auto_start, sizeof(DWORD))
+                   : set("AutoStart", REG_SZ, "0", 2);
+      if (c.use_port) {
+        set("UseComport", REG_DWORD, &*c.use_port, sizeof(DWORD));
+      }
     }
-    // No: start-up goes on, in the notification area.
-    HWND main = WaitForMainWindow(run.process);
-    ASSERT_NE(main, nullptr);
-    EXPECT_EQ(StatusText(main), kNotStarted);
-    EXPECT_FALSE(IsWindowVisible(main));
+    LumoRun run = StartLumo(dir, false);
+    if (c.error) {
+      EXPECT_EQ(AnswerBox(run.process.Id()), c.error);
+    }
+    run.main = WaitForMainWindow(run.process);
+    ASSERT_NE(run.main, nullptr);
+    HWND ports = GetDlgItem(run.main, kIdComboBox2);
+    EXPECT_EQ(std::make_tuple(SendMessageW(ports, CB_GETCURSEL, 0, 0), IsWindowEnabled(ports) != 0,
+                              SendMessageW(GetDlgItem(run.main, kIdCheckBox1), BM_GETCHECK, 0, 0) ==
+                                  BST_CHECKED),
+              c.shown);
+    ASSERT_TRUE(ExitThroughMenu(run));
+    ASSERT_TRUE(run.process.WaitForExit(5s));
+    EXPECT_EQ(SavedSetting("Comport"), c.saved_port);
+    EXPECT_EQ(SavedSetting("AutoStart"), c.saved_auto_start);
+    EXPECT_EQ(SavedSetting("UseComport"), std::nullopt);
   }
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kMachineKey);
 }
 
 }  // namespace

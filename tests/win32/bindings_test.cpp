@@ -72,6 +72,9 @@ TEST(Bindings32, HookInTheRegisterProcessReportsItsClosedWindow) {
   const HWND window = WaitForProcessWindow(register_process.Id(), kRegisterClass);
   ASSERT_NE(window, nullptr);
   const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  // Thread 0 would hook every program; without a window there is nothing to watch.
+  EXPECT_EQ(InstallAllHook(0, notify.Handle(), window) & 0xFF, 0);
+  EXPECT_EQ(InstallAllHook(thread, notify.Handle(), nullptr) & 0xFF, 0);
   BOOL attached = FALSE;
   EXPECT_STACK_BALANCED(attached = InstallAllHook(thread, notify.Handle(), window));
   ASSERT_NE(attached & 0xFF, 0);

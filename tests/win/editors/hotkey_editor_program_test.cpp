@@ -17,14 +17,12 @@
 namespace lumo::test {
 namespace {
 
-using namespace std::chrono_literals;
-
 TEST(HotkeyEditorProgram, MenuOpensTheEditorAndAnAppliedHotkeyFiresAndIsSaved) {
   if (!CombinationIsFree(MOD_CONTROL | MOD_SHIFT, VK_F7)) {
     GTEST_SKIP() << "Ctrl+Shift+F7 is held by another program";
   }
   const std::string dir = PrepareLumoDir("hotkey-editor-program", "[WINDOW]\r\nCaption=x\r\n");
-  LumoRun run = StartInTray(dir);
+  LumoRun run = StartLumo(dir);
   ASSERT_NE(run.main, nullptr);
   HWND editor = OpenFromTrayMenu(run, 'h', "TEdKeyForm");  // "编辑热键[&H]"
   ASSERT_NE(editor, nullptr);
@@ -80,13 +78,12 @@ TEST(HotkeyEditorProgram, MenuOpensTheEditorAndAnAppliedHotkeyFiresAndIsSaved) {
   HotkeyList saved;
   HotkeyStore(files, code_page, dir + "Lumo.hkd").Load(saved);
   ASSERT_EQ(saved.size(), 1u);
-  EXPECT_EQ(saved[0]->Description, "\xBA\xCF\xBC\xC6");  // 合计 in the code page
-  EXPECT_TRUE(saved[0]->Ctrl && saved[0]->Shift);
-  EXPECT_FALSE(saved[0]->Alt || saved[0]->Win);
-  EXPECT_EQ(saved[0]->Key, 75);  // F7
-  EXPECT_EQ(saved[0]->Action, 0);
-  EXPECT_EQ(saved[0]->Parameter, "Speak=hello^Display=~hi");
-  EXPECT_TRUE(saved[0]->Active);
+  EXPECT_EQ(*saved[0], (HotkeyRec{.Key = 75,  // F7
+                                  .Ctrl = true,
+                                  .Shift = true,
+                                  .Description = "\xBA\xCF\xBC\xC6",  // 合计 in the code page
+                                  .Parameter = "Speak=hello^Display=~hi",
+                                  .Active = true}));
 }
 
 }  // namespace

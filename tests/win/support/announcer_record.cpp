@@ -1,7 +1,6 @@
 #include "support/announcer_record.h"
 
-#include <cstdio>
-#include <stdexcept>
+#include <algorithm>
 
 #include "common/number_text.h"
 #include "support/process.h"
@@ -29,15 +28,10 @@ std::string Unescape(std::string_view text) {
 // hold a '"'). The first text is the call's text, a second one DrawImage's copy.
 AnnouncerCall ParseLine(std::string_view line) {
   AnnouncerCall call;
-  int words = 0;
   int texts = 0;
-  for (std::size_t at = 0; at < line.size(); ++words) {
+  for (std::size_t at = 0, words = 0; at < line.size(); ++words) {
     const bool quoted = line[at] == '"';
-    std::size_t end = line.find(quoted ? '"' : ' ', at + 1);
-    if (quoted && end == std::string_view::npos) {
-      throw std::runtime_error("unclosed text in the announcer record: " + std::string(line));
-    }
-    end = std::min(end, line.size());
+    const std::size_t end = std::min(line.find(quoted ? '"' : ' ', at + 1), line.size());
     const std::string word(line.substr(at + quoted, end - at - quoted));
     at = end + 1 + quoted;  // past the closing quote and the blank after the word
     if (quoted) {
@@ -46,10 +40,9 @@ AnnouncerCall ParseLine(std::string_view line) {
       call.Ms = std::stoll(word);
     } else if (words == 1) {
       call.Name = word;
-    } else if (word.find(',') != std::string::npos) {
-      call.HasRect = std::sscanf(word.c_str(), "%d,%d,%d,%d", &call.Rect[0], &call.Rect[1],
-                                 &call.Rect[2], &call.Rect[3]) == 4;
-    } else if (word != "null") {
+    } else if (word == "null" || word.find(',') != std::string::npos) {
+      call.Where = word;
+    } else {
       call.Numbers.push_back(std::stoll(word));
     }
   }
@@ -57,21 +50,6 @@ AnnouncerCall ParseLine(std::string_view line) {
 }
 
 }  // namespace
-
-std::vector<AnnouncerCall> ParseAnnouncerRecord(std::string_view content) {
-  std::vector<AnnouncerCall> calls;
-  for (std::size_t end = content.find('\n'); end != std::string_view::npos;
-       content.remove_prefix(end + 1), end = content.find('\n')) {
-    std::string_view line = content.substr(0, end);
-    if (line.ends_with('\r')) {
-      line.remove_suffix(1);
-    }
-    if (!line.empty()) {
-      calls.push_back(ParseLine(line));
-    }
-  }
-  return calls;
-}
 
 std::string Summary(const AnnouncerCall& call) {
   // Built by appending: GCC 12 warns wrongly about " " + std::string.
@@ -82,13 +60,7 @@ std::string Summary(const AnnouncerCall& call) {
   if (call.Name != "Cls") {
     text.append(1, ' ').append(call.Text);
   }
-  if (call.Name == "DrawImage") {
-    text.append(call.HasRect ? " " : " null");
-    for (int i = 0; call.HasRect && i < 4; ++i) {
-      text.append(i ? "," : "").append(std::to_string(call.Rect[i]));
-    }
-  }
-  return text;
+  return call.Where.empty() ? text : text.append(1, ' ').append(call.Where);
 }
 
 std::vector<std::string> Summaries(const std::vector<AnnouncerCall>& calls) {
@@ -100,7 +72,20 @@ std::vector<std::string> Summaries(const std::vector<AnnouncerCall>& calls) {
 }
 
 std::vector<AnnouncerCall> AnnouncerRecord::Calls() const {
-  return ParseAnnouncerRecord(ReadFile(path_));
+  std::vector<AnnouncerCall> calls;
+  std::string_view content;
+  const std::string file = ReadFile(path_);
+  for (content = file; content.find('\n') != std::string_view::npos;
+       content.remove_prefix(content.find('\n') + 1)) {
+    std::string_view line = content.substr(0, content.find('\n'));
+    if (line.ends_with('\r')) {
+      line.remove_suffix(1);
+    }
+    if (!line.empty()) {
+      calls.push_back(ParseLine(line));
+    }
+  }
+  return calls;
 }
 
 std::vector<AnnouncerCall> AnnouncerRecord::WaitForCalls(std::size_t count,
@@ -108,6 +93,11 @@ std::vector<AnnouncerCall> AnnouncerRecord::WaitForCalls(std::size_t count,
   std::vector<AnnouncerCall> calls;
   WaitUntil([&] { return (calls = Calls()).size() >= count; }, timeout);
   return calls;
+}
+
+int AnnouncerRecord::Count(const std::string& summary) const {
+  const std::vector<std::string> all = Summaries(Calls());
+  return static_cast<int>(std::count(all.begin(), all.end(), summary));
 }
 
 std::string AnnouncerRecord::CopyPath(const AnnouncerCall& call) const {

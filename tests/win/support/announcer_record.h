@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace lumo::test {
@@ -12,15 +11,10 @@ struct AnnouncerCall {
   std::int64_t Ms = 0;                // monotonic milliseconds, comparable across processes
   std::string Name;                   // Cls, PrintText, SoundOut or DrawImage
   std::vector<std::int64_t> Numbers;  // the integer arguments, in order
-  std::string Text;           // PrintText and SoundOut: the text; DrawImage: the path (bytes)
-  bool HasRect = false;       // DrawImage: a rectangle was passed
-  std::int32_t Rect[4] = {};  // left, top, right, bottom
-  std::string CopyName;       // DrawImage: file name of the bitmap's copy beside the record
+  std::string Text;      // PrintText and SoundOut: the text; DrawImage: the path (bytes)
+  std::string Where;     // DrawImage: "null" or the rectangle "l,t,r,b"
+  std::string CopyName;  // DrawImage: file name of the bitmap's copy beside the record
 };
-
-// Every complete line of a record (a last line without its newline is still being
-// written); a line not in the record's format throws std::runtime_error.
-std::vector<AnnouncerCall> ParseAnnouncerRecord(std::string_view content);
 
 // A call without its time, for comparing sequences: "Cls 0", "PrintText 1 1 <text>",
 // "SoundOut <text>", "DrawImage 0 0 <path> null|l,t,r,b".
@@ -32,11 +26,14 @@ class AnnouncerRecord {
   explicit AnnouncerRecord(std::string path) : path_(std::move(path)) {}
   const std::string& Path() const { return path_; }
 
-  // The calls recorded so far (none when the file does not exist).
+  // Every complete line recorded so far (a last line without its newline is still being
+  // written); none when the file does not exist.
   std::vector<AnnouncerCall> Calls() const;
   // Waits until at least count calls are recorded; what is there then, or at the timeout.
   std::vector<AnnouncerCall> WaitForCalls(
       std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
+  // How many calls so far have this summary.
+  int Count(const std::string& summary) const;
   // Full path of a DrawImage call's bitmap copy.
   std::string CopyPath(const AnnouncerCall& call) const;
 

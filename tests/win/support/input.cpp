@@ -1,5 +1,7 @@
 #include "support/input.h"
 
+#include <vector>
+
 namespace lumo::test {
 
 namespace {
@@ -15,12 +17,6 @@ void SendMouse(DWORD flags, POINT screen) {
   Sleep(30);
 }
 
-POINT OnScreen(HWND window, int x, int y) {
-  POINT p{x, y};
-  ClientToScreen(window, &p);
-  return p;
-}
-
 INPUT Key(WORD vk, DWORD flags) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
@@ -30,18 +26,14 @@ INPUT Key(WORD vk, DWORD flags) {
   return input;
 }
 
-GUITHREADINFO GuiThreadOf(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof(info);
-  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-  return info;
-}
-
 }  // namespace
 
 void ClickClient(HWND window, int x, int y) {
-  PressMouse(window, x, y);
-  ReleaseMouse();
+  POINT p{x, y};
+  ClientToScreen(window, &p);
+  for (DWORD flags : {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+    SendMouse(flags, p);
+  }
 }
 
 void Click(HWND control) {
@@ -50,33 +42,8 @@ void Click(HWND control) {
   ClickClient(control, r.right / 2, r.bottom / 2);
 }
 
-void PressMouse(HWND window, int x, int y) {
-  SendMouse(0, OnScreen(window, x, y));
-  SendMouse(MOUSEEVENTF_LEFTDOWN, OnScreen(window, x, y));
-}
-
-void ReleaseMouse() {
-  POINT p;
-  GetCursorPos(&p);
-  SendMouse(MOUSEEVENTF_LEFTUP, p);
-}
-
-void PressKey(WORD vk, const std::vector<WORD>& modifiers) {
-  // All in one call, so that nothing comes between the strokes.
-  std::vector<INPUT> inputs;
-  for (WORD modifier : modifiers) {
-    inputs.push_back(Key(modifier, 0));
-  }
-  inputs.push_back(Key(vk, 0));
-  inputs.push_back(Key(vk, KEYEVENTF_KEYUP));
-  for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
-    inputs.push_back(Key(*it, KEYEVENTF_KEYUP));
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  Sleep(30);
-}
-
 void PressCombination(std::uint32_t mod_flags, WORD virtual_key) {
+  // All in one call, so that nothing comes between the strokes.
   std::vector<WORD> modifiers;
   for (const auto& [flag, vk] : {std::pair<UINT, WORD>{MOD_CONTROL, VK_CONTROL},
                                  {MOD_ALT, VK_MENU},
@@ -86,7 +53,17 @@ void PressCombination(std::uint32_t mod_flags, WORD virtual_key) {
       modifiers.push_back(vk);
     }
   }
-  PressKey(virtual_key, modifiers);
+  std::vector<INPUT> inputs;
+  for (WORD modifier : modifiers) {
+    inputs.push_back(Key(modifier, 0));
+  }
+  inputs.push_back(Key(virtual_key, 0));
+  inputs.push_back(Key(virtual_key, KEYEVENTF_KEYUP));
+  for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
+    inputs.push_back(Key(*it, KEYEVENTF_KEYUP));
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  Sleep(30);
 }
 
 bool CombinationIsFree(std::uint32_t mod_flags, UINT virtual_key) {
@@ -111,17 +88,9 @@ void TypeText(const std::wstring& text) {
 void ChooseComboItem(HWND combo, char first_letter, int index) {
   Click(combo);
   for (int tries = 0; tries < 20 && SendMessageA(combo, CB_GETCURSEL, 0, 0) != index; ++tries) {
-    PressKey(static_cast<WORD>(first_letter));
+    PressCombination(0, static_cast<WORD>(first_letter));
   }
-  PressKey(VK_RETURN);
-}
-
-HWND FocusOf(HWND window) {
-  return GuiThreadOf(window).hwndFocus;
-}
-
-RECT CaretOf(HWND window) {
-  return GuiThreadOf(window).rcCaret;
+  PressCombination(0, VK_RETURN);
 }
 
 std::string AnsiTextOf(HWND window) {

@@ -5,20 +5,13 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace lumo::test {
 
 // Clicks a point in the client coordinates of window, or the centre of a control.
 void ClickClient(HWND window, int x, int y);
 void Click(HWND control);
-// Presses the left button at a client point and keeps it down; ReleaseMouse lets go.
-void PressMouse(HWND window, int x, int y);
-void ReleaseMouse();
-
-// Taps one key while the modifier keys (VK_CONTROL, VK_MENU, VK_SHIFT) are held.
-void PressKey(WORD vk, const std::vector<WORD>& modifiers = {});
-// The same with MOD_ALT, MOD_CONTROL, MOD_SHIFT and MOD_WIN flags.
+// Taps one key while the modifiers (MOD_ALT, MOD_CONTROL, MOD_SHIFT, MOD_WIN) are held.
 void PressCombination(std::uint32_t mod_flags, WORD virtual_key);
 // True when nobody holds the combination: it is registered for a moment and given back.
 bool CombinationIsFree(std::uint32_t mod_flags, UINT virtual_key);
@@ -27,10 +20,6 @@ void TypeText(const std::wstring& text);
 // Chooses item index of a drop-down list from any process: a click opens it, the item's
 // first letter is typed until the item is selected, Enter closes the list on it.
 void ChooseComboItem(HWND combo, char first_letter, int index);
-
-// The focused window and the caret rectangle of the thread that owns window.
-HWND FocusOf(HWND window);
-RECT CaretOf(HWND window);
 // The whole text of a window, as the code page's bytes.
 std::string AnsiTextOf(HWND window);
 

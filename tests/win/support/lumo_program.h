@@ -1,14 +1,20 @@
 #pragma once
-// A copy of Lumo in a fresh program directory, started and looked at from outside.
+// The programs a scenario drives: a copy of Lumo in a fresh program directory, register-sim,
+// and their message boxes, looked at and answered from outside as a person would.
 #include <windows.h>
 
 #include <chrono>
+#include <optional>
 #include <string>
 
+#include "register-sim/register_sim_protocol.h"
 #include "support/announcer_record.h"
 #include "support/process.h"
+#include "support/screenshot.h"
 
 namespace lumo::test {
+
+using namespace std::chrono_literals;
 
 // A fresh program directory holding Lumo.exe, the DLLs it loads and this Lumo.sdf.
 std::string PrepareLumoDir(const std::string& name, const std::string& sdf);
@@ -24,26 +30,45 @@ struct LumoRun {
   HWND main = nullptr;  // nullptr when the start-up sequence did not end in time
   AnnouncerRecord record{""};
 };
-// Starts it and waits until its main window has run the start-up sequence.
-LumoRun StartLumo(const std::string& dir);
+// Starts it; with wait, also waits until its main window has run the start-up sequence
+// and gone into the notification area.
+LumoRun StartLumo(const std::string& dir, bool wait = true);
 // Waits until the main window of process has run the start-up sequence; nullptr when that
 // did not happen in time.
 HWND WaitForMainWindow(const Process& process);
-// The same, and waits until the window has gone into the notification area.
-LumoRun StartInTray(const std::string& dir);
 
-// Opens the icon's pop-up menu, chooses an item by its access key and waits for the window
-// of that class the item opens; nullptr when it did not open.
-HWND OpenFromTrayMenu(const LumoRun& run, char access_key, const std::string& window_class);
+// Opens the icon's pop-up menu, hands it to seen (when given), chooses an item by its
+// access key and waits for the window of that class the item opens; nullptr when none.
+HWND OpenFromTrayMenu(const LumoRun& run, char access_key, const std::string& window_class,
+                      const std::function<void(HWND menu)>& seen = {});
 // "退出" from the menu, the exit question answered Yes; false when no question came.
 bool ExitThroughMenu(const LumoRun& run);
 
-// The main window's status line, and one of its controls by identifier.
 std::wstring StatusText(HWND main);
-HWND Control(HWND main, int id);
-
+// A value of the per-user settings key; nothing when it is not there as a 32-bit integer.
+std::optional<DWORD> SavedSetting(const char* name);
 // Waits until the window is hidden or shown; false on timeout.
-bool WaitHidden(HWND window, std::chrono::milliseconds timeout = std::chrono::seconds(3));
-bool WaitShown(HWND window, std::chrono::milliseconds timeout = std::chrono::seconds(3));
+bool WaitHidden(HWND window, std::chrono::milliseconds timeout = 3s);
+bool WaitShown(HWND window, std::chrono::milliseconds timeout = 3s);
+
+// The process's message box (dialog class "#32770") with this title; nullptr when none
+// appears in time.
+HWND WaitForMessageBox(DWORD process_id, const std::string& title = "Lumo");
+// Its text, with "!" in front when it shows no icon.
+std::wstring MessageBoxText(HWND box);
+// Presses the button and waits until the box is gone.
+bool PressButton(HWND box, int id);
+// The box waited for, answered with id; its text as above, "<no box>" when none came.
+std::wstring AnswerBox(DWORD process_id, int id = IDOK);
+
+struct RegisterSim {
+  Process process;
+  HWND window = nullptr;
+};
+// Starts bin/register-sim.exe with a command line tail (see register_sim_protocol.h) and
+// waits until its window shows; throws std::runtime_error when it does not.
+RegisterSim StartRegisterSim(const std::string& arguments = "");
+// Sets the text of control id; false when it does not exist or the window did not answer.
+bool SetRegisterSimText(HWND window, int id, const std::string& text);
 
 }  // namespace lumo::test

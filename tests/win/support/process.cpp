@@ -1,6 +1,5 @@
 #include "support/process.h"
 
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -13,39 +12,13 @@ std::string BinDir() {
   return exe.substr(0, exe.find_last_of('\\') + 1);
 }
 
-namespace {
-
-void RemoveContents(const std::string& dir) {
-  WIN32_FIND_DATAA found;
-  const HANDLE search = FindFirstFileA((dir + "*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) {
-    return;
-  }
-  do {
-    const std::string name = found.cFileName;
-    if (name == "." || name == "..") {
-      continue;
-    }
-    SetFileAttributesA((dir + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      RemoveContents(dir + name + "\\");
-      RemoveDirectoryA((dir + name).c_str());
-    } else {
-      DeleteFileA((dir + name).c_str());
-    }
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-}
-
-}  // namespace
-
 std::string MakeProgramDir(const std::string& name) {
   char temp[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, temp);
   std::string dir = std::string(temp) + "lumo-tests\\";
   CreateDirectoryA(dir.c_str(), nullptr);
-  dir += name + "-" + std::to_string(GetCurrentProcessId()) + "\\";
-  RemoveContents(dir);  // a clean slate: what an earlier run with this process id left
+  // A clean slate: a name no earlier run used.
+  dir += name + "-" + std::to_string(GetTickCount64()) + "\\";
   CreateDirectoryA(dir.c_str(), nullptr);
   return dir;
 }
@@ -77,28 +50,26 @@ bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-Process::Process(const std::string& exe, const std::string& arguments,
-                 const std::vector<std::string>& environment) {
-  // Our environment plus the extra entries, each NUL-terminated, then one more NUL.
-  std::string block;
-  if (!environment.empty()) {
-    char* current = GetEnvironmentStringsA();
-    for (const char* entry = current; *entry; entry += strlen(entry) + 1) {
-      block.append(entry).push_back('\0');
-    }
-    FreeEnvironmentStringsA(current);
-    for (const std::string& entry : environment) {
-      block.append(entry).push_back('\0');
-    }
-    block.push_back('\0');
-  }
+Process::Process(const std::string& exe, const std::string& arguments, const std::string& output) {
   std::string command = "\"" + exe + "\" " + arguments;
   const std::string directory = exe.substr(0, exe.find_last_of('\\') + 1);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0,
-                      block.empty() ? nullptr : block.data(), directory.c_str(), &startup,
-                      &info_)) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  const HANDLE out = output.empty() ? INVALID_HANDLE_VALUE
+                                    : CreateFileA(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                                  &inherit, CREATE_ALWAYS, 0, nullptr);
+  if (out != INVALID_HANDLE_VALUE) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = out;
+  }
+  const BOOL started =
+      CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, out != INVALID_HANDLE_VALUE, 0,
+                     nullptr, directory.c_str(), &startup, &info_);
+  if (out != INVALID_HANDLE_VALUE) {
+    CloseHandle(out);
+  }
+  if (!started) {
     throw std::runtime_error("cannot start " + exe + ", error " + std::to_string(GetLastError()));
   }
 }
@@ -162,15 +133,13 @@ void Pump(std::chrono::milliseconds time) {
 
 namespace {
 
-HWND Find(DWORD process_id, const std::string& class_name, const std::string& title, HWND owner,
-          bool visible) {
+HWND Find(DWORD process_id, const std::string& class_name, const std::string& title, bool visible) {
   for (HWND window = nullptr;
        (window = FindWindowExA(nullptr, window, class_name.empty() ? nullptr : class_name.c_str(),
                                title.empty() ? nullptr : title.c_str())) != nullptr;) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process == process_id && (!visible || IsWindowVisible(window)) &&
-        (!owner || GetWindow(window, GW_OWNER) == owner)) {
+    if (process == process_id && (!visible || IsWindowVisible(window))) {
       return window;
     }
   }
@@ -180,13 +149,13 @@ HWND Find(DWORD process_id, const std::string& class_name, const std::string& ti
 }  // namespace
 
 HWND FindProcessWindow(DWORD process_id, const std::string& class_name, const std::string& title) {
-  return Find(process_id, class_name, title, nullptr, false);
+  return Find(process_id, class_name, title, false);
 }
 
 HWND WaitForProcessWindow(DWORD process_id, const std::string& class_name, const std::string& title,
-                          HWND owner, std::chrono::milliseconds timeout) {
+                          std::chrono::milliseconds timeout) {
   HWND found = nullptr;
-  WaitUntil([&] { return (found = Find(process_id, class_name, title, owner, true)) != nullptr; },
+  WaitUntil([&] { return (found = Find(process_id, class_name, title, true)) != nullptr; },
             timeout);
   return found;
 }

@@ -25,9 +25,10 @@ bool FileExists(const std::string& path);
 class Process {
  public:
   Process() = default;
-  // Starts exe with a command line tail and extra environment entries ("NAME=value").
-  Process(const std::string& exe, const std::string& arguments = "",
-          const std::vector<std::string>& environment = {});
+  // Starts exe in its folder with a command line tail and this process's environment;
+  // with output, its standard output and error go to that file.
+  explicit Process(const std::string& exe, const std::string& arguments = "",
+                   const std::string& output = "");
   Process(Process&& other) noexcept : info_(other.info_) { other.info_ = {}; }
   Process& operator=(Process&& other) noexcept;
   ~Process() { Kill(); }
@@ -52,9 +53,9 @@ void Pump(std::chrono::milliseconds time);
 // any); nullptr when none.
 HWND FindProcessWindow(DWORD process_id, const std::string& class_name,
                        const std::string& title = "");
-// Waits for a visible one (owned by owner, when given); nullptr on timeout.
+// Waits for a visible one; nullptr on timeout.
 HWND WaitForProcessWindow(DWORD process_id, const std::string& class_name,
-                          const std::string& title = "", HWND owner = nullptr,
+                          const std::string& title = "",
                           std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
 // WM_GETTEXT through the wide API, from any process; empty when the window does not answer.

@@ -1,6 +1,6 @@
 #include "support/screenshot.h"
 
-#include <vector>
+#include <cstdint>
 
 #include "support/process.h"
 
@@ -8,66 +8,74 @@ namespace lumo::test {
 
 namespace {
 
-// With a trailing backslash; created when missing.
-std::string ScreenshotDir() {
-  // BinDir() is <build>\bin\; the screenshots go beside it.
-  std::string bin = BinDir();
-  bin.pop_back();
-  const std::string dir = bin.substr(0, bin.find_last_of('\\') + 1) + "screenshots\\";
-  CreateDirectoryA(dir.c_str(), nullptr);
-  return dir;
+// Top-down 32-bit pixels of a bitmap.
+std::vector<std::uint32_t> Pixels(HBITMAP bitmap, int width, int height) {
+  BITMAPINFO request{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width * height));
+  const HDC screen = GetDC(nullptr);
+  GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &request, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  return pixels;
 }
 
 }  // namespace
 
-std::string SaveScreenshot(HWND window, const std::string& name) {
-  RECT r;
-  if (!GetWindowRect(window, &r)) {
-    return {};
-  }
-  const int width = r.right - r.left;
-  const int height = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  SelectObject(memory, old);
-
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof(header);
-  header.biWidth = width;
-  header.biHeight = height;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  header.biCompression = BI_RGB;
-  const int stride = (width * 3 + 3) & ~3;
-  std::vector<char> pixels(static_cast<std::size_t>(stride) * height);
-  GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
-            DIB_RGB_COLORS);
+std::string BitmapRows(const std::string& path) {
+  const auto bitmap = static_cast<HBITMAP>(
+      LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  BITMAP info{};
+  const bool one_bit =
+      bitmap != nullptr && GetObjectA(bitmap, sizeof info, &info) != 0 && info.bmBitsPixel == 1;
+  const std::vector<std::uint32_t> pixels =
+      one_bit ? Pixels(bitmap, info.bmWidth, info.bmHeight) : std::vector<std::uint32_t>{};
   DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;  // "BM"
-  file.bfOffBits = sizeof(file) + sizeof(header);
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
-  bytes.append(reinterpret_cast<const char*>(&header), sizeof(header));
-  bytes.append(pixels.data(), pixels.size());
-  const std::string path = ScreenshotDir() + name + ".bmp";
-  WriteFile(path, bytes);
-  return path;
+  if (!one_bit) {
+    return "not a one-bit bitmap";
+  }
+  std::string rows;
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    rows += (pixels[i] & 0xFFFFFF) == 0xFFFFFF ? '.' : '#';
+    rows += (i + 1) % static_cast<std::size_t>(info.bmWidth) == 0 ? "\n" : "";
+  }
+  return rows;
 }
 
-COLORREF ClientPixel(HWND window, int x, int y) {
-  POINT p{x, y};
-  ClientToScreen(window, &p);
-  HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, p.x, p.y);
+std::vector<std::string> Screenshot(HWND window, const std::string& name) {
+  RECT r{};
+  GetClientRect(window, &r);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, r.right, r.bottom, screen, origin.x, origin.y, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
   ReleaseDC(nullptr, screen);
-  return colour;
+  const std::vector<std::uint32_t> pixels = Pixels(bitmap, r.right, r.bottom);
+  DeleteObject(bitmap);
+
+  // The file, top-down 32-bit; beside the bin folder.
+  BITMAPINFOHEADER header{sizeof header, r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof file + sizeof header};
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size() * 4);
+  std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+  bytes.append(reinterpret_cast<const char*>(&header), sizeof header);
+  bytes.append(reinterpret_cast<const char*>(pixels.data()), pixels.size() * 4);
+  std::string dir = BinDir();
+  dir = dir.substr(0, dir.find_last_of('\\', dir.size() - 2) + 1) + "screenshots\\";
+  CreateDirectoryA(dir.c_str(), nullptr);
+  WriteFile(dir + name + ".bmp", bytes);
+
+  std::vector<std::string> rows(r.bottom, std::string(r.right, '.'));
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    const std::uint32_t p = pixels[i];
+    if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 3 * 128) {
+      rows[i / r.right][i % r.right] = '#';
+    }
+  }
+  return rows;
 }
 
 }  // namespace lumo::test

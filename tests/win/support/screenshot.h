@@ -1,18 +1,19 @@
 #pragma once
-// Screenshots for reviewers: what a window looks like on screen, saved as a BMP under the
-// build tree (build/win64/screenshots/).
+// Pictures as text: a one-bit bitmap file, or what the screen shows over a window.
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace lumo::test {
 
-// Copies the window, frame included, from the screen into the screenshot directory as
-// name + ".bmp".
-// Returns the file's path, empty on failure.
-std::string SaveScreenshot(HWND window, const std::string& name);
+// The one-bit bitmap file at path, one text line per row from the top: '.' white, '#'
+// any other colour. "not a one-bit bitmap" when Windows cannot load it as one.
+std::string BitmapRows(const std::string& path);
 
-// The colour of one pixel of a window's client area, read from the screen.
-COLORREF ClientPixel(HWND window, int x, int y);
+// The screen over the window's client area, saved for reviewers as
+// build/win64/screenshots/<name>.bmp, one string per row: '#' where a pixel is darker than
+// half brightness, '.' elsewhere.
+std::vector<std::string> Screenshot(HWND window, const std::string& name);
 
 }  // namespace lumo::test
