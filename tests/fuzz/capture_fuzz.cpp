@@ -5,7 +5,8 @@
 #include <cstdlib>
 
 #include "capture/screen_capture.h"
-#include "profile_text.h"
+#include "fake_profile_reader.h"
+#include "fakes/machine.h"
 #include "screendef/timer_definition.h"
 
 namespace {
@@ -84,13 +85,12 @@ void CheckBmp(const std::vector<std::uint8_t>& file, const lumo::DisplayPicture&
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  lumo::fuzz::ProfileValues file;
-  lumo::fuzz::ReadProfileText(text, file);
+  const lumo::test::FakeProfileReader file(text);
   lumo::ScreenDefinition model;
-  lumo::fuzz::IdleTimer timer;
+  lumo::test::RecordingTimer timer;
   lumo::LoadTimerDefinition(model, timer, file);
   FuzzSystem system(text);
-  lumo::fuzz::QuietAnnouncer announcer;
+  lumo::test::RecordingAnnouncer announcer;
   lumo::ScreenCapture capture(model, "C:\\Pos\\", system, announcer);
   for (int tick = 0; tick < 3; ++tick) {
     system.written.clear();

@@ -1,19 +1,50 @@
-#include "screendef/timer_definition.h"
-
 #include <gtest/gtest.h>
 
 #include <new>
 
+#include "action_entries.h"
 #include "fake_profile_reader.h"
+#include "fakes/machine.h"
+#include "screendef/action_list.h"
+#include "screendef/timer_definition.h"
+#include "screendef/window_definition.h"
 
 namespace lumo {
 namespace {
 
-struct RecordingTimer : CaptureTimer {
-  std::string calls;
-  void SetEnabled(bool value) override { calls += " enabled " + std::to_string(value); }
-  void SetInterval(std::uint32_t ms) override { calls += " interval " + std::to_string(ms); }
-};
+std::string Loaded(const ScreenDefinition& model) {
+  return model.WindowCaption + " / " + test::Text(model.OnShowActions.get()) + " / " +
+         test::Text(model.OnCloseActions.get());
+}
+
+TEST(LoadWindowDefinition, ReadsTheCaptionAndBothListsAndAnInterruptionKeepsWhatWasStored) {
+  ScreenDefinition model;
+  model.OnCloseActions = ParseActionList("DISPLAY=~before");
+  test::FakeProfileReader file(
+      "[WINDOW]\nCaption=\xCA\xD5\xD2\xF8\xCC\xA8\nOnShow=SPEAK=<%1001%>&DISPLAY=~<%1002%>\n"
+      "OnClose=SPEAK=2");
+  file.on_read = [](const std::string& key) {
+    if (key == "WINDOW/OnClose") {
+      throw std::bad_alloc();
+    }
+  };
+  std::string failure;
+  EXPECT_FALSE(LoadWindowDefinition(model, file, &failure));
+  EXPECT_EQ(failure, std::bad_alloc().what());
+  EXPECT_EQ(Loaded(model), "\xCA\xD5\xD2\xF8\xCC\xA8 / S'<%1001%>' D'~<%1002%>' / D'~before'");
+  file.on_read = nullptr;
+  EXPECT_TRUE(LoadWindowDefinition(model, file));
+  EXPECT_EQ(Loaded(model), "\xCA\xD5\xD2\xF8\xCC\xA8 / S'<%1001%>' D'~<%1002%>' / S'2'");
+  // Without a file everything is empty; what is no standard exception is caught as well.
+  EXPECT_TRUE(LoadWindowDefinition(model, test::FakeProfileReader("")));
+  EXPECT_EQ(Loaded(model), " /  / ");
+  file.on_read = [](const std::string&) { throw 42; };
+  EXPECT_FALSE(LoadWindowDefinition(model, file, &failure));
+  EXPECT_EQ(failure, "Loading [WINDOW] failed");
+  EXPECT_EQ(Loaded(model), " /  / ");
+}
+
+using test::RecordingTimer;
 
 // "ok" or "failed: <why>", the timer calls, ShowLastingTicks, then each action as
 // [prompt prompt-x,y rectangle image-x,y]. The model holds a stale action before.
