@@ -5,7 +5,8 @@
 #include <cstdlib>
 
 #include "capture/screen_capture.h"
-#include "profile_text.h"
+#include "fake_profile_reader.h"
+#include "fakes/machine.h"
 #include "screendef/timer_definition.h"
 
 namespace {
@@ -31,15 +32,13 @@ class FuzzSystem : public lumo::CaptureSystem {
 
   bool CopyWindowRect(lumo::WindowHandle, const lumo::CaptureRectangle& rect,
                       lumo::ColourRegion& target) override {
-    // Only what lies inside the window, in 64 bits: a rectangle may hold any 32-bit values.
-    for (std::int64_t y = std::max<std::int64_t>(rect.Top, 0);
-         y < std::min<std::int64_t>(rect.Top + std::int64_t{target.height}, kWindowHeight); ++y) {
-      for (std::int64_t x = std::max<std::int64_t>(rect.Left, 0);
-           x < std::min<std::int64_t>(rect.Left + std::int64_t{target.width}, kWindowWidth); ++x) {
-        const auto byte =
-            static_cast<std::uint8_t>(colours_[(y * kWindowWidth + x) % colours_.size()]);
-        target.pixels[(y - rect.Top) * target.width + (x - rect.Left)] = byte * 0x010101u;
-      }
+    // Only what lies inside the window is ever asked for, into a region of its size.
+    if (rect.Left < 0 || rect.Top < 0 || rect.Right > kWindowWidth || rect.Bottom > kWindowHeight ||
+        target.width != rect.Right - rect.Left || target.height != rect.Bottom - rect.Top) {
+      std::abort();
+    }
+    for (std::size_t i = 0; i < target.pixels.size() && !colours_.empty(); ++i) {
+      target.pixels[i] = static_cast<std::uint8_t>(colours_[i % colours_.size()]) * 0x010101u;
     }
     return !colours_.empty();
   }
@@ -84,13 +83,12 @@ void CheckBmp(const std::vector<std::uint8_t>& file, const lumo::DisplayPicture&
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  lumo::fuzz::ProfileValues file;
-  lumo::fuzz::ReadProfileText(text, file);
+  const lumo::test::FakeProfileReader file(text);
   lumo::ScreenDefinition model;
-  lumo::fuzz::IdleTimer timer;
+  lumo::test::RecordingTimer timer;
   lumo::LoadTimerDefinition(model, timer, file);
   FuzzSystem system(text);
-  lumo::fuzz::QuietAnnouncer announcer;
+  lumo::test::RecordingAnnouncer announcer;
   lumo::ScreenCapture capture(model, "C:\\Pos\\", system, announcer);
   for (int tick = 0; tick < 3; ++tick) {
     system.written.clear();

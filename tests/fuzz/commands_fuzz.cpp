@@ -10,12 +10,10 @@
 #include "announcer/command_expansion.h"
 #include "common/errors.h"
 #include "editors/command_lines.h"
-#include "fuzz_fakes.h"
+#include "fakes/machine.h"
 #include "screendef/action_list.h"
 
 namespace {
-
-constexpr lumo::WindowHandle kRegister = lumo::fuzz::RegisterTexts::kRegister;
 
 // What the command editor makes of a parameter opened and confirmed unchanged: it must give
 // the parameter back, unless a line break inside a line split it into memo lines.
@@ -42,10 +40,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   fields.resize(std::max<std::size_t>(fields.size(), 2));
-  lumo::fuzz::RegisterTexts texts({fields.begin() + 2, fields.end()});
-  lumo::fuzz::QuietAnnouncer announcer;
+  lumo::test::FakeWindowTexts texts;
+  texts.descendants.assign(fields.begin() + 2, fields.end());
+  for (std::size_t i = 0; i < texts.descendants.size(); ++i) {
+    texts.controls[static_cast<std::int32_t>(i + 1)] = texts.descendants[i];
+  }
+  lumo::test::RecordingAnnouncer announcer;
   const std::string& command = fields[0];
-  for (const lumo::WindowHandle window : {kRegister, lumo::WindowHandle{0}}) {
+  for (const lumo::WindowHandle window : {lumo::test::kRegister, lumo::WindowHandle{0}}) {
     const lumo::CommandContext context{window, texts, announcer, announcer};
     try {
       lumo::RunHotkeyCommand(context, command);

@@ -6,7 +6,8 @@
 #include <string_view>
 
 #include "common/number_text.h"
-#include "profile_text.h"
+#include "fake_profile_reader.h"
+#include "fakes/machine.h"
 #include "screendef/action_list.h"
 #include "screendef/rectangle_value.h"
 #include "screendef/timer_definition.h"
@@ -31,15 +32,15 @@ void CheckNumberForms(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  lumo::fuzz::ProfileValues file;
+  const lumo::test::FakeProfileReader file(text);
   CheckNumberForms(text);
-  for (const std::string& value : lumo::fuzz::ReadProfileText(text, file)) {
+  for (const std::string& value : file.values) {
     CheckNumberForms(value);
     lumo::ParseRectangle(value);
     lumo::ParseActionList(value);
   }
   lumo::ScreenDefinition model;
-  lumo::fuzz::IdleTimer timer;
+  lumo::test::RecordingTimer timer;
   std::string failure;
   if (!lumo::LoadWindowDefinition(model, file, &failure) ||
       (!lumo::LoadTimerDefinition(model, timer, file, &failure) && failure.empty())) {

@@ -70,27 +70,54 @@ TEST_F(ExecutionTest, HotkeyCommandsSpeakSpeakLinesWholeAndShowTheOthers) {
   EXPECT_EQ(test::MessageOf<ConversionError>(
                 [&] { RunHotkeyCommand(Attached(), "Speak=%1^Display=~%x^Speak=never"); }),
             "'' is not a valid integer value");
-  EXPECT_EQ(announcer.calls, (Calls{"Cls 0",
-                                    "Sleep 100",
-                                    "PrintText 1 1 'Total 12.50'",
-                                    "SoundOut '12.50'",
-                                    "SoundOut 'hello'",
-                                    "SoundOut 'Yuan 8.5 ok'",
-                                    "SoundOut '{2}'",
-                                    "PrintText 1 2 'X'",
-                                    "Cls 0",
-                                    "Sleep 100",
-                                    "PrintText 1 1 'no name'",
-                                    "Cls 0",
-                                    "Sleep 100",
-                                    "PrintText 1 1 'short'",
-                                    "Cls 0",
-                                    "Sleep 100",
-                                    "PrintText 1 1 'long'",
-                                    "Cls 0",
-                                    "Sleep 100",
-                                    "PrintText 1 1 'empty name'",
-                                    "SoundOut 'label'"}));
+  std::string calls;
+  for (const std::string& call : announcer.calls) {
+    calls += call + "; ";
+  }
+  EXPECT_EQ(calls,
+            "Cls 0; Sleep 100; PrintText 1 1 'Total 12.50'; SoundOut '12.50'; SoundOut 'hello'; "
+            "SoundOut 'Yuan 8.5 ok'; SoundOut '{2}'; PrintText 1 2 'X'; "
+            "Cls 0; Sleep 100; PrintText 1 1 'no name'; Cls 0; Sleep 100; PrintText 1 1 'short'; "
+            "Cls 0; Sleep 100; PrintText 1 1 'long'; Cls 0; Sleep 100; PrintText 1 1 'empty name'; "
+            "SoundOut 'label'; ");
+}
+
+// A register whose every read waits in vain while it hangs.
+class HangingTexts : public test::FakeWindowTexts {
+ public:
+  std::optional<std::string> AnsweredText(WindowHandle window, std::size_t size) override {
+    ++waits;
+    return hung ? std::nullopt : std::optional<std::string>(Text(window, size));
+  }
+  bool hung = true;
+  int waits = 0;
+};
+
+TEST(HungRegister, EachCommandRunWaitsOnceAndReadsTheRestAsEmpty) {
+  HangingTexts texts;
+  test::RecordingAnnouncer announcer;
+  texts.descendants = {"t1", "t2", "t3"};
+  texts.controls[1001] = "c";
+  const CommandContext context{test::kRegister, texts, announcer, announcer};
+  const TLumoAction entry(kSpeakAction, "<%1001%><%1001%>");
+  const std::string command = "Display=~%1^Speak=%2^Speak=%3";
+
+  RunHotkeyCommand(context, command);
+  RunHotkeyCommand(context, command);  // the next run asks again
+  RunActionList(context, &entry);
+  EXPECT_EQ(texts.waits, 3);
+  const Calls hung = {"Cls 0", "Sleep 100", "PrintText 1 1 ''", "SoundOut ''", "SoundOut ''"};
+  Calls expected = hung;
+  expected.insert(expected.end(), hung.begin(), hung.end());
+  expected.push_back("SoundOut ''");
+  EXPECT_EQ(announcer.calls, expected);
+
+  texts.hung = false;
+  announcer.calls.clear();
+  RunHotkeyCommand(context, command);
+  EXPECT_EQ(texts.waits, 6);
+  EXPECT_EQ(announcer.calls,
+            (Calls{"Cls 0", "Sleep 100", "PrintText 1 1 't1'", "SoundOut 't2'", "SoundOut 't3'"}));
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #pragma once
-// A profile given as INI text ("[section]" lines, then "key=value" lines): a missing entry
-// gives the default, and on_read may throw to interrupt a loader at an entry.
+// A profile given as INI text, read the way the loaders' reader reads a file: "[section]"
+// lines and "key=value" lines, blanks around the value and one pair of enclosing quotes
+// removed, at most 2047 bytes of a value seen. A missing entry gives the default, and
+// on_read may throw to interrupt a loader at an entry.
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "screendef/profile_reader.h"
 
@@ -16,16 +20,24 @@ class FakeProfileReader : public ProfileReader {
   explicit FakeProfileReader(std::string_view text) {
     std::string section;
     while (!text.empty()) {
-      const std::string line(text.substr(0, text.find('\n')));
-      text.remove_prefix(std::min(text.size(), line.size() + 1));
+      const std::size_t end = std::min(text.find('\n'), text.size());
+      const std::string_view line = Trim(text.substr(0, end));
+      text.remove_prefix(std::min(end + 1, text.size()));
+      const std::size_t equals = line.find('=');
       if (line.starts_with('[')) {
-        section = line.substr(1, line.size() - 2);
-      } else {
-        values_[{section, line.substr(0, line.find('='))}] = line.substr(line.find('=') + 1);
+        section = line.substr(1, line.find(']') - 1);
+      } else if (equals != line.npos) {
+        std::string_view value = Trim(line.substr(equals + 1)).substr(0, 2047);
+        if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') &&
+            value.back() == value[0]) {
+          value = value.substr(1, value.size() - 2);
+        }
+        values_[{section, std::string(Trim(line.substr(0, equals)))}] = values.emplace_back(value);
       }
     }
   }
 
+  std::vector<std::string> values;                              // in file order
   std::function<void(const std::string& section_key)> on_read;  // "SECTION/Key"
 
   std::string ReadString(const std::string& section, const std::string& key,
@@ -38,6 +50,11 @@ class FakeProfileReader : public ProfileReader {
   }
 
  private:
+  static std::string_view Trim(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    return first == text.npos ? std::string_view()
+                              : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+  }
   std::map<std::pair<std::string, std::string>, std::string> values_;
 };
 

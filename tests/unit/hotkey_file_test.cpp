@@ -137,30 +137,28 @@ TEST_F(HotkeyFile, ATruncatedFileKeepsTheCompleteDefinitions) {
   }
 }
 
-TEST_F(HotkeyFile, AbsurdLengthsAreReadErrorsNotAllocations) {
+TEST_F(HotkeyFile, WrongTagsAndAbsurdLengthsAreErrorsAfterTheDefinitionsReadWhole) {
   const std::string good = Short("ok") + "\x02\x02" + "\x08\x08\x08\x08\x02\x00\x08"s;
-  for (const std::string& bad :
-       {"\x0C" + Length4(0x7FFFFFFF) + "abc", "\x14" + Length4(0xFFFFFFFF) + "abc",
-        "\x12" + Length4(0x80000000) + "abcd", "\x06\xC8" + std::string("abc")}) {
-    // Loading appends to what the list holds.
-    HotkeyList loaded = HotkeyList({Definition("old", 1, "", 4)});
-    EXPECT_EQ(Load(kHeader + good + bad + "\x02\x02", loaded), kReadError);
-    ASSERT_EQ(loaded.size(), 2u);
-    EXPECT_EQ(loaded[0]->Description + loaded[1]->Description, "oldok");
-  }
-}
-
-TEST_F(HotkeyFile, WrongTagsAreInvalidValues) {
-  const std::string group = Short("a") + "\x02\x02" + "\x08\x08\x08\x08\x02\x00\x08"s;
-  for (const std::string& bytes : {
-           kHeader.substr(0, 33) + group + '\0',                        // no list tag
-           "\x02\x01\x01" + group + '\0',                               // an integer as the header
-           kHeader + Short("a") + Short("b"),                           // a string as the action
-           kHeader + Short("a") + "\x02\x02\x08\x08\x08\x08\x09\x08"s,  // a Boolean as the key
-       }) {
-    HotkeyList loaded;
-    EXPECT_EQ(Load(bytes, loaded), "Cannot read file \"" + kPath + "\". Invalid property value");
-    EXPECT_TRUE(loaded.empty());
+  const std::string invalid = "Cannot read file \"" + kPath + "\". Invalid property value";
+  const std::pair<std::string, std::string> cases[] = {
+      {kHeader.substr(0, 33) + good + '\0', invalid},  // no list tag
+      {"\x02\x01\x01" + good + '\0', invalid},         // an integer as the header
+      {kHeader + Short("a") + Short("b"), invalid},    // a string as the action
+      // A Boolean as the key.
+      {kHeader + Short("a") + "\x02\x02\x08\x08\x08\x08\x09\x08"s, invalid},
+      // Lengths past the end are read errors, not allocations.
+      {kHeader + good + "\x0C" + Length4(0x7FFFFFFF) + "abc\x02\x02", kReadError},
+      {kHeader + good + "\x14" + Length4(0xFFFFFFFF) + "abc\x02\x02", kReadError},
+      {kHeader + good + "\x12" + Length4(0x80000000) + "abcd\x02\x02", kReadError},
+      {kHeader + good + "\x06\xC8" + "abc\x02\x02", kReadError}};
+  for (const auto& [bytes, error] : cases) {
+    HotkeyList loaded = HotkeyList({Definition("old", 1, "", 4)});  // loading appends
+    EXPECT_EQ(Load(bytes, loaded), error);
+    std::string descriptions;
+    for (const auto& rec : loaded) {
+      descriptions += rec->Description;
+    }
+    EXPECT_EQ(descriptions, error == kReadError ? "oldok" : "old");
   }
 }
 

@@ -12,7 +12,7 @@ namespace lumo {
 namespace {
 
 const std::string kPath = "C:\\Pos\\Lumo.hkd";
-const std::string kBackup = "C:\\Pos\\Lumo.hkd.bak";
+const std::string kBackup = kPath + ".bak";
 const test::IconvCodePage kCodePage;
 
 std::shared_ptr<HotkeyRec> Named(const std::string& description) {
@@ -27,73 +27,72 @@ std::string Bytes(const HotkeyList& list) {
   return scratch.contents.at(kPath);
 }
 
-std::string LoadError(HotkeyStore& store, HotkeyList& list) {
-  return test::MessageOf<FileError>([&] { store.Load(list); });
-}
+// The file at start-up: none, good, damaged (the second definition ends early), or held open
+// elsewhere (nothing can be read or copied then), released or gone by the close.
+enum class Start { kNone, kGood, kDamaged, kHeld, kHeldThenGone };
 
-std::string Backup(const test::MemoryFiles& files) {
-  return files.contents.count(kBackup) ? files.contents.at(kBackup) : "none";
-}
-
-TEST(HotkeyStore, NoFileIsNoErrorAndAGoodFileIsReplacedWithoutACopy) {
-  test::MemoryFiles files;
-  HotkeyStore store(files, kCodePage, kPath);
-  HotkeyList list;
-  EXPECT_EQ(LoadError(store, list), "no error");
-  EXPECT_TRUE(list.empty());
-  files.contents[kPath] = Bytes({Named("old")});
-  EXPECT_EQ(LoadError(store, list), "no error");
-  list.push_back(Named("added"));
-  store.Save(list);
-  EXPECT_EQ(files.contents.at(kPath), Bytes({Named("old"), Named("added")}));
-  EXPECT_EQ(Backup(files), "none");
-}
-
-TEST(HotkeyStore, ADamagedFileIsReportedAndKeptOnceBeforeTheCloseReplacesIt) {
-  // One complete definition, then the second ends early.
-  const std::string whole = Bytes({Named("kept"), Named("lost")});
-  const std::string damaged = whole.substr(0, whole.size() - 4);
-  test::MemoryFiles files;
-  files.contents[kPath] = damaged;
-  HotkeyStore store(files, kCodePage, kPath);
-  HotkeyList list;
-  EXPECT_EQ(LoadError(store, list), "Cannot read file \"" + kPath +
-                                        "\". Stream read error\nA copy of the file was kept as \"" +
-                                        kBackup + "\".");
-  ASSERT_EQ(list.size(), 1u);
-  EXPECT_EQ(list[0]->Description, "kept");
-  list.push_back(Named("applied"));
-  // The copy is owed no more: the saves need no copy and never write over it.
-  files.fail_copy = true;
-  store.Save(list);
-  store.Save(list);
-  EXPECT_EQ(files.contents.at(kPath), Bytes(list));
-  EXPECT_EQ(Backup(files), damaged);
-}
-
-TEST(HotkeyStore, AnUnreadableFileIsNeverWrittenOverWithoutACopy) {
-  for (const bool readable_again : {true, false}) {
+TEST(HotkeyStore, AFileNotReadWholeIsReplacedOnlyByAChangeAndAfterOneCopy) {
+  const std::string good = Bytes({Named("a"), Named("b")});
+  const std::string damaged = good.substr(0, good.size() - 4);
+  const std::string read_error = "Cannot read file \"" + kPath +
+                                 "\". Stream read error\nA copy of the file was kept as \"" +
+                                 kBackup + "\".";
+  const std::string held_error = "Cannot open file \"" + kPath +
+                                 "\". The process cannot access the file\nCannot create file \"" +
+                                 kBackup + "\". Access is denied";
+  const std::string notice = "The hotkey file \"" + kPath +
+                             "\" could not be read at start-up. A copy of it was kept as \"" +
+                             kBackup + "\" before it was replaced.";
+  const struct {
+    Start start;
+    bool change;  // applied in the editor: the first definition edited, or one added
+    std::string error, loaded, backup, notice;
+  } rows[] = {{Start::kNone, true, "no error", "", "none", "none"},
+              {Start::kGood, true, "no error", "ab", "none", "none"},
+              {Start::kDamaged, false, read_error, "a", damaged, "none"},
+              {Start::kDamaged, true, read_error, "a", damaged, "none"},
+              {Start::kHeld, false, held_error, "", "none", "none"},
+              {Start::kHeld, true, held_error, "", good, notice},
+              {Start::kHeldThenGone, true, held_error, "", "none", "none"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(row.start) << " " << row.change);
+    const bool held = row.start == Start::kHeld || row.start == Start::kHeldThenGone;
     test::MemoryFiles files;
-    files.open_errors[kPath] = "The process cannot access the file";
+    if (row.start != Start::kNone) {
+      files.contents[kPath] = row.start == Start::kDamaged ? damaged : good;
+    }
+    if (held) {
+      files.open_errors[kPath] = "The process cannot access the file";
+      files.fail_copy = true;
+    }
     HotkeyStore store(files, kCodePage, kPath);
     HotkeyList list;
-    EXPECT_EQ(LoadError(store, list),
-              "Cannot open file \"" + kPath + "\". The process cannot access the file\n" +
-                  "Cannot create file \"" + kBackup + "\". Access is denied");
-    // Still no copy at close: the file is left alone.
-    list.push_back(Named("typed since"));
-    EXPECT_THROW(store.Save(list), FileError);
-    EXPECT_EQ(files.contents.count(kPath), 0u);
-    // Once the file can be read again it is copied first, then replaced; once it has gone
-    // there is nothing to keep, now or at a later save.
-    files.open_errors.clear();
-    if (readable_again) {
-      files.contents[kPath] = "old content";
+    EXPECT_EQ(test::MessageOf<FileError>([&] { store.Load(list); }), row.error);
+    std::string loaded;
+    for (const auto& rec : list) {
+      loaded += rec->Description;
     }
+    EXPECT_EQ(loaded, row.loaded);
+    if (row.change && list.empty()) {
+      list.push_back(Named("added"));
+    } else if (row.change) {
+      list[0]->Description = "edited";  // as many definitions, another content
+    }
+    const std::string before = files.contents.count(kPath) ? files.contents[kPath] : "none";
+    if (held && row.change) {  // still no copy at close: the file is left alone
+      EXPECT_THROW(store.Save(list), FileError);
+      EXPECT_EQ(files.contents[kPath], before);
+    }
+    files.open_errors.clear();
+    if (row.start == Start::kHeldThenGone) {
+      files.contents.erase(kPath);
+    }
+    files.fail_copy = !held;  // a copy made at start-up is owed no more
+    EXPECT_EQ(store.Save(list).value_or("none"), row.notice);
+    files.fail_copy = true;  // nor after a save
     store.Save(list);
-    store.Save(list);
-    EXPECT_EQ(Backup(files), readable_again ? "old content" : "none");
-    EXPECT_EQ(files.contents.at(kPath), Bytes(list));
+    EXPECT_EQ(files.contents[kPath], row.change ? Bytes(list) : before);
+    EXPECT_EQ(files.contents.count(kBackup) ? files.contents[kBackup] : "none", row.backup);
   }
 }
 

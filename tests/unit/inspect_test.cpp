@@ -3,8 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "fake_profile_reader.h"
 #include "inspect/check_report.h"
 #include "inspect/control_listing.h"
@@ -18,21 +16,14 @@ using ::testing::Not;
 
 TEST(CheckScreenDefinition, ReportsEveryReadTheModelAndTheStepThatFailed) {
   struct Case {
-    std::vector<std::array<std::string, 3>> file;  // section, key, value
+    const char* file;
     bool loaded;
     std::vector<std::string> shown;
   };
   const Case cases[] = {
-      {{{"WINDOW", "Caption", "POS"},
-        {"WINDOW", "OnClose", ""},
-        {"WINDOW", "OnShow", "SPEAK=a1&DISPLAY=^b&x&DISPLAY=<%7%>&DISPLAY=c"},
-        {"TIMER", "Enable", "True"},
-        {"TIMER", "Interval", "250"},
-        {"TIMER", "Actions", "1"},
-        {"TIMER.ACTION1", "S_X", "200"},
-        {"TIMER.ACTION1", "PROMPT", "P"},
-        {"TIMER.ACTION1", "P_Y", "3"},
-        {"RECT", "0", "10,5,70,25"}},
+      {"[WINDOW]\nCaption=POS\nOnClose=\nOnShow=SPEAK=a1&DISPLAY=^b&x&DISPLAY=<%7%>&DISPLAY=c\n"
+       "[TIMER]\nEnable=True\nInterval=250\nActions=1\n[TIMER.ACTION1]\nS_X=200\nPROMPT=P\nP_Y=3\n"
+       "[RECT]\n0=10,5,70,25",
        true,
        {"  read     [WINDOW] Caption = POS\n", "  read     [WINDOW] OnClose = (empty)\n",
         "  read     [TIMER] Enable = True\n", "  default  [TIMER] ShowLasting\n",
@@ -41,14 +32,9 @@ TEST(CheckScreenDefinition, ReportsEveryReadTheModelAndTheStepThatFailed) {
         "OnClose: 0 entries", "capture timer: off, every 250 ms\n  advertisement after 120",
         "region 10,5,70,25 (60 x 20) drawn 48 x 16 at (200, 0), partly outside",
         "\n    prompt \"P\" at (0, 3)\n"}},
-      {{{"WINDOW", "OnClose", "SPEAK=1"},
-        {"TIMER", "Actions", "4"},
-        {"TIMER.ACTION1", "BMP_RECT", "1"},
-        {"RECT", "1", "0,0,0,0"},
-        {"TIMER.ACTION3", "BMP_RECT", "3"},
-        {"RECT", "3", "5,1,5,9"},
-        {"TIMER.ACTION4", "BMP_RECT", "2"},
-        {"RECT", "2", "1,2,3"}},
+      {"[WINDOW]\nOnClose=SPEAK=1\n[TIMER]\nActions=4\n[TIMER.ACTION1]\nBMP_RECT=1\n"
+       "[TIMER.ACTION3]\nBMP_RECT=3\n[TIMER.ACTION4]\nBMP_RECT=2\n[RECT]\n1=0,0,0,0\n"
+       "3=5,1,5,9\n2=1,2,3",
        false,
        {"  Caption \"\": matches no window\n", "LoadWindowDefinition: loaded\n",
         "  read     [RECT] 1 = 0,0,0,0\n", "  default  [TIMER.ACTION2] BMP_RECT\n",
@@ -59,11 +45,7 @@ TEST(CheckScreenDefinition, ReportsEveryReadTheModelAndTheStepThatFailed) {
         "TIMER.ACTION3: region 5,1,5,9 (0 x 8): no positive width and height"}},
   };
   for (const Case& c : cases) {
-    std::string ini;
-    for (const auto& [section, key, value] : c.file) {
-      ini += "[" + std::string(section) + "]\n" + key + "=" + value + "\n";
-    }
-    const test::FakeProfileReader file(ini);
+    const test::FakeProfileReader file(c.file);
     const CheckOutcome outcome = CheckScreenDefinition(file);
     EXPECT_EQ(outcome.Loaded, c.loaded) << outcome.Report;
     for (const std::string& text : c.shown) {

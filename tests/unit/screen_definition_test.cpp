@@ -1,26 +1,59 @@
-#include "screendef/timer_definition.h"
-
 #include <gtest/gtest.h>
 
 #include <new>
 
+#include "action_entries.h"
 #include "fake_profile_reader.h"
+#include "fakes/machine.h"
+#include "screendef/action_list.h"
+#include "screendef/timer_definition.h"
+#include "screendef/window_definition.h"
 
 namespace lumo {
 namespace {
 
-struct RecordingTimer : CaptureTimer {
-  std::string calls;
-  void SetEnabled(bool value) override { calls += " enabled " + std::to_string(value); }
-  void SetInterval(std::uint32_t ms) override { calls += " interval " + std::to_string(ms); }
-};
+std::string Loaded(const ScreenDefinition& model) {
+  return model.WindowCaption + " / " + test::Text(model.OnShowActions.get()) + " / " +
+         test::Text(model.OnCloseActions.get());
+}
 
-// "ok" or "failed", the timer calls, ShowLastingTicks, then each action as
+TEST(LoadWindowDefinition, ReadsTheCaptionAndBothListsAndAnInterruptionKeepsWhatWasStored) {
+  ScreenDefinition model;
+  model.OnCloseActions = ParseActionList("DISPLAY=~before");
+  test::FakeProfileReader file(
+      "[WINDOW]\nCaption=\xCA\xD5\xD2\xF8\xCC\xA8\nOnShow=SPEAK=<%1001%>&DISPLAY=~<%1002%>\n"
+      "OnClose=SPEAK=2");
+  file.on_read = [](const std::string& key) {
+    if (key == "WINDOW/OnClose") {
+      throw std::bad_alloc();
+    }
+  };
+  std::string failure;
+  EXPECT_FALSE(LoadWindowDefinition(model, file, &failure));
+  EXPECT_EQ(failure, std::bad_alloc().what());
+  EXPECT_EQ(Loaded(model), "\xCA\xD5\xD2\xF8\xCC\xA8 / S'<%1001%>' D'~<%1002%>' / D'~before'");
+  file.on_read = nullptr;
+  EXPECT_TRUE(LoadWindowDefinition(model, file));
+  EXPECT_EQ(Loaded(model), "\xCA\xD5\xD2\xF8\xCC\xA8 / S'<%1001%>' D'~<%1002%>' / S'2'");
+  // Without a file everything is empty; what is no standard exception is caught as well.
+  EXPECT_TRUE(LoadWindowDefinition(model, test::FakeProfileReader("")));
+  EXPECT_EQ(Loaded(model), " /  / ");
+  file.on_read = [](const std::string&) { throw 42; };
+  EXPECT_FALSE(LoadWindowDefinition(model, file, &failure));
+  EXPECT_EQ(failure, "Loading [WINDOW] failed");
+  EXPECT_EQ(Loaded(model), " /  / ");
+}
+
+using test::RecordingTimer;
+
+// "ok" or "failed: <why>", the timer calls, ShowLastingTicks, then each action as
 // [prompt prompt-x,y rectangle image-x,y]. The model holds a stale action before.
 std::string Load(const test::FakeProfileReader& file, ScreenDefinition model = {}) {
   model.TimerActions.resize(1);
   RecordingTimer timer;
-  std::string text = LoadTimerDefinition(model, timer, file) ? "ok |" : "failed |";
+  std::string failure;
+  std::string text =
+      LoadTimerDefinition(model, timer, file, &failure) ? "ok |" : "failed: " + failure + " |";
   text += timer.calls + " | " + std::to_string(model.ShowLastingTicks) + " |";
   for (const TBmpAction& a : model.TimerActions) {
     const CaptureRectangle& r = a.CaptureRect;
@@ -40,7 +73,8 @@ TEST(LoadTimerDefinition, SwitchesTheTimerAndReadsTheActionsWithTheirRectangles)
        "ok | enabled 0 interval 1000 | 30 |"},
       // The timer is switched before an interval of 0 fails the loading.
       {"[TIMER]\nEnable=1\nInterval=0\nActions=1\n[RECT]\n0=1,2,3,4",
-       "failed | enabled 1 interval 0 | 0 |"},
+       "failed: [TIMER] Interval is 0: the capture timer needs a period | enabled 1 interval 0 | 0 "
+       "|"},
       // A missing section gives every default and the rectangle of entry 0; the "RECT" key
       // is the number in plain decimal, however "BMP_RECT" wrote it.
       {"[TIMER]\nActions=4\n[TIMER.ACTION1]\nPROMPT=\xD3\xA6\xCA\xD5\nP_X=1\nP_Y=2\nS_X=3\nS_Y=4\n"
@@ -54,8 +88,11 @@ TEST(LoadTimerDefinition, SwitchesTheTimerAndReadsTheActionsWithTheirRectangles)
       // A rectangle that is not four numbers fails, keeping what came before it.
       {"[TIMER]\nEnable=1\nInterval=250\nActions=3\n[TIMER.ACTION1]\nPROMPT=first\nBMP_RECT=1\n"
        "[TIMER.ACTION2]\nBMP_RECT=2\n[RECT]\n1=0,0,10,10\n2=1,2,3\n0=0,0,10,10",
-       "failed | enabled 1 interval 250 | 120 | [first 0,0 0,0,10,10 0,0]"},
-      {"[TIMER]\nActions=2\n[RECT]\n0=", "failed | enabled 0 interval 1000 | 30 |"}};
+       "failed: [RECT] 2=1,2,3 (named by [TIMER.ACTION2] BMP_RECT) is not four numbers "
+       "Left,Top,Right,Bottom | enabled 1 interval 250 | 120 | [first 0,0 0,0,10,10 0,0]"},
+      {"[TIMER]\nActions=2\n[RECT]\n0=",
+       "failed: [RECT] 0= (named by [TIMER.ACTION1] BMP_RECT) is not four numbers "
+       "Left,Top,Right,Bottom | enabled 0 interval 1000 | 30 |"}};
   for (const auto& [file, loaded] : cases) {
     EXPECT_EQ(Load(test::FakeProfileReader(file)), loaded) << file;
   }
@@ -86,7 +123,8 @@ TEST(LoadTimerDefinition, AnInterruptionFailsKeepingWhatWasDone) {
       throw std::bad_alloc();
     }
   };
-  EXPECT_EQ(Load(file), "failed | enabled 1 interval 1000 | 30 | [kept 0,0 0,0,0,0 0,0]");
+  EXPECT_EQ(Load(file), "failed: " + std::string(std::bad_alloc().what()) +
+                            " | enabled 1 interval 1000 | 30 | [kept 0,0 0,0,0,0 0,0]");
   // A refusal that is no standard exception, as the platform's timer may give.
   file.on_read = [](const std::string& key) {
     if (key == "TIMER/Interval") {
@@ -95,35 +133,24 @@ TEST(LoadTimerDefinition, AnInterruptionFailsKeepingWhatWasDone) {
   };
   ScreenDefinition model;
   model.ShowLastingTicks = 9;
-  EXPECT_EQ(Load(file, std::move(model)), "failed | enabled 1 | 9 |");
+  EXPECT_EQ(Load(file, std::move(model)), "failed: Loading [TIMER] failed | enabled 1 | 9 |");
 }
 
-TEST(LoadTimerDefinition, AFailureSaysWhichKeyAndWhy) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"[TIMER]\nInterval=0", "[TIMER] Interval is 0: the capture timer needs a period"},
-      {"[TIMER]\nActions=1\n[RECT]\n0=1,2,3",
-       "[RECT] 0=1,2,3 (named by [TIMER.ACTION1] BMP_RECT) is not four numbers "
-       "Left,Top,Right,Bottom"},
-      {"[TIMER]\nActions=481\n[RECT]\n0=1,2,3",
-       "[TIMER] Actions=481 is over the limit of 480: the 240 x 36 display holds no more "
-       "16-pixel-high places without one covering another"},
-      {"[TIMER]\nActions=480\n[RECT]\n0=1,2,3,4", ""}};
-  for (const auto& [text, reason] : cases) {
+TEST(LoadTimerDefinition, AtMost480ActionsFitTheDisplay) {
+  for (const int actions : {480, 481}) {
     ScreenDefinition model;
     RecordingTimer timer;
     std::string failure;
-    EXPECT_EQ(LoadTimerDefinition(model, timer, test::FakeProfileReader(text), &failure),
-              *reason == '\0');
-    EXPECT_EQ(failure, reason) << text;
-    EXPECT_EQ(model.TimerActions.size(), *reason == '\0' ? 480u : 0u);
+    const test::FakeProfileReader file("[TIMER]\nActions=" + std::to_string(actions) +
+                                       "\n[RECT]\n0=1,2,3,4");
+    EXPECT_EQ(LoadTimerDefinition(model, timer, file, &failure), actions == 480);
+    EXPECT_EQ(failure, actions == 480
+                           ? ""
+                           : "[TIMER] Actions=481 is over the limit of 480: the 240 x 36 "
+                             "display holds no more 16-pixel-high places without one "
+                             "covering another");
+    EXPECT_EQ(model.TimerActions.size(), actions == 480 ? 480u : 0u);
   }
-  test::FakeProfileReader interrupted("[TIMER]\nActions=1");
-  interrupted.on_read = [](const std::string&) { throw 1; };
-  ScreenDefinition model;
-  RecordingTimer timer;
-  std::string failure;
-  EXPECT_FALSE(LoadTimerDefinition(model, timer, interrupted, &failure));
-  EXPECT_EQ(failure, "Loading [TIMER] failed");
 }
 
 }  // namespace
