@@ -135,13 +135,4 @@ RegisterSim StartRegisterSim(const std::string& arguments) {
   return sim;
 }
 
-bool SetRegisterSimText(HWND window, int id, const std::string& text) {
-  COPYDATASTRUCT data{static_cast<ULONG_PTR>(id), static_cast<DWORD>(text.size()),
-                      const_cast<char*>(text.data())};
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                             SMTO_ABORTIFHUNG, 5000, &result) != 0 &&
-         result == TRUE;
-}
-
 }  // namespace lumo::test

@@ -68,7 +68,5 @@ struct RegisterSim {
 // Starts bin/register-sim.exe with a command line tail (see register_sim_protocol.h) and
 // waits until its window shows; throws std::runtime_error when it does not.
 RegisterSim StartRegisterSim(const std::string& arguments = "");
-// Sets the text of control id; false when it does not exist or the window did not answer.
-bool SetRegisterSimText(HWND window, int id, const std::string& text);
 
 }  // namespace lumo::test
