@@ -78,11 +78,12 @@ TEST(HotkeyRows, FillShowsTheRowsSortedAndTheFirstOrOneBlankRow) {
   EXPECT_EQ(State(rows), "add apply [>|0|||1]");
   // No such key gives no key name, no such action no action name; an empty slot no row.
   auto amount = Def("Amount", 70, false, false, 2, "");
+  amount->Win = true;
   EXPECT_EQ(Text(rows.Fill({Def("Total", 69, true, true, 0, "Speak=%3"), amount,
                             Def("Broken", 200, true, true, 7), nullptr})),
-            "Amount|2||hidden|linked|....|inactive|70");
+            "Amount|2||hidden|linked|...W|inactive|70");
   EXPECT_EQ(State(rows),
-            "edit [>Amount|2||F2|0|linked] [Broken|4||Ctrl+|1|linked] "
+            "edit [>Amount|2||Win+F2|0|linked] [Broken|4||Ctrl+|1|linked] "
             "[Total|0|Speak=%3|Ctrl+F1|1|linked]");
   EXPECT_EQ(rows.Rows()[0].link, amount);
 }
