@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ python3 locales
+  cmake make g++ python3 locales ccache
   mingw-w64 wine wine64 xvfb x11-utils fonts-wqy-microhei
   googletest libbenchmark-dev clang-format
   clang libclang-rt-14-dev

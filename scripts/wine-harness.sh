@@ -25,6 +25,41 @@ lumo_wine_fonts() {
     /f >>"$LUMO_WINE_LOG" 2>&1 </dev/null
 }
 
+# Everything Wine starts in the background keeps our stdout/stderr; give it a file, never
+# a pipe, or whoever reads the pipe waits for Wine's services to end.
+lumo_wine_make_prefix() {
+  mkdir -p "$WINEPREFIX"
+  "$LUMO_WINE" wineboot -i >>"$LUMO_WINE_LOG" 2>&1 </dev/null ||
+    { lumo_wine_fail "wineboot -i failed"; return 1; }
+  # Without a window manager, destroying a top-level window is slow unless unmanaged.
+  "$LUMO_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+    >>"$LUMO_WINE_LOG" 2>&1 </dev/null || { lumo_wine_fail "reg add failed"; return 1; }
+  "$LUMO_WINESERVER" -w
+}
+
+# Making a prefix costs Wine about 20 s, copying one about 2 s. A prefix just made, before
+# any program ran in it, is kept in the user's cache as a template, one per Wine version,
+# flavour and way of making it; a fresh build tree gets a copy.
+lumo_wine_new_prefix() {
+  local wow64=$1 cache=${XDG_CACHE_HOME:-$HOME/.cache}/lumo key template
+  key=$({ "$LUMO_WINE" --version; echo "$wow64"; declare -f lumo_wine_make_prefix; } 2>&1 |
+    sha1sum | cut -c1-16)
+  template="$cache/wineprefix-$key"
+  if [ -f "$template/system.reg" ]; then
+    rm -rf "$WINEPREFIX"
+    cp -a "$template" "$WINEPREFIX" && return 0
+    rm -rf "$WINEPREFIX"
+  fi
+  lumo_wine_make_prefix || return 1
+  # A prefix made before Wine's 32-bit libraries were installed is no template for WoW64.
+  # Another run may be keeping its template at the same moment: the first one wins.
+  if { [ "$wow64" != --wow64 ] || [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; } &&
+    mkdir -p "$cache" 2>/dev/null && cp -a "$WINEPREFIX" "$template.$$" 2>/dev/null; then
+    mv -T "$template.$$" "$template" 2>/dev/null || true
+  fi
+  rm -rf "$template.$$"
+}
+
 lumo_wine_start() {
   local build_dir=$1 wow64=${2:-}
   export WINEPREFIX="$build_dir/wineprefix"
@@ -65,16 +100,8 @@ lumo_wine_start() {
   if [ "$wow64" = --wow64 ] && [ -f "$WINEPREFIX/system.reg" ] && [ ! -f "$wow64_system" ]; then
     rm -rf "$WINEPREFIX"
   fi
-  # Everything Wine starts in the background keeps our stdout/stderr; give it a file, never
-  # a pipe, or whoever reads the pipe waits for Wine's services to end.
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    mkdir -p "$WINEPREFIX"
-    "$LUMO_WINE" wineboot -i >>"$LUMO_WINE_LOG" 2>&1 </dev/null ||
-      { lumo_wine_fail "wineboot -i failed"; return 1; }
-    # Without a window manager, destroying a top-level window is slow unless unmanaged.
-    "$LUMO_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
-      >>"$LUMO_WINE_LOG" 2>&1 </dev/null || { lumo_wine_fail "reg add failed"; return 1; }
-    "$LUMO_WINESERVER" -w
+    lumo_wine_new_prefix "$wow64" || return 1
   fi
   # Fails when a server already runs for this prefix (a demo beside a test run): use that one.
   "$LUMO_WINESERVER" -p >>"$LUMO_WINE_LOG" 2>&1 </dev/null || true
