@@ -112,7 +112,7 @@ TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBm
     EXPECT_EQ(Summary(calls[i]), an_ad);
     EXPECT_GE(i > 0 ? calls[i].Ms - calls[i - 1].Ms : 1000, kTicksBetweenAds * kIntervalMs - 60);
   }
-  EXPECT_FALSE(FileExists(tmp));
+  EXPECT_EQ(GetFileAttributesA(tmp.c_str()), INVALID_FILE_ATTRIBUTES);
   // tmp.bmp held open without sharing, unwritable even for the administrator the suite runs
   // as, while the first register attaches.
   WriteFile(tmp, "old");
@@ -135,7 +135,7 @@ TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBm
       const std::size_t held = record.Calls().size();
       Sleep(10 * kIntervalMs);
       EXPECT_EQ(record.Calls().size(), held);
-      EXPECT_EQ(FindProcessWindow(run.process.Id(), "#32770"), nullptr);
+      EXPECT_EQ(WindowOf(run.process.Id(), "#32770", true, 0ms), nullptr);
       CloseHandle(holder);
       holder = INVALID_HANDLE_VALUE;
     }
@@ -178,19 +178,21 @@ TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBm
     EXPECT_EQ(std::set<std::string>(glyphs.begin(), glyphs.end()).size(), glyphs.size());
 
     // The caret blinks in the amount field, and yet the picture is not sent again: only
-    // advertisements follow, from the fourth unchanged tick on.
-    std::set<std::vector<ColourPixel>> field_looks;
-    for (int i = 0; i < 30; ++i) {
-      field_looks.insert(Copy(sim.window, rects[2]).pixels);
-      Sleep(80);
-    }
-    EXPECT_GE(field_looks.size(), 2u);
-    calls = record.Calls();
-    ASSERT_GT(calls.size(), sent + 1);
-    // (The copying tick sends late in its run, an advertisement's tick early.)
-    EXPECT_GE(calls[sent + 1].Ms - calls[sent].Ms, (kTicksBetweenAds - 1) * kIntervalMs - 50);
-    for (std::size_t i = sent + 1; i < calls.size(); ++i) {
-      EXPECT_EQ(Summary(calls[i]), an_ad);
+    // advertisements follow, from the fourth unchanged tick on. (Once: colours play no part.)
+    if (s == 0) {
+      std::set<std::vector<ColourPixel>> field_looks;
+      for (int i = 0; i < 30; ++i) {
+        field_looks.insert(Copy(sim.window, rects[2]).pixels);
+        Sleep(80);
+      }
+      EXPECT_GE(field_looks.size(), 2u);
+      calls = record.Calls();
+      ASSERT_GT(calls.size(), sent + 1);
+      // (The copying tick sends late in its run, an advertisement's tick early.)
+      EXPECT_GE(calls[sent + 1].Ms - calls[sent].Ms, (kTicksBetweenAds - 1) * kIntervalMs - 50);
+      for (std::size_t i = sent + 1; i < calls.size(); ++i) {
+        EXPECT_EQ(Summary(calls[i]), an_ad);
+      }
     }
     PostMessageW(sim.window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kStopped; }));

@@ -49,8 +49,6 @@ int TrayIcons() {
   return count;
 }
 
-constexpr char kUserKey[] = "Software\\Lumo";
-
 // Polling attaches to the register once it is in front; a box of Lumo's that opens at the
 // same moment may take the front back, so it is put there until the service runs.
 bool WaitRunning(HWND main, HWND sim) {
@@ -68,7 +66,7 @@ class LumoRobustness : public ::testing::Test {
       GTEST_SKIP() << "Ctrl+Alt+F7, Ctrl+Alt+F8 and F9 are not all free";
     }
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\K&V\\Lumo");  // automatic monitoring on
-    RegDeleteTreeA(HKEY_CURRENT_USER, kUserKey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Lumo");
   }
 
   // A program directory with this screen definition, the hotkey file and an advertisement
@@ -103,7 +101,7 @@ TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
 
   // An editor opened by a hotkey over another disables it until it closes.
   PostMessageW(run.main, WM_COMMAND, kIdN5, 0);
-  HWND first = WaitForProcessWindow(lumo, "TEdKeyForm");
+  HWND first = WindowOf(lumo, "TEdKeyForm");
   ASSERT_NE(first, nullptr);
   PressCombination(kCtrlAlt, VK_F8);
   HWND second = nullptr;
@@ -126,31 +124,19 @@ TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   EXPECT_TRUE(WaitUntil([&] { return TrayIcons() == icons; }));
   // The definition that is not active fires all the same: the main window comes to the front.
   PressCombination(0, VK_F9);
-  ASSERT_TRUE(WaitShown(run.main));
+  ASSERT_TRUE(WaitVisible(run.main, true));
   EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == run.main; }));
 
-  // Automatic monitoring switched off while running changes nothing until the stop, and
-  // nothing polls after it. A manual start with Lumo's own window in front finds no
-  // register; with the register in front, nothing runs until its box is answered.
+  // Automatic monitoring switched off and the service stopped: nothing polls, though the
+  // register is in front. A manual start asks first, in a box without an icon.
   SendMessageW(GetDlgItem(run.main, kIdCheckBox1), BM_CLICK, 0, 0);
-  Sleep(700);
-  EXPECT_EQ(StatusText(run.main), kRunning);
   SendMessageW(GetDlgItem(run.main, kIdButton2), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kStopped; }));
-  HWND start = GetDlgItem(run.main, kIdButton1);
-  PostMessageW(start, BM_CLICK, 0, 0);
-  EXPECT_EQ(AnswerBox(lumo), L"!Cannot find the monitee window");  // no icon
   SetForegroundWindow(sim.window);
   Sleep(1200);
   EXPECT_EQ(StatusText(run.main), kStopped);
-  PostMessageW(start, BM_CLICK, 0, 0);
-  HWND box = WaitForMessageBox(lumo);
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(MessageBoxText(box), L"!InstallHook OK");
-  Sleep(300);
-  EXPECT_EQ(run.record.Count("PrintText 1 1 show"), 1);
-  EXPECT_EQ(StatusText(run.main), kStopped);
-  ASSERT_TRUE(PressButton(box, IDOK));
+  PostMessageW(GetDlgItem(run.main, kIdButton1), BM_CLICK, 0, 0);
+  EXPECT_EQ(AnswerBox(lumo), L"!InstallHook OK");
   ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kRunning; }));
   EXPECT_EQ(run.record.Count("PrintText 1 1 show"), 2);
 
@@ -160,7 +146,7 @@ TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   const std::size_t before = run.record.Calls().size();
   const ULONGLONG pressed = GetTickCount64();
   PressCombination(kCtrlAlt, VK_F7);
-  calls = run.record.WaitForCalls(before + 5, std::chrono::seconds(8));
+  calls = run.record.WaitForCalls(before + 5, 8s);
   EXPECT_LT(GetTickCount64() - pressed, 2500u);
   ASSERT_EQ(calls.size(), before + 5);
   EXPECT_EQ(Summaries({calls.end() - 4, calls.end()}),
@@ -172,7 +158,7 @@ TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   EXPECT_TRUE(SendMessageTimeoutW(run.main, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 5000, &may_end));
   EXPECT_TRUE(may_end);
   PostMessageW(run.main, WM_ENDSESSION, TRUE, 0);
-  ASSERT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
+  ASSERT_TRUE(run.process.WaitForExit());
   EXPECT_EQ(run.process.ExitCode(), 0u);
   std::string rewritten = kHotkeys;
   rewritten.replace(rewritten.find("2.0"), 3, "1.0");
@@ -200,36 +186,31 @@ TEST_F(LumoRobustness, StartUpQuestionsAHeldHotkeyFileAndAClose) {
   RegisterSim sim = StartRegisterSim();
   LumoRun run = StartLumo(dir_, false);
   const DWORD lumo = run.process.Id();
-  HWND box = WaitForMessageBox(lumo);
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(MessageBoxText(box).find(L"Cannot open file"), 0u);  // with an icon
-  CloseHandle(held);
-  ASSERT_TRUE(PressButton(box, IDOK));
+  EXPECT_EQ(AnswerBox(lumo, IDOK, [&] { CloseHandle(held); }).find(L"Cannot open file"),
+            0u);  // with an icon
   // Why the capture section failed comes before the exit question.
-  box = WaitForMessageBox(lumo);
-  ASSERT_NE(box, nullptr);
-  EXPECT_NE(MessageBoxText(box).find(L"[RECT] 5=none"), std::wstring::npos);
-  ASSERT_TRUE(PressButton(box, IDOK));
+  EXPECT_NE(AnswerBox(lumo).find(L"[RECT] 5=none"), std::wstring::npos);
 
   // While the exit question is open, the service starts by polling, and neither the menu's
   // 退出 nor another close request opens a second question.
-  box = WaitForMessageBox(lumo);
-  ASSERT_NE(box, nullptr);
-  run.main = FindProcessWindow(lumo, "TForm1", "Lumo");
-  ASSERT_TRUE(WaitRunning(run.main, sim.window));
-  PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
-  PostMessageW(run.main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(AnswerBox(lumo, IDNO,
+                      [&] {
+                        run.main = WindowOf(lumo, "TForm1", false);
+                        ASSERT_TRUE(WaitRunning(run.main, sim.window));
+                        PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
+                        PostMessageW(run.main, WM_CLOSE, 0, 0);
+                        Sleep(500);
+                      }),
+            kExitQuestion);
+  ASSERT_TRUE(WaitVisible(run.main, false));
   Sleep(500);
-  ASSERT_TRUE(PressButton(box, IDNO));
-  ASSERT_TRUE(WaitHidden(run.main));
-  Sleep(500);
-  EXPECT_EQ(FindProcessWindow(lumo, "#32770"), nullptr);
+  EXPECT_EQ(WindowOf(lumo, "#32770", true, 0ms), nullptr);
   EXPECT_EQ(StatusText(run.main), kRunning);
 
   // Closed while running: no close commands; the file that could not be read, unchanged
   // since, is left as it was and no box comes.
   ASSERT_TRUE(ExitThroughMenu(run));
-  ASSERT_TRUE(run.process.WaitForExit(std::chrono::seconds(5)));
+  ASSERT_TRUE(run.process.WaitForExit());
   EXPECT_EQ(ReadFile(dir_ + "Lumo.hkd"), kHotkeys);
   EXPECT_EQ(Summaries(run.record.Calls()),
             (std::vector<std::string>{"Cls 0", "PrintText 1 1 show"}));  // no ad: no "Enable"

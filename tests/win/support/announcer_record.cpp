@@ -1,6 +1,7 @@
 #include "support/announcer_record.h"
 
 #include <algorithm>
+#include <sstream>
 
 #include "common/number_text.h"
 #include "support/process.h"
@@ -73,13 +74,11 @@ std::vector<std::string> Summaries(const std::vector<AnnouncerCall>& calls) {
 
 std::vector<AnnouncerCall> AnnouncerRecord::Calls() const {
   std::vector<AnnouncerCall> calls;
-  std::string_view content;
-  const std::string file = ReadFile(path_);
-  for (content = file; content.find('\n') != std::string_view::npos;
-       content.remove_prefix(content.find('\n') + 1)) {
-    std::string_view line = content.substr(0, content.find('\n'));
+  std::istringstream lines(ReadFile(path_));
+  // A last line without its newline is still being written.
+  for (std::string line; std::getline(lines, line) && !lines.eof();) {
     if (line.ends_with('\r')) {
-      line.remove_suffix(1);
+      line.pop_back();
     }
     if (!line.empty()) {
       calls.push_back(ParseLine(line));
@@ -96,8 +95,7 @@ std::vector<AnnouncerCall> AnnouncerRecord::WaitForCalls(std::size_t count,
 }
 
 int AnnouncerRecord::Count(const std::string& summary) const {
-  const std::vector<std::string> all = Summaries(Calls());
-  return static_cast<int>(std::count(all.begin(), all.end(), summary));
+  return static_cast<int>(std::ranges::count(Summaries(Calls()), summary));
 }
 
 std::string AnnouncerRecord::CopyPath(const AnnouncerCall& call) const {
