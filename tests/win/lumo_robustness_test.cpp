@@ -1,5 +1,6 @@
-// Lumo.exe when things go wrong around it: the session ends, Explorer restarts, the register
-// hangs, the hotkey file is held by someone else, requests come while a question is open.
+// Lumo.exe beside register-sim.exe and the recording cts4r.dll, and when things go wrong
+// around it: the register closes, dies or hangs, the session ends, Explorer restarts, the
+// hotkey file is held by someone else, requests come while a question is open.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,8 +16,11 @@ namespace {
 using namespace std::string_literals;
 
 constexpr std::uint32_t kCtrlAlt = MOD_CONTROL | MOD_ALT;
+// Lumo recognises register-sim by "银台", a middle part of its title "收银台 - 演示".
 constexpr char kWindowPart[] =
-    "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\nOnShow=DISPLAY=~show\r\nOnClose=DISPLAY=~bye\r\n";
+    "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\nOnShow=DISPLAY=~show\r\n"
+    "OnClose=DISPLAY=~bye & DISPLAY=~<%y%>\r\n";
+constexpr wchar_t kCloseError[] = L"'y' is not a valid integer value";
 
 // Ctrl+Alt+F7 twice (only the first, four readings of the register, can be registered),
 // "编辑热键" on Ctrl+Alt+F8, and "恢复窗口" on F9 alone, not active; stored under another
@@ -58,46 +62,49 @@ bool WaitRunning(HWND main, HWND sim) {
   });
 }
 
-class LumoRobustness : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!CombinationIsFree(kCtrlAlt, VK_F7) || !CombinationIsFree(kCtrlAlt, VK_F8) ||
-        !CombinationIsFree(0, VK_F9)) {
-      GTEST_SKIP() << "Ctrl+Alt+F7, Ctrl+Alt+F8 and F9 are not all free";
-    }
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\K&V\\Lumo");  // automatic monitoring on
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Lumo");
+// Which of the start and stop buttons can be pressed: "10" start only, "01" stop only.
+std::string Buttons(HWND main) {
+  return {IsWindowEnabled(GetDlgItem(main, kIdButton1)) ? '1' : '0',
+          IsWindowEnabled(GetDlgItem(main, kIdButton2)) ? '1' : '0'};
+}
+
+// A program directory with the window part, this capture part and this hotkey file, and
+// an advertisement that a running capture timer would show at once; automatic monitoring on.
+std::string Prepare(const std::string& name, const std::string& timer, const std::string& hkd) {
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\K&V\\Lumo");
+  RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Lumo");
+  const std::string dir = PrepareLumoDir(name, kWindowPart + timer);
+  CreateDirectoryA((dir + "ad").c_str(), nullptr);
+  WriteFile(dir + "ad\\a.bmp", "BM");
+  WriteFile(dir + "Lumo.hkd", hkd);
+  return dir;
+}
+
+TEST(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
+  if (!CombinationIsFree(kCtrlAlt, VK_F7) || !CombinationIsFree(kCtrlAlt, VK_F8) ||
+      !CombinationIsFree(0, VK_F9)) {
+    GTEST_SKIP() << "Ctrl+Alt+F7, Ctrl+Alt+F8 and F9 are not all free";
   }
+  const std::string dir =
+      Prepare("robust", "[TIMER]\r\nEnable=0\r\nInterval=100\r\nShowLasting=100\r\n", kHotkeys);
 
-  // A program directory with this screen definition, the hotkey file and an advertisement
-  // that a running capture timer would show at once.
-  void Prepare(const std::string& timer) {
-    dir_ = PrepareLumoDir(::testing::UnitTest::GetInstance()->current_test_info()->name(),
-                          kWindowPart + timer);
-    CreateDirectoryA((dir_ + "ad").c_str(), nullptr);
-    WriteFile(dir_ + "ad\\a.bmp", "BM");
-    WriteFile(dir_ + "Lumo.hkd", kHotkeys);
-  }
-
-  std::string dir_;
-};
-
-TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
-  Prepare("[TIMER]\r\nEnable=0\r\nInterval=100\r\nShowLasting=100\r\n");
   RegisterSim sim = StartRegisterSim();
-  LumoRun run = StartLumo(dir_);
+  LumoRun run = StartLumo(dir);
   ASSERT_NE(run.main, nullptr);
   const DWORD lumo = run.process.Id();
   EXPECT_FALSE(CombinationIsFree(0, VK_F9));  // not active, registered all the same
   ASSERT_TRUE(WaitRunning(run.main, sim.window));
+  EXPECT_EQ(Buttons(run.main), "01");
 
-  // The first of two definitions with one combination fires; its four readings are done.
+  // The show commands: the display is cleared, and given its time, before line 1 gets the
+  // text. Then the first of two definitions with one combination fires, its four readings
+  // done.
   PressCombination(kCtrlAlt, VK_F7);
   std::vector<AnnouncerCall> calls = run.record.WaitForCalls(7);
-  ASSERT_EQ(calls.size(), 7u);
-  EXPECT_EQ(Summaries({calls.begin() + 2, calls.end()}),
-            (std::vector<std::string>{"Cls 0", "PrintText 1 1 12.50", "SoundOut 12.50",
-                                      "SoundOut 0.00", "SoundOut 8888"}));
+  ASSERT_EQ(Summaries(calls),
+            (std::vector<std::string>{"Cls 0", "PrintText 1 1 show", "Cls 0", "PrintText 1 1 12.50",
+                                      "SoundOut 12.50", "SoundOut 0.00", "SoundOut 8888"}));
+  EXPECT_GE(calls[1].Ms - calls[0].Ms, 100);
 
   // An editor opened by a hotkey over another disables it until it closes.
   PostMessageW(run.main, WM_COMMAND, kIdN5, 0);
@@ -132,6 +139,7 @@ TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   SendMessageW(GetDlgItem(run.main, kIdCheckBox1), BM_CLICK, 0, 0);
   SendMessageW(GetDlgItem(run.main, kIdButton2), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kStopped; }));
+  EXPECT_EQ(Buttons(run.main), "10");
   SetForegroundWindow(sim.window);
   Sleep(1200);
   EXPECT_EQ(StatusText(run.main), kStopped);
@@ -162,7 +170,7 @@ TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   EXPECT_EQ(run.process.ExitCode(), 0u);
   std::string rewritten = kHotkeys;
   rewritten.replace(rewritten.find("2.0"), 3, "1.0");
-  EXPECT_EQ(ReadFile(dir_ + "Lumo.hkd"), rewritten);
+  EXPECT_EQ(ReadFile(dir + "Lumo.hkd"), rewritten);
   EXPECT_EQ(SavedSetting("Comport"), 0xFFFFFFFFu);
   EXPECT_EQ(SavedSetting("AutoStart"), 0u);  // switched off above
   EXPECT_EQ(run.record.Count("PrintText 1 1 bye"), 0);
@@ -174,17 +182,18 @@ TEST_F(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   EXPECT_TRUE(CombinationIsFree(0, VK_F9));
 }
 
-TEST_F(LumoRobustness, StartUpQuestionsAHeldHotkeyFileAndAClose) {
+TEST(LumoRobustness, StartUpQuestionsTheRegisterClosedOrKilledAndAHeldHotkeyFile) {
   // The capture section fails to load (its region is no rectangle): the exit question comes
   // at start-up, after the window part has loaded.
-  Prepare(
-      "[TIMER]\r\nInterval=100\r\nShowLasting=100\r\nActions=1\r\n"
-      "[TIMER.ACTION1]\r\nBMP_RECT=5\r\n[RECT]\r\n5=none\r\n");
+  const std::string dir = Prepare("robust-start",
+                                  "[TIMER]\r\nInterval=100\r\nShowLasting=100\r\nActions=1\r\n"
+                                  "[TIMER.ACTION1]\r\nBMP_RECT=5\r\n[RECT]\r\n5=none\r\n",
+                                  "held");
   HANDLE held =
-      CreateFileA((dir_ + "Lumo.hkd").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+      CreateFileA((dir + "Lumo.hkd").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   RegisterSim sim = StartRegisterSim();
-  LumoRun run = StartLumo(dir_, false);
+  LumoRun run = StartLumo(dir, false);
   const DWORD lumo = run.process.Id();
   EXPECT_EQ(AnswerBox(lumo, IDOK, [&] { CloseHandle(held); }).find(L"Cannot open file"),
             0u);  // with an icon
@@ -207,13 +216,34 @@ TEST_F(LumoRobustness, StartUpQuestionsAHeldHotkeyFileAndAClose) {
   EXPECT_EQ(WindowOf(lumo, "#32770", true, 0ms), nullptr);
   EXPECT_EQ(StatusText(run.main), kRunning);
 
-  // Closed while running: no close commands; the file that could not be read, unchanged
-  // since, is left as it was and no box comes.
+  // A killed register stops the service, and its close commands run up to their error.
+  sim.process.Kill();
+  EXPECT_EQ(AnswerBox(lumo, IDOK, [&] { EXPECT_EQ(StatusText(run.main), kStopped); }), kCloseError);
+  EXPECT_EQ(Buttons(run.main), "10");
+  EXPECT_EQ(run.record.Count("PrintText 1 1 bye"), 1);
+  // Polling goes on: the next register in front starts it within the polling interval.
+  RegisterSim again = StartRegisterSim();
+  const ULONGLONG shown = GetTickCount64();
+  ASSERT_TRUE(WaitRunning(run.main, again.window));
+  EXPECT_LT(GetTickCount64() - shown, 1500u);
+  EXPECT_EQ(run.record.Count("PrintText 1 1 show"), 2);
+  // Its window closes: the same, only once although its process ends too.
+  PostMessageW(again.window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(AnswerBox(lumo), kCloseError);
+  ASSERT_TRUE(again.process.WaitForExit());
+  Sleep(500);
+  EXPECT_EQ(run.record.Count("PrintText 1 1 bye"), 2);
+  EXPECT_EQ(WindowOf(lumo, "#32770", true, 0ms), nullptr);
+
+  // The file that could not be read, unchanged since, is left as it was and no box comes.
+  // No advertisement either: without "Enable" there is no capture timer.
   ASSERT_TRUE(ExitThroughMenu(run));
   ASSERT_TRUE(run.process.WaitForExit());
-  EXPECT_EQ(ReadFile(dir_ + "Lumo.hkd"), kHotkeys);
-  EXPECT_EQ(Summaries(run.record.Calls()),
-            (std::vector<std::string>{"Cls 0", "PrintText 1 1 show"}));  // no ad: no "Enable"
+  EXPECT_EQ(ReadFile(dir + "Lumo.hkd"), "held");
+  EXPECT_EQ(
+      Summaries(run.record.Calls()),
+      (std::vector<std::string>{"Cls 0", "PrintText 1 1 show", "Cls 0", "PrintText 1 1 bye",
+                                "Cls 0", "PrintText 1 1 show", "Cls 0", "PrintText 1 1 bye"}));
 }
 
 }  // namespace

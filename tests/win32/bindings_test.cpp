@@ -69,7 +69,7 @@ TEST(Bindings32, HookInTheRegisterProcessReportsItsClosedWindow) {
   NotifyWnd notify;
   notify.CreateWnd({.class_name = L"LumoBindingsNotify", .style = WS_OVERLAPPED});
   Process register_process(BinDir() + "lumo_bindings_tests.exe", kRegisterArgument);
-  const HWND window = WaitForProcessWindow(register_process.Id(), kRegisterClass);
+  const HWND window = WindowOf(register_process.Id(), kRegisterClass);
   ASSERT_NE(window, nullptr);
   const DWORD thread = GetWindowThreadProcessId(window, nullptr);
   // Thread 0 would hook every program; without a window there is nothing to watch.
