@@ -20,16 +20,15 @@ constexpr int kIntervalMs = 100;
 constexpr int kTicksBetweenAds = 4;     // ShowLasting 300 ms: 3 unchanged ticks, then an ad
 constexpr std::size_t kRowChars = 241;  // BitmapRows of the display: 240 pixels and '\n'
 
-// Three regions and their places on the display: the digits' middle band at 1:1, the
-// digits whole at half size, and the amount field that holds the caret at 1:1.
+// Two regions and their places on the display, both at 1:1: the digits' middle band, and
+// the amount field that holds the caret.
 struct Region {
   int id;  // the control whose client coordinates area is given in
   RECT area;
-  RECT place;
+  POINT place;
 };
-const Region kRegions[] = {{rs::kAmountDisplayId, {4, 15, 244, 31}, {0, 0, 240, 16}},
-                           {rs::kAmountDisplayId, {4, 7, 264, 39}, {0, 20, 130, 36}},
-                           {rs::kAmountDueId, {0, 1, 96, 17}, {140, 20, 236, 36}}};
+const Region kRegions[] = {{rs::kAmountDisplayId, {4, 15, 244, 31}, {0, 0}},
+                           {rs::kAmountDueId, {0, 1, 96, 17}, {140, 20}}};
 
 // A region in whole-window coordinates, as the screen definition gives it.
 CaptureRectangle InWindow(HWND sim, const Region& region) {
@@ -42,16 +41,16 @@ CaptureRectangle InWindow(HWND sim, const Region& region) {
   return {region.area.left + x, region.area.top + y, region.area.right + x, region.area.bottom + y};
 }
 
-std::string Sdf(const CaptureRectangle (&rects)[3]) {
+std::string Sdf(const CaptureRectangle (&rects)[2]) {
   std::string sdf = "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\n[TIMER]\r\nEnable=1\r\nInterval=" +
-                    std::to_string(kIntervalMs) + "\r\nShowLasting=300\r\nActions=3\r\n";
+                    std::to_string(kIntervalMs) + "\r\nShowLasting=300\r\nActions=2\r\n";
   std::string rect_lines = "[RECT]\r\n";
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < 2; ++i) {
     const std::string n = std::to_string(i + 1);
-    sdf += "[TIMER.ACTION" + n + "]\r\nBMP_RECT=" + n +
-           "\r\nS_X=" + std::to_string(kRegions[i].place.left) +
-           "\r\nS_Y=" + std::to_string(kRegions[i].place.top) + "\r\n";
     const CaptureRectangle& r = rects[i];
+    sdf += "[TIMER.ACTION" + n + "]\r\nBMP_RECT=" + n +
+           "\r\nS_X=" + std::to_string(kRegions[i].place.x) +
+           "\r\nS_Y=" + std::to_string(kRegions[i].place.y) + "\r\n";
     rect_lines += n + "=" + std::to_string(r.Left) + "," + std::to_string(r.Top) + "," +
                   std::to_string(r.Right) + "," + std::to_string(r.Bottom) + "\r\n";
   }
@@ -65,30 +64,11 @@ ColourRegion Copy(HWND sim, const CaptureRectangle& rect) {
   return region;
 }
 
-// The place's columns with ink, split where a column is white: one string per glyph.
-std::vector<std::string> Glyphs(const std::string& picture, const RECT& place) {
-  std::vector<std::string> glyphs;
-  std::string glyph;
-  for (int x = place.left; x <= place.right; ++x) {
-    std::string column;
-    for (int y = place.top; y < place.bottom && x < place.right; ++y) {
-      column += picture[y * kRowChars + x];
-    }
-    if (column.find('#') != std::string::npos) {
-      glyph += column;
-    } else if (!glyph.empty()) {
-      glyphs.push_back(glyph);
-      glyph.clear();
-    }
-  }
-  return glyphs;
-}
-
 TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBmpIsHeld) {
-  CaptureRectangle rects[3];
+  CaptureRectangle rects[2];
   {  // gone before Lumo starts: a register that gets the front back would be attached at once
     RegisterSim measured = StartRegisterSim("--screen white");
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 2; ++i) {
       rects[i] = InWindow(measured.window, kRegions[i]);
     }
   }
@@ -104,14 +84,15 @@ TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBm
   const AnnouncerRecord& record = run.record;
   const std::string an_ad = "DrawImage 0 0 " + ad + "a.bmp 0,0,239,35";
 
-  // Nothing attached: only advertisements, one every fourth tick (late under load, never
-  // early).
+  // Nothing attached: only advertisements, one every fourth tick (a tick may come late under
+  // load, and the next one on time).
   std::vector<AnnouncerCall> calls;
   ASSERT_TRUE(WaitUntil([&] { return (calls = record.Calls()).size() >= 3; }, 6s));
-  for (std::size_t i = 0; i < calls.size(); ++i) {
-    EXPECT_EQ(Summary(calls[i]), an_ad);
-    EXPECT_GE(i > 0 ? calls[i].Ms - calls[i - 1].Ms : 1000, kTicksBetweenAds * kIntervalMs - 60);
+  for (const AnnouncerCall& call : calls) {
+    EXPECT_EQ(call.Summary, an_ad);
   }
+  EXPECT_GE(calls.back().Ms - calls[0].Ms,
+            static_cast<std::int64_t>(calls.size() - 1) * kTicksBetweenAds * kIntervalMs - 60);
   EXPECT_EQ(GetFileAttributesA(tmp.c_str()), INVALID_FILE_ATTRIBUTES);
   // tmp.bmp held open without sharing, unwritable even for the administrator the suite runs
   // as, while the first register attaches.
@@ -149,10 +130,10 @@ TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBm
       return sent < calls.size();
     }));
     for (std::size_t i = before; i < sent; ++i) {
-      EXPECT_EQ(Summary(calls[i]), an_ad);
+      EXPECT_EQ(calls[i].Summary, an_ad);
     }
-    EXPECT_EQ(Summary(calls[sent]), "DrawImage 0 0 " + tmp + " null");
-    const std::string picture = BitmapRows(record.CopyPath(calls[sent]));
+    EXPECT_EQ(calls[sent].Summary, "DrawImage 0 0 " + tmp + " null");
+    const std::string picture = BitmapRows(calls[sent].CopyPath);
     ASSERT_EQ(picture.size(), 36u * kRowChars);
     const auto black = [&](int x, int y) { return picture[y * kRowChars + x] == '#'; };
 
@@ -172,17 +153,13 @@ TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBm
     EXPECT_EQ(field_black, 0);
     EXPECT_GT(differing, 500);
     EXPECT_GE(differing_black * 100, differing * 95) << differing_black << " of " << differing;
-    // Halved, the ten digits are ten different glyphs.
-    const std::vector<std::string> glyphs = Glyphs(picture, kRegions[1].place);
-    EXPECT_EQ(glyphs.size(), 10u);
-    EXPECT_EQ(std::set<std::string>(glyphs.begin(), glyphs.end()).size(), glyphs.size());
 
     // The caret blinks in the amount field, and yet the picture is not sent again: only
     // advertisements follow, from the fourth unchanged tick on. (Once: colours play no part.)
     if (s == 0) {
       std::set<std::vector<ColourPixel>> field_looks;
       for (int i = 0; i < 30; ++i) {
-        field_looks.insert(Copy(sim.window, rects[2]).pixels);
+        field_looks.insert(Copy(sim.window, rects[1]).pixels);
         Sleep(80);
       }
       EXPECT_GE(field_looks.size(), 2u);
@@ -191,7 +168,7 @@ TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBm
       // (The copying tick sends late in its run, an advertisement's tick early.)
       EXPECT_GE(calls[sent + 1].Ms - calls[sent].Ms, (kTicksBetweenAds - 1) * kIntervalMs - 50);
       for (std::size_t i = sent + 1; i < calls.size(); ++i) {
-        EXPECT_EQ(Summary(calls[i]), an_ad);
+        EXPECT_EQ(calls[i].Summary, an_ad);
       }
     }
     PostMessageW(sim.window, WM_CLOSE, 0, 0);

@@ -134,19 +134,18 @@ TEST(LumoInspect, ListingStubCheckAndADryRunEqualToWhatLumoSendsAndShows) {
   EXPECT_EQ(draw.Name, "DrawImage");
   const std::string preview = ReadFile(dir + "preview.bmp");
   EXPECT_EQ(preview.size(), kBmpFileBytes);
-  EXPECT_EQ(preview, ReadFile(run.record.CopyPath(draw)));
+  EXPECT_EQ(preview, ReadFile(draw.CopyPath));
   // "应收 12.50", "12.50", "语音: 12.50元整": both lines, the speech, and the picture at
   // twice its size, with its braille text beside the driver's copy.
   EXPECT_EQ(TextOf(GetDlgItem(view, cts4r::kViewLine1Id)), L"\u5E94\u6536 12.50");
   EXPECT_EQ(TextOf(GetDlgItem(view, cts4r::kViewLine2Id)), L"12.50");
   EXPECT_EQ(TextOf(GetDlgItem(view, cts4r::kViewSpokenId)), L"\u8BED\u97F3: 12.50\u5143\u6574");
   EXPECT_NE(GetForegroundWindow(), view);
-  const std::string rows = BitmapRows(run.record.CopyPath(draw));
+  const std::string rows = BitmapRows(draw.CopyPath);
   ASSERT_EQ(rows.size(), (kDisplayWidth + 1u) * kDisplayHeight);
   ASSERT_NE(rows.find('#'), std::string::npos);
   const auto black = [&rows](int x, int y) { return rows[y * (kDisplayWidth + 1) + x] == '#'; };
-  const std::string copy = run.record.CopyPath(draw);
-  EXPECT_EQ(ReadFile(copy.substr(0, copy.size() - 4) + ".txt"),
+  EXPECT_EQ(ReadFile(draw.CopyPath.substr(0, draw.CopyPath.size() - 4) + ".txt"),
             BraillePicture(kDisplayWidth, kDisplayHeight, black));
   Sleep(300);  // painted
   const std::vector<std::string> shown = Screenshot(view, "announcer-window");

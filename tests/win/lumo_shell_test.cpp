@@ -18,27 +18,20 @@ constexpr char kSdf[] = "[WINDOW]\r\nCaption=checkout\r\n";
 constexpr char kMachineKey[] = "Software\\K&V\\Lumo";
 constexpr char kUserKey[] = "Software\\Lumo";
 
-// Dark rows of the tray menu: each item with text is a run of rows with dark pixels. The
-// first two items, "恢复窗口[R]" and "编辑热键[H]", begin at the same column; drawn as boxes,
-// their first four characters would be the same four boxes. The pixels that differ
-// between the left halves of their texts.
+// The first two items of the tray menu, "恢复窗口[R]" and "编辑热键[H]", are the first two runs
+// of rows with dark pixels and begin at the same column; drawn as boxes, their first
+// characters would be the same boxes. The pixels that differ in the menu's left third.
 int FirstItemsDiffer(const std::vector<std::string>& shown) {
   std::vector<std::size_t> tops;
-  std::size_t left = std::string::npos;
-  std::size_t right = 0;
   for (std::size_t y = 0; y < shown.size(); ++y) {
-    const std::size_t first = shown[y].find('#');
-    if (first != std::string::npos && (y == 0 || shown[y - 1].find('#') == std::string::npos)) {
+    if (shown[y].find('#') != std::string::npos &&
+        (y == 0 || shown[y - 1].find('#') == std::string::npos)) {
       tops.push_back(y);
-    }
-    if (first != std::string::npos && tops.size() <= 2) {
-      left = std::min(left, first);
-      right = std::max(right, shown[y].rfind('#'));
     }
   }
   int differing = 0;
   for (std::size_t y = 0; tops.size() >= 2 && y < tops[1] - tops[0]; ++y) {
-    for (std::size_t x = left; x < (left + right) / 2; ++x) {
+    for (std::size_t x = 0; x < shown[y].size() / 3; ++x) {
       differing += shown[tops[0] + y][x] != shown[tops[1] + y][x];
     }
   }
