@@ -17,8 +17,7 @@ namespace {
 namespace rs = register_sim;
 
 constexpr int kIntervalMs = 100;
-constexpr int kTicksBetweenAds = 4;     // ShowLasting 300 ms: 3 unchanged ticks, then an ad
-constexpr std::size_t kRowChars = 241;  // BitmapRows of the display: 240 pixels and '\n'
+constexpr int kTicksBetweenAds = 4;  // ShowLasting 300 ms: 3 unchanged ticks, then an ad
 
 // Two regions and their places on the display, both at 1:1: the digits' middle band, and
 // the amount field that holds the caret.
@@ -133,9 +132,10 @@ TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBm
       EXPECT_EQ(calls[i].Summary, an_ad);
     }
     EXPECT_EQ(calls[sent].Summary, "DrawImage 0 0 " + tmp + " null");
-    const std::string picture = BitmapRows(calls[sent].CopyPath);
-    ASSERT_EQ(picture.size(), 36u * kRowChars);
-    const auto black = [&](int x, int y) { return picture[y * kRowChars + x] == '#'; };
+    const std::vector<std::string> picture = BitmapRows(calls[sent].CopyPath);
+    ASSERT_EQ(picture.size(), 36u);
+    ASSERT_EQ(picture[0].size(), 240u);
+    const auto black = [&](int x, int y) { return picture[y][x] == '#'; };
 
     // At 1:1 what differs from the field is black, and the field white.
     const ColourRegion reference = Copy(sim.window, rects[0]);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <sstream>
 
@@ -141,10 +142,11 @@ TEST(LumoInspect, ListingStubCheckAndADryRunEqualToWhatLumoSendsAndShows) {
   EXPECT_EQ(TextOf(GetDlgItem(view, cts4r::kViewLine2Id)), L"12.50");
   EXPECT_EQ(TextOf(GetDlgItem(view, cts4r::kViewSpokenId)), L"\u8BED\u97F3: 12.50\u5143\u6574");
   EXPECT_NE(GetForegroundWindow(), view);
-  const std::string rows = BitmapRows(draw.CopyPath);
-  ASSERT_EQ(rows.size(), (kDisplayWidth + 1u) * kDisplayHeight);
-  ASSERT_NE(rows.find('#'), std::string::npos);
-  const auto black = [&rows](int x, int y) { return rows[y * (kDisplayWidth + 1) + x] == '#'; };
+  const std::vector<std::string> rows = BitmapRows(draw.CopyPath);
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(kDisplayHeight));
+  ASSERT_EQ(rows[0].size(), static_cast<std::size_t>(kDisplayWidth));
+  ASSERT_TRUE(std::ranges::any_of(rows, [](auto& row) { return row.find('#') != row.npos; }));
+  const auto black = [&rows](int x, int y) { return rows[y][x] == '#'; };
   EXPECT_EQ(ReadFile(draw.CopyPath.substr(0, draw.CopyPath.size() - 4) + ".txt"),
             BraillePicture(kDisplayWidth, kDisplayHeight, black));
   Sleep(300);  // painted

@@ -97,8 +97,7 @@ TEST(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   EXPECT_EQ(Buttons(run.main), "01");
 
   // The show commands: the display is cleared, and given its time, before line 1 gets the
-  // text. Then the first of two definitions with one combination fires, its four readings
-  // done.
+  // text. Then the first definition of Ctrl+Alt+F7 fires, its four readings done.
   PressCombination(kCtrlAlt, VK_F7);
   std::vector<AnnouncerCall> calls = run.record.WaitForCalls(7);
   ASSERT_EQ(Summaries(calls),
@@ -156,12 +155,11 @@ TEST(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   PressCombination(kCtrlAlt, VK_F7);
   calls = run.record.WaitForCalls(before + 5, 8s);
   EXPECT_LT(GetTickCount64() - pressed, 2500u);
-  ASSERT_EQ(calls.size(), before + 5);
-  EXPECT_EQ(Summaries({calls.end() - 4, calls.end()}),
-            (std::vector<std::string>{"PrintText 1 1 ", "SoundOut ", "SoundOut ", "SoundOut "}));
+  EXPECT_EQ(calls.size(), before + 5);
 
   // The session ends: the shut-down runs without question or box, the service stops
-  // without its close commands, and the hotkey file and settings are written.
+  // without its close commands, and the hotkey file and settings are written. Of the two
+  // definitions of Ctrl+Alt+F7 the second never ran, and "Enable=0" runs no capture timer.
   DWORD_PTR may_end = 0;
   EXPECT_TRUE(SendMessageTimeoutW(run.main, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 5000, &may_end));
   EXPECT_TRUE(may_end);
@@ -173,11 +171,11 @@ TEST(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   EXPECT_EQ(ReadFile(dir + "Lumo.hkd"), rewritten);
   EXPECT_EQ(SavedSetting("Comport"), 0xFFFFFFFFu);
   EXPECT_EQ(SavedSetting("AutoStart"), 0u);  // switched off above
-  EXPECT_EQ(run.record.Count("PrintText 1 1 bye"), 0);
-  EXPECT_EQ(run.record.Count("SoundOut twin"), 0);
-  for (const AnnouncerCall& call : run.record.Calls()) {
-    EXPECT_NE(call.Name, "DrawImage");  // "Enable=0": no capture timer
-  }
+  EXPECT_EQ(Summaries(run.record.Calls()),
+            (std::vector<std::string>{"Cls 0", "PrintText 1 1 show", "Cls 0", "PrintText 1 1 12.50",
+                                      "SoundOut 12.50", "SoundOut 0.00", "SoundOut 8888", "Cls 0",
+                                      "PrintText 1 1 show", "Cls 0", "PrintText 1 1 ", "SoundOut ",
+                                      "SoundOut ", "SoundOut "}));
   EXPECT_TRUE(CombinationIsFree(kCtrlAlt, VK_F7));  // given back
   EXPECT_TRUE(CombinationIsFree(0, VK_F9));
 }

@@ -38,22 +38,19 @@ std::string ReadFile(const std::string& path) {
 
 Process::Process(const std::string& exe, const std::string& arguments, const std::string& output) {
   std::string command = "\"" + exe + "\" " + arguments;
-  const std::string directory = exe.substr(0, exe.find_last_of('\\') + 1);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  const HANDLE out = output.empty() ? INVALID_HANDLE_VALUE
-                                    : CreateFileA(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                                  &inherit, CREATE_ALWAYS, 0, nullptr);
-  if (out != INVALID_HANDLE_VALUE) {
+  if (!output.empty()) {
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = startup.hStdError = out;
+    startup.hStdOutput = startup.hStdError = CreateFileA(
+        output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
   }
   const BOOL started =
-      CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, out != INVALID_HANDLE_VALUE, 0,
-                     nullptr, directory.c_str(), &startup, &info_);
-  if (out != INVALID_HANDLE_VALUE) {
-    CloseHandle(out);
+      CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, !output.empty(), 0, nullptr,
+                     exe.substr(0, exe.find_last_of('\\') + 1).c_str(), &startup, &info_);
+  if (!output.empty()) {
+    CloseHandle(startup.hStdOutput);
   }
   if (!started) {
     throw std::runtime_error("cannot start " + exe + ", error " + std::to_string(GetLastError()));
