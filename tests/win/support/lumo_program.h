@@ -13,8 +13,7 @@
 
 namespace lumo::test {
 
-// A fresh program directory holding Lumo.exe, lumo-inspect.exe, the DLLs Lumo loads and
-// this Lumo.sdf.
+// A fresh program directory: Lumo.exe, lumo-inspect.exe, the DLLs and this Lumo.sdf.
 std::string PrepareLumoDir(const std::string& name, const std::string& sdf);
 
 // The status line's texts, and the exit question.
@@ -29,11 +28,9 @@ struct LumoRun {
   HWND main = nullptr;  // nullptr when the start-up sequence did not end in time
   AnnouncerRecord record{""};
 };
-// Starts it; with wait, also waits until its main window has run the start-up sequence
-// and gone into the notification area.
+// Starts it; with wait, until its main window has started and gone into the tray.
 LumoRun StartLumo(const std::string& dir, bool wait = true);
-// Waits until the main window of process has run the start-up sequence; nullptr when that
-// did not happen in time.
+// The main window once it has run the start-up sequence; nullptr when not in time.
 HWND WaitForMainWindow(const Process& process);
 
 // Opens the icon's pop-up menu, hands it to seen (when given), chooses an item by its

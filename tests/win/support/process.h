@@ -11,8 +11,7 @@ namespace lumo::test {
 
 using namespace std::chrono_literals;
 
-// Directory of the test executable with its trailing backslash, where Lumo.exe, the DLLs
-// and the tools are built.
+// The test executable's directory (with its backslash), where the programs are built.
 std::string BinDir();
 // A fresh, empty directory under the temp area, with a trailing backslash.
 std::string MakeProgramDir(const std::string& name);
@@ -42,8 +41,8 @@ class Process {
 // Polls until predicate is true or the timeout passes, pumping this thread's messages.
 bool WaitUntil(const std::function<bool()>& predicate, std::chrono::milliseconds timeout = 5s);
 
-// A top-level window of the process with this class (any class when empty; hidden ones too
-// unless visible), waited for up to timeout; nullptr when none.
+// A top-level window of the process with this class (hidden ones too unless visible),
+// waited for up to timeout; nullptr when none.
 HWND WindowOf(DWORD process_id, const std::string& class_name, bool visible = true,
               std::chrono::milliseconds timeout = 5s);
 
