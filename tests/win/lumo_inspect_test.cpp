@@ -126,10 +126,12 @@ TEST(LumoInspect, ListingStubCheckAndADryRunEqualToWhatLumoSendsAndShows) {
   ASSERT_NE(run.main, nullptr);
   HWND view = nullptr;
   // Wine's tray window, shown for Lumo's icon, can take the foreground from the register.
+  // The window shows a call some time after it is recorded: line 2 comes last.
   ASSERT_TRUE(WaitUntil([&] {
     SetForegroundWindow(sim.window);
     view = WindowOf(run.process.Id(), "LumoAnnouncerView", false, 0ms);
-    return view != nullptr && run.record.Calls().size() >= 5;
+    return view != nullptr && run.record.Calls().size() >= 5 &&
+           !TextOf(GetDlgItem(view, cts4r::kViewLine2Id)).empty();
   }));
   const AnnouncerCall draw = run.record.Calls()[4];
   EXPECT_EQ(draw.Name, "DrawImage");
