@@ -216,7 +216,7 @@ TEST(LumoRobustness, StartUpQuestionsTheRegisterClosedOrKilledAndAHeldHotkeyFile
   EXPECT_EQ(AnswerBox(lumo, IDOK, [&] { EXPECT_EQ(StatusText(run.main), kStopped); }), kCloseError);
   EXPECT_EQ(Buttons(run.main), "10");
   EXPECT_EQ(run.record.Count("PrintText 1 1 bye"), 1);
-  // Polling goes on: the next register in front starts it within the polling interval.
+  // Polling goes on: the next register in front starts it within a few polling intervals.
   RegisterSim again = StartRegisterSim();
   const ULONGLONG shown = GetTickCount64();
   ASSERT_TRUE(WaitRunning(run.main, again.window));
