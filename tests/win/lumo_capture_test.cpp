@@ -17,19 +17,16 @@ namespace {
 namespace rs = register_sim;
 
 constexpr int kIntervalMs = 100;
-constexpr int kTicksBetweenAds = 4;     // ShowLasting 300 ms: 3 unchanged ticks, then an ad
-constexpr std::size_t kRowChars = 241;  // BitmapRows of the display: 240 pixels and '\n'
+constexpr int kTicksBetweenAds = 4;  // ShowLasting 300 ms: 3 unchanged ticks, then an ad
 
-// Three regions and their places on the display: the digits' middle band at 1:1, the
-// digits whole at half size, and the amount field that holds the caret at 1:1.
+// Two regions, drawn 1:1: the digits' middle band at (0, 0), and the amount field that holds
+// the caret at (140, 20). Each in the client coordinates of a control.
 struct Region {
-  int id;  // the control whose client coordinates area is given in
+  int id;
   RECT area;
-  RECT place;
 };
-const Region kRegions[] = {{rs::kAmountDisplayId, {4, 15, 244, 31}, {0, 0, 240, 16}},
-                           {rs::kAmountDisplayId, {4, 7, 264, 39}, {0, 20, 130, 36}},
-                           {rs::kAmountDueId, {0, 1, 96, 17}, {140, 20, 236, 36}}};
+const Region kRegions[] = {{rs::kAmountDisplayId, {4, 15, 244, 31}},
+                           {rs::kAmountDueId, {0, 1, 96, 17}}};
 
 // A region in whole-window coordinates, as the screen definition gives it.
 CaptureRectangle InWindow(HWND sim, const Region& region) {
@@ -42,20 +39,17 @@ CaptureRectangle InWindow(HWND sim, const Region& region) {
   return {region.area.left + x, region.area.top + y, region.area.right + x, region.area.bottom + y};
 }
 
-std::string Sdf(const CaptureRectangle (&rects)[3]) {
+std::string Sdf(const CaptureRectangle (&rects)[2]) {
   std::string sdf = "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\n[TIMER]\r\nEnable=1\r\nInterval=" +
-                    std::to_string(kIntervalMs) + "\r\nShowLasting=300\r\nActions=3\r\n";
-  std::string rect_lines = "[RECT]\r\n";
-  for (int i = 0; i < 3; ++i) {
-    const std::string n = std::to_string(i + 1);
-    sdf += "[TIMER.ACTION" + n + "]\r\nBMP_RECT=" + n +
-           "\r\nS_X=" + std::to_string(kRegions[i].place.left) +
-           "\r\nS_Y=" + std::to_string(kRegions[i].place.top) + "\r\n";
+                    std::to_string(kIntervalMs) +
+                    "\r\nShowLasting=300\r\nActions=2\r\n[TIMER.ACTION1]\r\nBMP_RECT=1\r\n"
+                    "[TIMER.ACTION2]\r\nBMP_RECT=2\r\nS_X=140\r\nS_Y=20\r\n[RECT]\r\n";
+  for (int i = 0; i < 2; ++i) {
     const CaptureRectangle& r = rects[i];
-    rect_lines += n + "=" + std::to_string(r.Left) + "," + std::to_string(r.Top) + "," +
-                  std::to_string(r.Right) + "," + std::to_string(r.Bottom) + "\r\n";
+    sdf += std::to_string(i + 1) + "=" + std::to_string(r.Left) + "," + std::to_string(r.Top) +
+           "," + std::to_string(r.Right) + "," + std::to_string(r.Bottom) + "\r\n";
   }
-  return sdf + rect_lines;
+  return sdf;
 }
 
 ColourRegion Copy(HWND sim, const CaptureRectangle& rect) {
@@ -65,30 +59,11 @@ ColourRegion Copy(HWND sim, const CaptureRectangle& rect) {
   return region;
 }
 
-// The place's columns with ink, split where a column is white: one string per glyph.
-std::vector<std::string> Glyphs(const std::string& picture, const RECT& place) {
-  std::vector<std::string> glyphs;
-  std::string glyph;
-  for (int x = place.left; x <= place.right; ++x) {
-    std::string column;
-    for (int y = place.top; y < place.bottom && x < place.right; ++y) {
-      column += picture[y * kRowChars + x];
-    }
-    if (column.find('#') != std::string::npos) {
-      glyph += column;
-    } else if (!glyph.empty()) {
-      glyphs.push_back(glyph);
-      glyph.clear();
-    }
-  }
-  return glyphs;
-}
-
 TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBmpIsHeld) {
-  CaptureRectangle rects[3];
+  CaptureRectangle rects[2];
   {  // gone before Lumo starts: a register that gets the front back would be attached at once
     RegisterSim measured = StartRegisterSim("--screen white");
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 2; ++i) {
       rects[i] = InWindow(measured.window, kRegions[i]);
     }
   }
@@ -104,15 +79,16 @@ TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBm
   const AnnouncerRecord& record = run.record;
   const std::string an_ad = "DrawImage 0 0 " + ad + "a.bmp 0,0,239,35";
 
-  // Nothing attached: only advertisements, one every fourth tick (late under load, never
-  // early).
+  // Nothing attached: only advertisements, one every fourth tick (a tick may come late under
+  // load, and the next one on time).
   std::vector<AnnouncerCall> calls;
   ASSERT_TRUE(WaitUntil([&] { return (calls = record.Calls()).size() >= 3; }, 6s));
-  for (std::size_t i = 0; i < calls.size(); ++i) {
-    EXPECT_EQ(Summary(calls[i]), an_ad);
-    EXPECT_GE(i > 0 ? calls[i].Ms - calls[i - 1].Ms : 1000, kTicksBetweenAds * kIntervalMs - 60);
+  for (const AnnouncerCall& call : calls) {
+    EXPECT_EQ(call.Summary, an_ad);
   }
-  EXPECT_FALSE(FileExists(tmp));
+  EXPECT_GE(calls.back().Ms - calls[0].Ms,
+            static_cast<std::int64_t>(calls.size() - 1) * kTicksBetweenAds * kIntervalMs - 60);
+  EXPECT_EQ(GetFileAttributesA(tmp.c_str()), INVALID_FILE_ATTRIBUTES);
   // tmp.bmp held open without sharing, unwritable even for the administrator the suite runs
   // as, while the first register attaches.
   WriteFile(tmp, "old");
@@ -135,7 +111,7 @@ TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBm
       const std::size_t held = record.Calls().size();
       Sleep(10 * kIntervalMs);
       EXPECT_EQ(record.Calls().size(), held);
-      EXPECT_EQ(FindProcessWindow(run.process.Id(), "#32770"), nullptr);
+      EXPECT_EQ(WindowOf(run.process.Id(), "#32770", true, 0ms), nullptr);
       CloseHandle(holder);
       holder = INVALID_HANDLE_VALUE;
     }
@@ -149,48 +125,42 @@ TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBm
       return sent < calls.size();
     }));
     for (std::size_t i = before; i < sent; ++i) {
-      EXPECT_EQ(Summary(calls[i]), an_ad);
+      EXPECT_EQ(calls[i].Summary, an_ad);
     }
-    EXPECT_EQ(Summary(calls[sent]), "DrawImage 0 0 " + tmp + " null");
-    const std::string picture = BitmapRows(record.CopyPath(calls[sent]));
-    ASSERT_EQ(picture.size(), 36u * kRowChars);
-    const auto black = [&](int x, int y) { return picture[y * kRowChars + x] == '#'; };
+    EXPECT_EQ(calls[sent].Summary, "DrawImage 0 0 " + tmp + " null");
+    const std::vector<std::string> picture = BitmapRows(calls[sent].CopyPath);
+    ASSERT_EQ(picture.size(), 36u);
+    ASSERT_EQ(picture[0].size(), 240u);
 
     // At 1:1 what differs from the field is black, and the field white.
     const ColourRegion reference = Copy(sim.window, rects[0]);
-    int field_black = 0;
-    int differing = 0;
-    int differing_black = 0;
+    int seen[2][2] = {};  // [pixel differs from the field][drawn black]
     for (int y = 0; y < reference.height; ++y) {
       for (int x = 0; x < reference.width; ++x) {
-        const bool field = reference.At(x, y) == screen.field;
-        field_black += field && black(x, y) ? 1 : 0;
-        differing += field ? 0 : 1;
-        differing_black += !field && black(x, y) ? 1 : 0;
+        ++seen[reference.At(x, y) != screen.field][picture[y][x] == '#'];
       }
     }
-    EXPECT_EQ(field_black, 0);
+    const int differing = seen[1][0] + seen[1][1];
+    EXPECT_EQ(seen[0][1], 0);
     EXPECT_GT(differing, 500);
-    EXPECT_GE(differing_black * 100, differing * 95) << differing_black << " of " << differing;
-    // Halved, the ten digits are ten different glyphs.
-    const std::vector<std::string> glyphs = Glyphs(picture, kRegions[1].place);
-    EXPECT_EQ(glyphs.size(), 10u);
-    EXPECT_EQ(std::set<std::string>(glyphs.begin(), glyphs.end()).size(), glyphs.size());
+    EXPECT_GE(seen[1][1] * 100, differing * 95) << seen[1][1] << " of " << differing;
 
     // The caret blinks in the amount field, and yet the picture is not sent again: only
-    // advertisements follow, from the fourth unchanged tick on.
-    std::set<std::vector<ColourPixel>> field_looks;
-    for (int i = 0; i < 30; ++i) {
-      field_looks.insert(Copy(sim.window, rects[2]).pixels);
-      Sleep(80);
-    }
-    EXPECT_GE(field_looks.size(), 2u);
-    calls = record.Calls();
-    ASSERT_GT(calls.size(), sent + 1);
-    // (The copying tick sends late in its run, an advertisement's tick early.)
-    EXPECT_GE(calls[sent + 1].Ms - calls[sent].Ms, (kTicksBetweenAds - 1) * kIntervalMs - 50);
-    for (std::size_t i = sent + 1; i < calls.size(); ++i) {
-      EXPECT_EQ(Summary(calls[i]), an_ad);
+    // advertisements follow, from the fourth unchanged tick on. (Once: colours play no part.)
+    if (s == 0) {
+      std::set<std::vector<ColourPixel>> field_looks;
+      for (int i = 0; i < 30; ++i) {
+        field_looks.insert(Copy(sim.window, rects[1]).pixels);
+        Sleep(80);
+      }
+      EXPECT_GE(field_looks.size(), 2u);
+      calls = record.Calls();
+      ASSERT_GT(calls.size(), sent + 1);
+      // (The copying tick sends late in its run, an advertisement's tick early.)
+      EXPECT_GE(calls[sent + 1].Ms - calls[sent].Ms, (kTicksBetweenAds - 1) * kIntervalMs - 50);
+      for (std::size_t i = sent + 1; i < calls.size(); ++i) {
+        EXPECT_EQ(calls[i].Summary, an_ad);
+      }
     }
     PostMessageW(sim.window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kStopped; }));

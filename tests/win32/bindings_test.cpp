@@ -31,7 +31,6 @@ namespace lumo::test {
 namespace {
 
 constexpr char kRegisterArgument[] = "--register-window";
-constexpr char kRegisterClass[] = "LumoBindingsRegister";
 
 TEST(Bindings32, DriverCallsArriveWholeAndLeaveTheStackBalanced) {
   const std::string record = MakeProgramDir("bindings") + "announcer.log";
@@ -69,7 +68,7 @@ TEST(Bindings32, HookInTheRegisterProcessReportsItsClosedWindow) {
   NotifyWnd notify;
   notify.CreateWnd({.class_name = L"LumoBindingsNotify", .style = WS_OVERLAPPED});
   Process register_process(BinDir() + "lumo_bindings_tests.exe", kRegisterArgument);
-  const HWND window = WaitForProcessWindow(register_process.Id(), kRegisterClass);
+  const HWND window = WindowOf(register_process.Id(), "Static");
   ASSERT_NE(window, nullptr);
   const DWORD thread = GetWindowThreadProcessId(window, nullptr);
   // Thread 0 would hook every program; without a window there is nothing to watch.
@@ -88,13 +87,8 @@ TEST(Bindings32, HookInTheRegisterProcessReportsItsClosedWindow) {
 
 // The register program's stand-in: a plain window whose process outlives it.
 int RunRegisterWindow() {
-  WNDCLASSA window_class{};
-  window_class.lpfnWndProc = DefWindowProcA;
-  window_class.hInstance = GetModuleHandleA(nullptr);
-  window_class.lpszClassName = kRegisterClass;
-  RegisterClassA(&window_class);
-  CreateWindowA(kRegisterClass, "register", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200, 100,
-                nullptr, nullptr, window_class.hInstance, nullptr);
+  CreateWindowA("Static", "register", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200, 100, nullptr,
+                nullptr, nullptr, nullptr);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     DispatchMessageA(&message);

@@ -16,7 +16,6 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "editors/hotkey_text.h"
@@ -24,6 +23,7 @@
 #include "platform/win_code_page.h"
 #include "platform/win_files.h"
 #include "register-sim/register_sim_protocol.h"
+#include "till-remote/key_press.h"
 
 namespace {
 
@@ -82,39 +82,13 @@ int SetTexts(const Arguments& args) {
   return 0;
 }
 
-INPUT Key(WORD virtual_key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtual_key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
 int Press(const Arguments& args) {
   const WORD key =
       args.size() == 1 ? static_cast<WORD>(lumo::VirtualKeyOf(lumo::HotkeyTextToKey(args[0]))) : 0;
   if (key == 0) {
     return Fail("press needs a combination with a key");
   }
-  const lumo::THotKeyModifiers modifiers = lumo::HotkeyTextToModifiers(args[0]);
-  std::vector<WORD> held;
-  for (const auto& [flag, virtual_key] :
-       {std::pair{lumo::hmCtrl, VK_CONTROL}, std::pair{lumo::hmAlt, VK_MENU},
-        std::pair{lumo::hmShift, VK_SHIFT}, std::pair{lumo::hmWin, VK_LWIN}}) {
-    if (modifiers & flag) {
-      held.push_back(static_cast<WORD>(virtual_key));
-    }
-  }
-  std::vector<INPUT> inputs;
-  for (WORD modifier : held) {
-    inputs.push_back(Key(modifier, false));
-  }
-  inputs.push_back(Key(key, false));
-  inputs.push_back(Key(key, true));
-  for (auto it = held.rbegin(); it != held.rend(); ++it) {
-    inputs.push_back(Key(*it, true));
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  lumo::PressCombination(lumo::ModifierFlags(lumo::HotkeyTextToModifiers(args[0])), key);
   return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "support/announcer_record.h"
 
 #include <algorithm>
+#include <sstream>
 
 #include "common/number_text.h"
 #include "support/process.h"
@@ -26,63 +27,54 @@ std::string Unescape(std::string_view text) {
 
 // "<ms> <name> <argument>...": numbers, "l,t,r,b" or null, and quoted texts (which never
 // hold a '"'). The first text is the call's text, a second one DrawImage's copy.
-AnnouncerCall ParseLine(std::string_view line) {
+AnnouncerCall ParseLine(std::string_view line, const std::string& dir) {
   AnnouncerCall call;
   int texts = 0;
   for (std::size_t at = 0, words = 0; at < line.size(); ++words) {
     const bool quoted = line[at] == '"';
     const std::size_t end = std::min(line.find(quoted ? '"' : ' ', at + 1), line.size());
-    const std::string word(line.substr(at + quoted, end - at - quoted));
+    std::string word(line.substr(at + quoted, end - at - quoted));
     at = end + 1 + quoted;  // past the closing quote and the blank after the word
-    if (quoted) {
-      (texts++ == 0 ? call.Text : call.CopyName) = Unescape(word);
-    } else if (words == 0) {
+    if (words == 0) {
       call.Ms = std::stoll(word);
+      continue;
+    }
+    if (quoted && texts++ > 0) {
+      call.CopyPath = dir + Unescape(word);
+      continue;
+    }
+    if (quoted) {
+      call.Text = word = Unescape(word);
     } else if (words == 1) {
       call.Name = word;
-    } else if (word == "null" || word.find(',') != std::string::npos) {
-      call.Where = word;
-    } else {
+    } else if (word != "null" && word.find(',') == std::string::npos) {
       call.Numbers.push_back(std::stoll(word));
     }
+    call.Summary.append(words > 1 ? " " : "").append(word);
   }
   return call;
 }
 
 }  // namespace
 
-std::string Summary(const AnnouncerCall& call) {
-  // Built by appending: GCC 12 warns wrongly about " " + std::string.
-  std::string text = call.Name;
-  for (std::int64_t number : call.Numbers) {
-    text.append(1, ' ').append(std::to_string(number));
-  }
-  if (call.Name != "Cls") {
-    text.append(1, ' ').append(call.Text);
-  }
-  return call.Where.empty() ? text : text.append(1, ' ').append(call.Where);
-}
-
 std::vector<std::string> Summaries(const std::vector<AnnouncerCall>& calls) {
   std::vector<std::string> summaries;
   for (const AnnouncerCall& call : calls) {
-    summaries.push_back(Summary(call));
+    summaries.push_back(call.Summary);
   }
   return summaries;
 }
 
 std::vector<AnnouncerCall> AnnouncerRecord::Calls() const {
   std::vector<AnnouncerCall> calls;
-  std::string_view content;
-  const std::string file = ReadFile(path_);
-  for (content = file; content.find('\n') != std::string_view::npos;
-       content.remove_prefix(content.find('\n') + 1)) {
-    std::string_view line = content.substr(0, content.find('\n'));
+  std::istringstream lines(ReadFile(path_));
+  // A last line without its newline is still being written.
+  for (std::string line; std::getline(lines, line) && !lines.eof();) {
     if (line.ends_with('\r')) {
-      line.remove_suffix(1);
+      line.pop_back();
     }
     if (!line.empty()) {
-      calls.push_back(ParseLine(line));
+      calls.push_back(ParseLine(line, path_.substr(0, path_.find_last_of("\\/") + 1)));
     }
   }
   return calls;
@@ -96,12 +88,7 @@ std::vector<AnnouncerCall> AnnouncerRecord::WaitForCalls(std::size_t count,
 }
 
 int AnnouncerRecord::Count(const std::string& summary) const {
-  const std::vector<std::string> all = Summaries(Calls());
-  return static_cast<int>(std::count(all.begin(), all.end(), summary));
-}
-
-std::string AnnouncerRecord::CopyPath(const AnnouncerCall& call) const {
-  return path_.substr(0, path_.find_last_of("\\/") + 1) + call.CopyName;
+  return static_cast<int>(std::ranges::count(Summaries(Calls()), summary));
 }
 
 }  // namespace lumo::test

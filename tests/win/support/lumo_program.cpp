@@ -1,7 +1,5 @@
 #include "support/lumo_program.h"
 
-#include <gtest/gtest.h>
-
 #include <stdexcept>
 
 #include "app/monitor_ids.h"
@@ -10,7 +8,11 @@ namespace lumo::test {
 
 std::string PrepareLumoDir(const std::string& name, const std::string& sdf) {
   const std::string dir = MakeProgramDir(name);
-  CopyFromBin(dir, {"Lumo.exe", "hooker.dll", "cts4r.dll"});
+  for (const char* file : {"Lumo.exe", "lumo-inspect.exe", "hooker.dll", "cts4r.dll"}) {
+    if (!CopyFileA((BinDir() + file).c_str(), (dir + file).c_str(), FALSE)) {
+      throw std::runtime_error("cannot copy " + BinDir() + file + " to " + dir);
+    }
+  }
   WriteFile(dir + "Lumo.sdf", sdf);
   return dir;
 }
@@ -22,7 +24,7 @@ LumoRun StartLumo(const std::string& dir, bool wait) {
   SetEnvironmentVariableA("LUMO_ANNOUNCER_LOG", nullptr);
   if (wait) {
     run.main = WaitForMainWindow(run.process);
-    if (run.main != nullptr && !WaitHidden(run.main)) {
+    if (run.main != nullptr && !WaitVisible(run.main, false)) {
       run.main = nullptr;
     }
   }
@@ -34,8 +36,8 @@ HWND WaitForMainWindow(const Process& process) {
   // The status line is set at the end of the start-up sequence; before, reading it from
   // another process can give stray characters.
   const bool started = WaitUntil([&] {
-    main = FindProcessWindow(process.Id(), "TForm1", "Lumo");
-    const std::wstring status = main != nullptr ? StatusText(main) : L"";
+    main = WindowOf(process.Id(), "TForm1", false, 0ms);
+    const std::wstring status = StatusText(main);
     return status == kNotStarted || status == kRunning || status == kStopped;
   });
   return started ? main : nullptr;
@@ -48,7 +50,7 @@ HWND OpenFromTrayMenu(const LumoRun& run, char access_key, const std::string& wi
   HWND opened = nullptr;
   for (int attempt = 0; attempt < 8 && opened == nullptr; ++attempt) {
     PostMessageW(run.main, kWmTrayNotify, 0, WM_RBUTTONDOWN);
-    HWND menu = WaitForProcessWindow(run.process.Id(), "#32768", "", 1s);
+    HWND menu = WindowOf(run.process.Id(), "#32768", true, 1s);
     if (menu != nullptr && seen) {
       Sleep(300);  // painted
       if (!IsWindowVisible(menu)) {
@@ -59,7 +61,7 @@ HWND OpenFromTrayMenu(const LumoRun& run, char access_key, const std::string& wi
     // The menu's loop reads the keys of its thread wherever the focus is.
     if (menu != nullptr) {
       PostMessageW(menu, WM_CHAR, static_cast<WPARAM>(access_key), 0);
-      opened = WaitForProcessWindow(run.process.Id(), window_class, "", 1s);
+      opened = WindowOf(run.process.Id(), window_class, true, 1s);
     }
   }
   Sleep(100);  // let it finish showing before it is driven
@@ -68,12 +70,11 @@ HWND OpenFromTrayMenu(const LumoRun& run, char access_key, const std::string& wi
 
 bool ExitThroughMenu(const LumoRun& run) {
   PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
-  HWND question = WaitForMessageBox(run.process.Id());
-  return question != nullptr && PressButton(question, IDYES);
+  return AnswerBox(run.process.Id(), IDYES) == kExitQuestion;
 }
 
 std::wstring StatusText(HWND main) {
-  return TextOf(GetDlgItem(main, kIdStatusBar1));
+  return main != nullptr ? TextOf(GetDlgItem(main, kIdStatusBar1)) : L"";
 }
 
 std::optional<DWORD> SavedSetting(const char* name) {
@@ -85,19 +86,15 @@ std::optional<DWORD> SavedSetting(const char* name) {
              : std::nullopt;
 }
 
-bool WaitHidden(HWND window, std::chrono::milliseconds timeout) {
-  return WaitUntil([window] { return !IsWindowVisible(window); }, timeout);
+bool WaitVisible(HWND window, bool visible) {
+  return WaitUntil([=] { return (IsWindowVisible(window) != FALSE) == visible; }, 3s);
 }
 
-bool WaitShown(HWND window, std::chrono::milliseconds timeout) {
-  return WaitUntil([window] { return IsWindowVisible(window) != FALSE; }, timeout);
-}
-
-HWND WaitForMessageBox(DWORD process_id, const std::string& title) {
-  return WaitForProcessWindow(process_id, "#32770", title);
-}
-
-std::wstring MessageBoxText(HWND box) {
+std::wstring AnswerBox(DWORD process_id, int id, const std::function<void()>& meanwhile) {
+  HWND box = WindowOf(process_id, "#32770");
+  if (box == nullptr) {
+    return L"<no box>";
+  }
   bool icon = false;
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     char class_name[16] = {};
@@ -106,29 +103,18 @@ std::wstring MessageBoxText(HWND box) {
                     (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
                     IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0);
   }
-  return (icon ? L"" : L"!") + TextOf(GetDlgItem(box, 0xFFFF));  // the message's static
-}
-
-bool PressButton(HWND box, int id) {
-  HWND button = GetDlgItem(box, id);
-  // Posted: the box's owner may do long work once it returns.
-  return button != nullptr && PostMessageW(button, BM_CLICK, 0, 0) &&
-         WaitUntil([box] { return !IsWindow(box); });
-}
-
-std::wstring AnswerBox(DWORD process_id, int id) {
-  HWND box = WaitForMessageBox(process_id);
-  if (box == nullptr) {
-    return L"<no box>";
+  const std::wstring text = (icon ? L"" : L"!") + TextOf(GetDlgItem(box, 0xFFFF));
+  if (meanwhile) {
+    meanwhile();
   }
-  const std::wstring text = MessageBoxText(box);
-  EXPECT_TRUE(PressButton(box, id));
-  return text;
+  // Posted: the box's owner may do long work once it returns.
+  PostMessageW(GetDlgItem(box, id), BM_CLICK, 0, 0);
+  return WaitUntil([box] { return !IsWindow(box); }) ? text : text + L" <still open>";
 }
 
 RegisterSim StartRegisterSim(const std::string& arguments) {
   RegisterSim sim{Process(BinDir() + "register-sim.exe", arguments)};
-  sim.window = WaitForProcessWindow(sim.process.Id(), register_sim::kWindowClass);
+  sim.window = WindowOf(sim.process.Id(), register_sim::kWindowClass);
   if (sim.window == nullptr) {
     throw std::runtime_error("register-sim.exe showed no window");
   }

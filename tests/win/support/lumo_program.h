@@ -3,7 +3,6 @@
 // and their message boxes, looked at and answered from outside as a person would.
 #include <windows.h>
 
-#include <chrono>
 #include <optional>
 #include <string>
 
@@ -14,15 +13,14 @@
 
 namespace lumo::test {
 
-using namespace std::chrono_literals;
-
-// A fresh program directory holding Lumo.exe, the DLLs it loads and this Lumo.sdf.
+// A fresh program directory: Lumo.exe, lumo-inspect.exe, the DLLs and this Lumo.sdf.
 std::string PrepareLumoDir(const std::string& name, const std::string& sdf);
 
-// The status line's texts.
+// The status line's texts, and the exit question.
 inline constexpr wchar_t kNotStarted[] = L"服务未启动.";
 inline constexpr wchar_t kRunning[] = L"服务正在运行...";
 inline constexpr wchar_t kStopped[] = L"服务已经停止.";
+inline constexpr wchar_t kExitQuestion[] = L"是否要退出Lumo?";
 
 // dir\Lumo.exe started with its driver recording into dir\announcer.log.
 struct LumoRun {
@@ -30,11 +28,9 @@ struct LumoRun {
   HWND main = nullptr;  // nullptr when the start-up sequence did not end in time
   AnnouncerRecord record{""};
 };
-// Starts it; with wait, also waits until its main window has run the start-up sequence
-// and gone into the notification area.
+// Starts it; with wait, until its main window has started and gone into the tray.
 LumoRun StartLumo(const std::string& dir, bool wait = true);
-// Waits until the main window of process has run the start-up sequence; nullptr when that
-// did not happen in time.
+// The main window once it has run the start-up sequence; nullptr when not in time.
 HWND WaitForMainWindow(const Process& process);
 
 // Opens the icon's pop-up menu, hands it to seen (when given), chooses an item by its
@@ -47,19 +43,14 @@ bool ExitThroughMenu(const LumoRun& run);
 std::wstring StatusText(HWND main);
 // A value of the per-user settings key; nothing when it is not there as a 32-bit integer.
 std::optional<DWORD> SavedSetting(const char* name);
-// Waits until the window is hidden or shown; false on timeout.
-bool WaitHidden(HWND window, std::chrono::milliseconds timeout = 3s);
-bool WaitShown(HWND window, std::chrono::milliseconds timeout = 3s);
+// Waits until the window is shown or hidden; false on timeout.
+bool WaitVisible(HWND window, bool visible);
 
-// The process's message box (dialog class "#32770") with this title; nullptr when none
-// appears in time.
-HWND WaitForMessageBox(DWORD process_id, const std::string& title = "Lumo");
-// Its text, with "!" in front when it shows no icon.
-std::wstring MessageBoxText(HWND box);
-// Presses the button and waits until the box is gone.
-bool PressButton(HWND box, int id);
-// The box waited for, answered with id; its text as above, "<no box>" when none came.
-std::wstring AnswerBox(DWORD process_id, int id = IDOK);
+// Waits for the process's message box, runs meanwhile while it is open, answers it with the
+// button id and waits until it is gone. Its text, with "!" in front when it shows no icon
+// and " <still open>" after when it did not close; "<no box>" when none came.
+std::wstring AnswerBox(DWORD process_id, int id = IDOK,
+                       const std::function<void()>& meanwhile = {});
 
 struct RegisterSim {
   Process process;

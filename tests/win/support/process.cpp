@@ -23,64 +23,38 @@ std::string MakeProgramDir(const std::string& name) {
   return dir;
 }
 
-void CopyFromBin(const std::string& dir, const std::vector<std::string>& files) {
-  for (const std::string& file : files) {
-    if (!CopyFileA((BinDir() + file).c_str(), (dir + file).c_str(), FALSE)) {
-      throw std::runtime_error("cannot copy " + BinDir() + file + " to " + dir);
-    }
-  }
-}
-
 void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) {
+  if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
     throw std::runtime_error("cannot write " + path);
   }
 }
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
   std::ostringstream content;
-  content << in.rdbuf();
+  content << std::ifstream(path, std::ios::binary).rdbuf();
   return content.str();
-}
-
-bool FileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 Process::Process(const std::string& exe, const std::string& arguments, const std::string& output) {
   std::string command = "\"" + exe + "\" " + arguments;
-  const std::string directory = exe.substr(0, exe.find_last_of('\\') + 1);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  const HANDLE out = output.empty() ? INVALID_HANDLE_VALUE
-                                    : CreateFileA(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                                  &inherit, CREATE_ALWAYS, 0, nullptr);
-  if (out != INVALID_HANDLE_VALUE) {
+  if (!output.empty()) {
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = startup.hStdError = out;
+    startup.hStdOutput = startup.hStdError = CreateFileA(
+        output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
   }
   const BOOL started =
-      CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, out != INVALID_HANDLE_VALUE, 0,
-                     nullptr, directory.c_str(), &startup, &info_);
-  if (out != INVALID_HANDLE_VALUE) {
-    CloseHandle(out);
+      CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, !output.empty(), 0, nullptr,
+                     exe.substr(0, exe.find_last_of('\\') + 1).c_str(), &startup, &info_);
+  if (!output.empty()) {
+    CloseHandle(startup.hStdOutput);
   }
   if (!started) {
     throw std::runtime_error("cannot start " + exe + ", error " + std::to_string(GetLastError()));
   }
-}
-
-Process& Process::operator=(Process&& other) noexcept {
-  if (this != &other) {
-    Kill();
-    info_ = other.info_;
-    other.info_ = {};
-  }
-  return *this;
 }
 
 bool Process::Running() const {
@@ -111,10 +85,7 @@ void Process::Kill() {
 
 bool WaitUntil(const std::function<bool()>& predicate, std::chrono::milliseconds timeout) {
   const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeout.count());
-  for (;;) {
-    if (predicate()) {
-      return true;
-    }
+  while (!predicate()) {
     if (GetTickCount64() >= deadline) {
       return false;
     }
@@ -125,39 +96,25 @@ bool WaitUntil(const std::function<bool()>& predicate, std::chrono::milliseconds
     }
     Sleep(10);
   }
+  return true;
 }
 
-void Pump(std::chrono::milliseconds time) {
-  WaitUntil([] { return false; }, time);
-}
-
-namespace {
-
-HWND Find(DWORD process_id, const std::string& class_name, const std::string& title, bool visible) {
-  for (HWND window = nullptr;
-       (window = FindWindowExA(nullptr, window, class_name.empty() ? nullptr : class_name.c_str(),
-                               title.empty() ? nullptr : title.c_str())) != nullptr;) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == process_id && (!visible || IsWindowVisible(window))) {
-      return window;
+HWND WindowOf(DWORD process_id, const std::string& class_name, bool visible,
+              std::chrono::milliseconds timeout) {
+  HWND window = nullptr;
+  const auto find = [&] {
+    const char* name = class_name.empty() ? nullptr : class_name.c_str();
+    while ((window = FindWindowExA(nullptr, window, name, nullptr)) != nullptr) {
+      DWORD process = 0;
+      GetWindowThreadProcessId(window, &process);
+      if (process == process_id && (!visible || IsWindowVisible(window))) {
+        return true;
+      }
     }
-  }
-  return nullptr;
-}
-
-}  // namespace
-
-HWND FindProcessWindow(DWORD process_id, const std::string& class_name, const std::string& title) {
-  return Find(process_id, class_name, title, false);
-}
-
-HWND WaitForProcessWindow(DWORD process_id, const std::string& class_name, const std::string& title,
-                          std::chrono::milliseconds timeout) {
-  HWND found = nullptr;
-  WaitUntil([&] { return (found = Find(process_id, class_name, title, true)) != nullptr; },
-            timeout);
-  return found;
+    return false;
+  };
+  WaitUntil(find, timeout);
+  return window;
 }
 
 std::wstring TextOf(HWND window) {

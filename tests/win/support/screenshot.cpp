@@ -18,25 +18,30 @@ std::vector<std::uint32_t> Pixels(HBITMAP bitmap, int width, int height) {
   return pixels;
 }
 
+// '#' where dark holds for the pixel, '.' elsewhere.
+template <typename Dark>
+std::vector<std::string> Rows(const std::vector<std::uint32_t>& pixels, int width, Dark dark) {
+  std::vector<std::string> rows(pixels.size() / width, std::string(width, '.'));
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    if (dark(pixels[i] & 0xFFFFFF)) {
+      rows[i / width][i % width] = '#';
+    }
+  }
+  return rows;
+}
+
 }  // namespace
 
-std::string BitmapRows(const std::string& path) {
+std::vector<std::string> BitmapRows(const std::string& path) {
   const auto bitmap = static_cast<HBITMAP>(
       LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
   BITMAP info{};
-  const bool one_bit =
-      bitmap != nullptr && GetObjectA(bitmap, sizeof info, &info) != 0 && info.bmBitsPixel == 1;
-  const std::vector<std::uint32_t> pixels =
-      one_bit ? Pixels(bitmap, info.bmWidth, info.bmHeight) : std::vector<std::uint32_t>{};
+  std::vector<std::string> rows;
+  if (bitmap != nullptr && GetObjectA(bitmap, sizeof info, &info) != 0 && info.bmBitsPixel == 1) {
+    rows = Rows(Pixels(bitmap, info.bmWidth, info.bmHeight), info.bmWidth,
+                [](std::uint32_t pixel) { return pixel != 0xFFFFFF; });
+  }
   DeleteObject(bitmap);
-  if (!one_bit) {
-    return "not a one-bit bitmap";
-  }
-  std::string rows;
-  for (std::size_t i = 0; i < pixels.size(); ++i) {
-    rows += (pixels[i] & 0xFFFFFF) == 0xFFFFFF ? '.' : '#';
-    rows += (i + 1) % static_cast<std::size_t>(info.bmWidth) == 0 ? "\n" : "";
-  }
   return rows;
 }
 
@@ -68,14 +73,9 @@ std::vector<std::string> Screenshot(HWND window, const std::string& name) {
   CreateDirectoryA(dir.c_str(), nullptr);
   WriteFile(dir + name + ".bmp", bytes);
 
-  std::vector<std::string> rows(r.bottom, std::string(r.right, '.'));
-  for (std::size_t i = 0; i < pixels.size(); ++i) {
-    const std::uint32_t p = pixels[i];
-    if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 3 * 128) {
-      rows[i / r.right][i % r.right] = '#';
-    }
-  }
-  return rows;
+  return Rows(pixels, r.right, [](std::uint32_t p) {
+    return ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 3 * 128;
+  });
 }
 
 }  // namespace lumo::test

@@ -1,5 +1,6 @@
 #pragma once
-// Pictures as text: a one-bit bitmap file, or what the screen shows over a window.
+// Pictures as text, one string per row from the top: a one-bit bitmap file, or what the
+// screen shows over a window.
 #include <windows.h>
 
 #include <string>
@@ -7,13 +8,12 @@
 
 namespace lumo::test {
 
-// The one-bit bitmap file at path, one text line per row from the top: '.' white, '#'
-// any other colour. "not a one-bit bitmap" when Windows cannot load it as one.
-std::string BitmapRows(const std::string& path);
+// The one-bit bitmap file at path: '.' white, '#' any other colour. No rows when Windows
+// cannot load it as a one-bit bitmap.
+std::vector<std::string> BitmapRows(const std::string& path);
 
 // The screen over the window's client area, saved for reviewers as
-// build/win64/screenshots/<name>.bmp, one string per row: '#' where a pixel is darker than
-// half brightness, '.' elsewhere.
+// build/win64/screenshots/<name>.bmp: '#' where a pixel is darker than half brightness.
 std::vector<std::string> Screenshot(HWND window, const std::string& name);
 
 }  // namespace lumo::test
