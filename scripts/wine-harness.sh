@@ -68,11 +68,10 @@ lumo_wine_start() {
   export LC_ALL=zh_CN.UTF-8
   # No Mono or Gecko: their install prompts would block a headless run.
   export WINEDLLOVERRIDES="mscoree=;mshtml="
-  # Wine's debugger cannot attach to a crashed 32-bit program in WoW64 mode and waits for
-  # ever; without it the crash ends the program with an error.
-  if [ "$wow64" = --wow64 ]; then
-    WINEDLLOVERRIDES+=";winedbg.exe=d"
-  fi
+  # Wine's debugger, started for a crashed program, keeps the run's output open for many
+  # minutes (and cannot attach at all in WoW64 mode); without it the crash ends the program
+  # with an error.
+  WINEDLLOVERRIDES+=";winedbg.exe=d"
   LUMO_WINE_LOG="$build_dir/wine-harness.log"
   : >"$LUMO_WINE_LOG"
 

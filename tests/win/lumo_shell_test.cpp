@@ -47,7 +47,7 @@ TEST(LumoShell, TrayMenuAboutBoxSecondCopyTheExitQuestionAndAFailedSaveAtClose) 
   ASSERT_TRUE(WaitVisible(run.main, true));
   const ULONGLONG shown = GetTickCount64();
   ASSERT_TRUE(WaitVisible(run.main, false));
-  EXPECT_LT(GetTickCount64() - shown, 1500u);
+  EXPECT_LT(GetTickCount64() - shown, 3000u);  // a moment, not a fixed time: Wine may lag
   EXPECT_EQ(StatusText(run.main), kNotStarted);
 
   // Of the icon's messages a double click restores; the window stays, as the hiding timer
