@@ -34,7 +34,7 @@ TEST(Dbcs, StepsOverWholeCharactersAndCountsOneOfTwoBytesAsOneOfTheLast) {
   }
 }
 
-TEST(TextToInt32, DecimalAndTwosComplementHexWithinThe32BitRange) {
+TEST(TextToInt32, DecimalAndTwosComplementHexWithinThe32BitRangeAndNothingElse) {
   const std::pair<const char*, std::int32_t> cases[] = {{"2147483647", INT32_MAX},
                                                         {"-2147483648", INT32_MIN},
                                                         {"+5", 5},
@@ -51,9 +51,7 @@ TEST(TextToInt32, DecimalAndTwosComplementHexWithinThe32BitRange) {
   for (const auto& [text, value] : cases) {
     EXPECT_EQ(TextToInt32(text), value) << text;
   }
-}
-
-TEST(TextToInt32, OutOfRangeOrNotWhollyANumberIsNone) {
+  // Out of range or not wholly a number.
   for (const char* text :
        {"2147483648", "-2147483649", "99999999999999999999", "$123456789", "$0123456789", "0x", "$",
         "0xG", "", " ", "-", "12 ", "1 2", "- 5", "True", "1.5", "\t12"}) {
@@ -76,10 +74,8 @@ TEST(ProgramPath, FilesLieBesideTheExecutableAndTrailBytesAreNoSeparators) {
   for (const auto& [path, folder] : folders) {
     EXPECT_EQ(DirectoryPart(path), folder) << path;
   }
-}
-
-TEST(ProgramPath, OnASingleByteCodePageEveryByteIsACharacterOfItsOwn) {
-  // Under code page 936, 0xE9 would start a character that swallows the backslash.
+  // On a single-byte code page every byte is a character of its own; under code page 936,
+  // 0xE9 would start a character that swallows the backslash.
   SetLeadByteRanges({});
   const std::string folder = DirectoryPart("C:\\Caf\xE9\\Lumo.exe");
   SetLeadByteRanges(test::kCodePage936LeadBytes);
@@ -104,10 +100,8 @@ TEST(ParseRectangle, FourIntegersInOrderLeftTopRightBottom) {
   for (const auto& [text, expected] : cases) {
     EXPECT_EQ(ParseRectangle(text), expected) << text;
   }
-}
-
-TEST(ParseRectangle, FewerThanFourNumbersIsNoRectangle) {
-  // A comma at the end and a doubled comma add empty items, which are no numbers.
+  // Fewer than four numbers is none: a comma at the end and a doubled comma add empty items, which
+  // are no numbers.
   for (const char* text : {"", "   ", "1,2,3", "1;2;3;4", "1,2,3,", "1,,3,4", "1,2,x,4",
                            "1,2,3,2147483648", "1,2,3,4.0", "\"1,2\",3,4"}) {
     EXPECT_EQ(ParseRectangle(text), std::nullopt) << text;

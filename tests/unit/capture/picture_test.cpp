@@ -1,0 +1,203 @@
+// The display picture and what is drawn onto it: ink, stretched regions, prompts, and its
+// forms as a BMP file and as Braille text.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "capture/bmp_file.h"
+#include "capture/braille_picture.h"
+#include "capture/compose.h"
+#include "capture/ink_rule.h"
+#include "capture/random_pick.h"
+
+namespace lumo {
+namespace {
+
+// The picture as text, one line per row, '#' black and '.' white.
+std::string Rows(const DisplayPicture& picture, int x, int y, int width, int height) {
+  std::string text;
+  for (int row = y; row < y + height; ++row) {
+    for (int column = x; column < x + width; ++column) {
+      text += picture.IsWhite(column, row) ? '.' : '#';
+    }
+    text += '\n';
+  }
+  return text;
+}
+
+int BlackCount(const DisplayPicture& picture) {
+  const std::string rows = Rows(picture, 0, 0, 240, 36);
+  return static_cast<int>(std::count(rows.begin(), rows.end(), '#'));
+}
+
+TEST(InkRule, InkIsWhatStandsOutFromTheRegionsMostFrequentColour) {
+  // A region as one character per pixel from the palette, "/" between rows, and the pixels
+  // that must come out as ink ('#').
+  const struct {
+    std::map<char, ColourPixel> palette;
+    std::string pixels, ink;
+  } cases[] = {
+      // Dark on light: fringe 8 differs enough to be ink, fringe 7 does not.
+      {{{'w', 0xFFFFFF}, {'k', 0x000000}, {'8', 0xF7F7F7}, {'7', 0xF8F8F8}, {'g', 0x808080}},
+       "wwwwww/w8kk7w/wwgwww",
+       "....../.###../..#..."},
+      // Green digits on black; a fringe counts whichever channel it differs in.
+      {{{'k', 0x000000}, {'G', 0x40FF40}, {'r', 0x080000}, {'b', 0x000008}, {'n', 0x070707}},
+       "kkkkk/kGrGk/kbnkk",
+       "...../.###./.#..."},
+      // A panel darker than mid-grey: darker and lighter pixels alike stand out.
+      {{{'m', 0x707070}, {'d', 0x101010}, {'8', 0x686868}, {'7', 0x696969}, {'l', 0x787878}},
+       "mmmmmm/md8d7m/mmlmmm",
+       "....../.###../..#..."},
+      {{{'s', 0x3366CC}}, "ssssss", "......"},
+      // Equal counts go to the brighter colour, whichever comes first.
+      {{{'b', 0x0000FF}, {'g', 0x00FF00}}, "bbgggbbg", "##...##."},
+      {{{'b', 0x0000FF}, {'g', 0x00FF00}, {'r', 0xFF0000}}, "bgrrgb", "#.##.#"}};
+  BackgroundCounter counter;  // one for all: nothing of a region may stay for the next
+  for (const auto& [palette, pixels, expected] : cases) {
+    std::string flat = pixels;
+    std::erase(flat, '/');
+    const std::size_t width = std::min(pixels.find('/'), pixels.size());
+    ColourRegion region;
+    region.ResetWhite(static_cast<int>(width), static_cast<int>(flat.size() / width));
+    std::transform(flat.begin(), flat.end(), region.pixels.begin(),
+                   [&](char pixel) { return palette.at(pixel); });
+    const InkRule rule{counter.MostFrequent(region)};
+    std::string ink = pixels;
+    for (char& pixel : ink) {
+      pixel = pixel == '/' ? '/' : rule(palette.at(pixel)) ? '#' : '.';
+    }
+    EXPECT_EQ(ink, expected) << pixels;
+  }
+}
+
+TEST(StretchRegion, KeepsProportionsAndOnePixelStrokesAndClipsToThePicture) {
+  EXPECT_EQ(PlaceWidth(60, 20), 48);
+  EXPECT_EQ(PlaceWidth(100, 30), 53);
+  EXPECT_EQ(PlaceWidth(1, 17), 0);
+  EXPECT_EQ(PlaceWidth(4294967295, 1), 68719476720);  // Right - Left of extreme values
+  ColourRegion region;
+  region.ResetWhite(60, 60);             // scaled 16/60: every stroke is thinner than a place pixel
+  region.Fill(0, 31, 60, 32, 0x000000);  // horizontal stroke
+  region.Fill(44, 0, 45, 60, 0x303030);  // vertical stroke, dark grey
+  DisplayPicture picture;
+  StretchRegion(region, {60, 60, 0, 0}, InkRule{}, picture, {0, 0, 16, 16});
+  std::string expected;
+  for (int row = 0; row < 16; ++row) {
+    expected += row == 8 ? "################\n" : "...........#....\n";
+  }
+  EXPECT_EQ(Rows(picture, 0, 0, 16, 16), expected);
+  // Enlarging repeats pixels.
+  region.ResetWhite(2, 2);
+  region.pixels = {0x000000, 0xFFFFFF, 0xFFFFFF, 0x000000};
+  StretchRegion(region, {2, 2, 0, 0}, InkRule{}, picture, {100, 4, 4, 16});
+  expected.clear();
+  for (int row = 0; row < 16; ++row) {
+    expected += row < 8 ? "##..\n" : "..##\n";
+  }
+  EXPECT_EQ(Rows(picture, 100, 4, 4, 16), expected);
+  EXPECT_EQ(BlackCount(picture), 31 + 32);
+
+  region.ResetWhite(4, 4);
+  region.pixels.assign(16, 0x000000);
+  const std::int64_t clipped[][4] = {{-8, 0, 16, 8 * 16},
+                                     {232, 30, 16, 8 * 6},
+                                     {-100, -100, 16, 0},
+                                     {240, 0, 16, 0},
+                                     {INT32_MIN, 0, 2147483648LL + 10, 10 * 16},
+                                     {0, 0, 68719476720LL, 240 * 16}};
+  for (const auto& [x, y, width, black] : clipped) {
+    DisplayPicture place;
+    StretchRegion(region, {4, 4, 0, 0}, InkRule{}, place, {x, y, width, 16});
+    EXPECT_EQ(BlackCount(place), black) << x << "," << y << "," << width;
+  }
+}
+
+TEST(PlacePrompt, PaintsTheWholeCellInkBlackRestWhiteAndClips) {
+  PromptMask prompt;
+  prompt.Reset(3, 2);
+  prompt.ink = {1, 0, 1, 0, 1, 0};
+  DisplayPicture picture;
+  picture.SetBlack(6, 6);  // under the cell: painted white
+  picture.SetBlack(8, 5);  // beside the cell: kept
+  PlacePrompt(prompt, picture, 5, 5);
+  EXPECT_EQ(Rows(picture, 4, 4, 5, 4), ".....\n.#.##\n..#..\n.....\n");
+  DisplayPicture corner;
+  PlacePrompt(prompt, corner, 238, 35);
+  PlacePrompt(prompt, corner, -1, -1);
+  EXPECT_EQ(Rows(corner, 238, 35, 2, 1) + Rows(corner, 0, 0, 2, 1), "#.\n#.\n");
+  EXPECT_EQ(BlackCount(corner), 2);
+}
+
+TEST(DisplayPicture, BrailleShowsEachPixelAsItsOwnDotAndAnyPixelMakesADifference) {
+  // 3 x 5: the last column and row fill cells of their own, their outside pixels white.
+  // Cells: dots 1,3,5 (0x15) and 1,7 (0x41); then dots 1,4 (0x09) and 1 (0x01).
+  const char* rows[] = {"X.X", ".X.", "X..", "..X", "XXX"};
+  EXPECT_EQ(BraillePicture(3, 5, [&rows](int x, int y) { return rows[y][x] == 'X'; }),
+            "\u2815\u2841\n\u2809\u2801\n");
+  const DisplayPicture white;
+  const int points[][2] = {{0, 0}, {239, 0}, {0, 35}, {239, 35}, {117, 18}};
+  for (const auto& [x, y] : points) {
+    DisplayPicture changed;
+    changed.SetBlack(x, y);
+    EXPECT_FALSE(SameImage(white, changed)) << x << "," << y;
+    EXPECT_TRUE(SameImage(DisplayPicture(changed), changed));
+    if (x == 239 && y == 35) {
+      const std::string display = BraillePicture(changed);
+      EXPECT_EQ(display.size(), 9u * (120u * 3u + 1u));
+      EXPECT_EQ(display.substr(display.size() - 4), "\u2880\n");
+    }
+  }
+}
+
+std::uint32_t Le(const BmpFileBytes& bytes, std::size_t at, int size) {
+  std::uint32_t value = 0;
+  for (int i = size - 1; i >= 0; --i) {
+    value = value << 8 | bytes[at + static_cast<std::size_t>(i)];
+  }
+  return value;
+}
+
+TEST(EncodeBmp, WritesAOneBit240By36BottomUpFileWithPaddedRows) {
+  DisplayPicture picture;
+  picture.SetBlack(0, 0);
+  picture.SetBlack(239, 35);
+  picture.SetBlack(9, 1);
+  BmpFileBytes bytes;
+  bytes.fill(0xAA);  // every byte must be written, padding included
+  EncodeBmp(picture, bytes);
+  // "BM", file size, reserved, data offset, header size, width, height (positive: bottom-up),
+  // planes, bits per pixel, BI_RGB, image size, colours used, black and white.
+  const std::uint32_t fields[][3] = {{0, 2, 0x4D42}, {2, 4, 1214},       {6, 4, 0},     {10, 4, 62},
+                                     {14, 4, 40},    {18, 4, 240},       {22, 4, 36},   {26, 2, 1},
+                                     {28, 2, 1},     {30, 4, 0},         {34, 4, 1152}, {46, 4, 2},
+                                     {54, 4, 0},     {58, 4, 0x00FFFFFF}};
+  for (const auto& [at, size, value] : fields) {
+    EXPECT_EQ(Le(bytes, at, static_cast<int>(size)), value) << "at " << at;
+  }
+  const auto row_at = [](int y) { return 62 + static_cast<std::size_t>(35 - y) * 32; };
+  EXPECT_EQ(bytes[62 + 29], 0xFE);  // the bottom row comes first
+  EXPECT_EQ(bytes[row_at(0)], 0x7F);
+  EXPECT_EQ(bytes[row_at(1) + 1], 0xBF);
+  for (int y = 0; y < 36; ++y) {
+    EXPECT_EQ(bytes[row_at(y) + 30] | bytes[row_at(y) + 31], 0) << y;
+  }
+}
+
+TEST(PickIndex, NeighbouringSeedsSpreadEvenlyOverTheIndices) {
+  // Counter readings a tick apart are the typical seeds.
+  for (const std::size_t count : {1u, 3u, 7u}) {
+    std::vector<int> hits(count, 0);
+    for (std::uint64_t seed = 0; seed < 21000; ++seed) {
+      ++hits.at(PickIndex(123456789u + seed, count));
+    }
+    for (const int hit : hits) {
+      EXPECT_NEAR(hit, 21000.0 / static_cast<double>(count), 1260.0 / static_cast<double>(count));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace lumo
