@@ -10,7 +10,7 @@
 #include "fake_profile_reader.h"
 #include "screendef/profile_values.h"
 #include "screendef/rectangle_value.h"
-#include "support/code_page_936.h"
+#include "support/iconv_code_page.h"
 
 namespace lumo {
 namespace {
@@ -35,16 +35,16 @@ TEST(Dbcs, StepsOverWholeCharactersAndCountsOneOfTwoBytesAsOneOfTheLast) {
 }
 
 TEST(TextToInt32, DecimalAndTwosComplementHexWithinThe32BitRangeAndNothingElse) {
-  const std::pair<const char*, std::int32_t> cases[] = {{"2147483647", INT32_MAX},
-                                                        {"-2147483648", INT32_MIN},
+  const std::pair<const char*, std::int32_t> cases[] = {{"2147483647", 2147483647},
+                                                        {"-2147483648", -2147483648},
                                                         {"+5", 5},
                                                         {"007", 7},
                                                         {"  12", 12},
                                                         {"$FFFFFFFF", -1},
                                                         {"x1A", 26},
                                                         {"X1a", 26},
-                                                        {"0x7fffffff", INT32_MAX},
-                                                        {"0X80000000", INT32_MIN},
+                                                        {"0x7fffffff", 2147483647},
+                                                        {"0X80000000", -2147483648},
                                                         {"-$10", -16},
                                                         {"$0000003E9", 1001},
                                                         {"0x00000000FFFFFFFF", -1}};
