@@ -209,22 +209,11 @@ TEST_F(CommandTest, HotkeyCommandsSpeakSpeakLinesWholeAndShowTheOthers) {
             "SoundOut 'label'; ");
 }
 
-// A register whose every read waits in vain while it hangs.
-struct HangingTexts : test::FakeWindowTexts {
-  std::optional<std::string> AnsweredText(WindowHandle window, std::size_t size) override {
-    ++waits;
-    return hung ? std::nullopt : std::optional<std::string>(Text(window, size));
-  }
-  bool hung = true;
-  int waits = 0;
-};
-
-TEST(HungRegister, EachCommandRunWaitsOnceAndReadsTheRestAsEmpty) {
-  HangingTexts texts;
-  test::RecordingAnnouncer announcer;
+TEST_F(CommandTest, AHungRegisterIsWaitedForOnceACommandRunAndTheRestReadsAsEmpty) {
   texts.descendants = {"t1", "t2", "t3"};
   texts.controls[1001] = "c";
-  const CommandContext context{test::kRegister, texts, announcer, announcer};
+  texts.hung = true;
+  const CommandContext context = Attached();
   const TLumoAction entry(kSpeakAction, "<%1001%><%1001%>");
   const std::string command = "Display=~%1^Speak=%2^Speak=%3";
   RunHotkeyCommand(context, command);

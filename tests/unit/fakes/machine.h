@@ -18,13 +18,16 @@ constexpr WindowHandle kRegister = 0x100;
 constexpr WindowHandle kFirstControl = 0x10000;  // control handles: this plus the dialog ID
 
 // Controls by dialog ID and descendants (handles 1, 2, ...) of kRegister. Texts come back
-// whole, so that cutting them to the buffer is the caller's business.
+// whole, so that cutting them to the buffer is the caller's business; while hung, a wait
+// for an answer is in vain.
 class FakeWindowTexts : public WindowTexts {
  public:
   std::map<std::int32_t, std::string> controls;
   std::vector<std::string> descendants;
   int dialog_item_calls = 0;
   std::vector<std::size_t> buffer_sizes;
+  bool hung = false;
+  int waits = 0;
 
   WindowHandle DialogItem(WindowHandle window, std::int32_t id) override {
     ++dialog_item_calls;
@@ -34,6 +37,10 @@ class FakeWindowTexts : public WindowTexts {
     buffer_sizes.push_back(buffer_size);
     return window >= kFirstControl ? controls.at(static_cast<std::int32_t>(window - kFirstControl))
                                    : descendants.at(window - 1);
+  }
+  std::optional<std::string> AnsweredText(WindowHandle window, std::size_t size) override {
+    ++waits;
+    return hung ? std::nullopt : std::optional<std::string>(Text(window, size));
   }
   // The n-th descendant, the last one for an n out of range.
   WindowHandle NthDescendant(WindowHandle parent, std::int32_t n) override {
