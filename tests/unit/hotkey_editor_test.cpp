@@ -149,10 +149,15 @@ std::string Text(const HotkeyFields& f) {
          (f.active ? "|active|" : "|inactive|") + std::to_string(f.key);
 }
 
+class HotkeyRowsTest : public ::testing::Test {
+ protected:
+  HotkeyRows rows{ByteCompare};
+  FakeChecks checks;
+};
+
 const std::string kBlankFields = "|0||shown||....|active|-1";
 
-TEST(HotkeyRows, FillShowsTheRowsSortedAndTheFirstOrOneBlankRow) {
-  HotkeyRows rows(ByteCompare);
+TEST_F(HotkeyRowsTest, FillShowsTheRowsSortedAndTheFirstOrOneBlankRow) {
   EXPECT_EQ(Text(rows.Fill({})), kBlankFields);
   EXPECT_EQ(State(rows), "add apply [>|0|||1]");
   // No such key gives no key name, no such action no action name; an empty slot no row.
@@ -167,8 +172,7 @@ TEST(HotkeyRows, FillShowsTheRowsSortedAndTheFirstOrOneBlankRow) {
   EXPECT_EQ(rows.Rows()[0].link, amount);
 }
 
-TEST(HotkeyRows, ANewRowStaysLastUntilItsDescriptionIsTypedAndDeletingLeavesNoEmptyList) {
-  HotkeyRows rows(ByteCompare);
+TEST_F(HotkeyRowsTest, ANewRowStaysLastUntilItsDescriptionIsTypedAndDeletingLeavesNoEmptyList) {
   rows.Fill({Def("M", 1, false), Def("X", 2, false)});
   EXPECT_EQ(Text(rows.New()), kBlankFields);
   EXPECT_EQ(State(rows), "add apply [M|0||Tab|1|linked] [X|0||Return|1|linked] [>|0|||1]");
@@ -186,9 +190,7 @@ TEST(HotkeyRows, ANewRowStaysLastUntilItsDescriptionIsTypedAndDeletingLeavesNoEm
   EXPECT_EQ(State(rows), "add apply [>|0|||1]");
 }
 
-TEST(HotkeyRows, AnotherActionEmptiesTheParameterAndWithoutASelectionNothingChanges) {
-  HotkeyRows rows(ByteCompare);
-  FakeChecks checks;
+TEST_F(HotkeyRowsTest, AnotherActionEmptiesTheParameterAndWithoutASelectionNothingChanges) {
   rows.Fill({Def("A", 1, false, true, 0, "Speak=1")});
   EXPECT_FALSE(rows.PickAction(0, "Speak=1").has_value());  // same action: nothing
   EXPECT_EQ(State(rows), "edit [>A|0|Speak=1|Tab|1|linked]");
@@ -212,9 +214,7 @@ TEST(HotkeyRows, AnotherActionEmptiesTheParameterAndWithoutASelectionNothingChan
   EXPECT_EQ(State(rows), "edit apply [>A|0|Speak=1|Tab|1|linked]");
 }
 
-TEST(HotkeyRows, ACombinationIsCheckedForConflictsThenByARegistrationTest) {
-  HotkeyRows rows(ByteCompare);
-  FakeChecks checks;
+TEST_F(HotkeyRowsTest, ACombinationIsCheckedForConflictsThenByARegistrationTest) {
   rows.Fill(
       {Def("A", 69, true, false), Def("B", 69, true), Def("C", 70, true), Def("D", 1, false)});
   // D into Ctrl+F1: A holds it but is "否"; B stands earlier and keeps it, so D is named.
@@ -246,9 +246,7 @@ TEST(HotkeyRows, ACombinationIsCheckedForConflictsThenByARegistrationTest) {
             "[C|0||Ctrl+F2|1|linked] [>D|0||Ctrl+Shift+F5|1|linked]");
 }
 
-TEST(HotkeyRows, ApplyBuildsNewRecordsInTheOrderShownAndLinksTheRows) {
-  HotkeyRows rows(ByteCompare);
-  FakeChecks checks;
+TEST_F(HotkeyRowsTest, ApplyBuildsNewRecordsInTheOrderShownAndLinksTheRows) {
   auto old_z = Def("Z", 69, true, true, 0, "Speak=1");
   rows.Fill({old_z, Def("Q", 3, false, true, 9)});
   // The fields show the linked record's state, not the row's texts.

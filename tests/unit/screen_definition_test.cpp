@@ -100,22 +100,19 @@ TEST(LoadWindowDefinition, ReadsTheCaptionAndBothListsAndAnInterruptionKeepsWhat
   test::FakeProfileReader file(
       "[WINDOW]\nCaption=\xCA\xD5\xD2\xF8\xCC\xA8\nOnShow=SPEAK=<%1001%>&DISPLAY=~<%1002%>\n"
       "OnClose=SPEAK=2");
-  file.on_read = [](const std::string& key) {
-    if (key == "WINDOW/OnClose") {
-      throw std::bad_alloc();
-    }
-  };
+  file.fail_at = "WINDOW/OnClose";
   std::string failure;
   EXPECT_FALSE(LoadWindowDefinition(model, file, &failure));
   EXPECT_EQ(failure, std::bad_alloc().what());
   EXPECT_EQ(Loaded(model), "\xCA\xD5\xD2\xF8\xCC\xA8 / S'<%1001%>' D'~<%1002%>' / D'~before'");
-  file.on_read = nullptr;
+  file.fail_at.clear();
   EXPECT_TRUE(LoadWindowDefinition(model, file));
   EXPECT_EQ(Loaded(model), "\xCA\xD5\xD2\xF8\xCC\xA8 / S'<%1001%>' D'~<%1002%>' / S'2'");
   // Without a file everything is empty; what is no standard exception is caught as well.
   EXPECT_TRUE(LoadWindowDefinition(model, test::FakeProfileReader("")));
   EXPECT_EQ(Loaded(model), " /  / ");
-  file.on_read = [](const std::string&) { throw 42; };
+  file.fail_at = "WINDOW/Caption";
+  file.fail = [] { throw 42; };
   EXPECT_FALSE(LoadWindowDefinition(model, file, &failure));
   EXPECT_EQ(failure, "Loading [WINDOW] failed");
   EXPECT_EQ(Loaded(model), " /  / ");
@@ -190,19 +187,12 @@ TEST(LoadTimerDefinition, SwitchesTheTimerAndReadsTheActionsWithTheirRectangles)
 
 TEST(LoadTimerDefinition, AnInterruptionFailsKeepingWhatWasDone) {
   test::FakeProfileReader file("[TIMER]\nEnable=1\nActions=2\n[TIMER.ACTION1]\nPROMPT=kept");
-  file.on_read = [](const std::string& key) {
-    if (key == "TIMER.ACTION2/P_Y") {
-      throw std::bad_alloc();
-    }
-  };
+  file.fail_at = "TIMER.ACTION2/P_Y";
   EXPECT_EQ(Load(file), "failed: " + std::string(std::bad_alloc().what()) +
                             " | enabled 1 interval 1000 | 30 | [kept 0,0 0,0,0,0 0,0]");
   // A refusal that is no standard exception, as the platform's timer may give.
-  file.on_read = [](const std::string& key) {
-    if (key == "TIMER/Interval") {
-      throw 1;
-    }
-  };
+  file.fail_at = "TIMER/Interval";
+  file.fail = [] { throw 1; };
   ScreenDefinition model;
   model.ShowLastingTicks = 9;
   EXPECT_EQ(Load(file, std::move(model)), "failed: Loading [TIMER] failed | enabled 1 | 9 |");

@@ -60,6 +60,12 @@ class FakePorts : public ServicePorts {
   }
 };
 
+class ServiceTest : public ::testing::Test {
+ protected:
+  FakePorts ports;
+  ServiceControl service{ports};
+};
+
 const std::string kRunning = "state running 4660 010 500";
 const std::string kStopped = "state stopped 0 101 500";
 
@@ -78,9 +84,7 @@ TEST(CaptionMatch, ByteExactCaseSensitiveSearchAndTheTitleIsTheFileNameToItsFirs
   EXPECT_EQ(MessageTitle("C:\\A\xB1\x41Z.exe"), "A\xB1\x41z");
 }
 
-TEST(ServiceStart, OnlyTheRegisterInFrontIsAttachedAndOnlyAPersonIsTold) {
-  FakePorts ports;
-  ServiceControl service(ports);
+TEST_F(ServiceTest, StartOnlyTheRegisterInFrontIsAttachedAndOnlyAPersonIsTold) {
   ports.foreground = kMainWindow;  // pressing the button puts the main window in front
   service.Button1Click(AttemptBy::Person);
   EXPECT_EQ(ports.Take(), (Calls{"title 64", "info Cannot find the monitee window"}));
@@ -102,9 +106,7 @@ TEST(ServiceStart, OnlyTheRegisterInFrontIsAttachedAndOnlyAPersonIsTold) {
   EXPECT_FALSE(service.State().Polling());
 }
 
-TEST(ServiceStart, APersonConfirmsBeforeTheShowCommandsAndTicksMeanwhileDoNothing) {
-  FakePorts ports;
-  ServiceControl service(ports);
+TEST_F(ServiceTest, StartAPersonConfirmsBeforeTheShowCommandsAndTicksMeanwhileDoNothing) {
   // A hook that fails keeps the window, and polling tries again.
   ports.hook_result = false;
   service.Button1Click(AttemptBy::Person);
@@ -123,9 +125,7 @@ TEST(ServiceStart, APersonConfirmsBeforeTheShowCommandsAndTicksMeanwhileDoNothin
                                  "install 4660", "show", kRunning}));
 }
 
-TEST(ServiceStop, CloseCommandsRunOnlyWhenTheRegisterGoesAndTheServiceStopsAnyway) {
-  FakePorts ports;
-  ServiceControl service(ports);
+TEST_F(ServiceTest, StopCloseCommandsRunOnlyWhenTheRegisterGoesAndTheServiceStopsAnyway) {
   // Gone while the confirmation box is open: the attempt ends there.
   ports.on["info InstallHook OK"] = [&] { service.HookClosed(); };
   service.Button1Click(AttemptBy::Person);
@@ -151,9 +151,7 @@ TEST(ServiceStop, CloseCommandsRunOnlyWhenTheRegisterGoesAndTheServiceStopsAnywa
   EXPECT_EQ(ports.Take(), (Calls{"close", "uninstall", kStopped}));
 }
 
-TEST(ServicePolling, TheCheckBoxSetsTheIntervalAndLeavesTheEnabledState) {
-  FakePorts ports;
-  ServiceControl service(ports);
+TEST_F(ServiceTest, PollingTheCheckBoxSetsTheIntervalAndLeavesTheEnabledState) {
   service.CheckBox1Click(false);
   EXPECT_FALSE(service.State().Polling());
   service.CheckBox1Click(true);

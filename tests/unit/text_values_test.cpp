@@ -18,9 +18,7 @@ namespace {
 TEST(Dbcs, StepsOverWholeCharactersAndCountsOneOfTwoBytesAsOneOfTheLast) {
   // Lead bytes run from 0x81 to 0xFE; a trail byte may be a backslash; a lead byte at the very
   // end has no partner and stands alone. "应收" and "12元整" in GBK.
-  const std::string text =
-      "\xD3\xA6\xCA\xD5"
-      "a\xCA\x5C";
+  const std::string text = "\xD3\xA6\xCA\xD5\x61\xCA\x5C";
   const std::tuple<std::string, std::size_t, std::size_t> lengths[] = {
       {text, 0, 2},       {text, 4, 1},       {text, 5, 2},       {"a\xD3", 1, 1},
       {"\x80\x41", 0, 1}, {"\x81\x41", 0, 2}, {"\xFE\x5C", 0, 2}, {"\xFF\x41", 0, 1}};
