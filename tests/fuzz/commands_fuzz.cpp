@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "announcer/command_execution.h"
@@ -31,14 +32,12 @@ void CheckEditorRoundTrip(const std::string& parameter) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::vector<std::string> fields(1);
-  for (std::size_t i = 0; i < size; ++i) {
-    if (data[i] == 0) {
-      fields.emplace_back();
-    } else {
-      fields.back().push_back(static_cast<char>(data[i]));
-    }
+  std::string_view rest(reinterpret_cast<const char*>(data), size);
+  std::vector<std::string> fields;
+  for (std::size_t end; (end = rest.find('\0')) != rest.npos; rest.remove_prefix(end + 1)) {
+    fields.emplace_back(rest.substr(0, end));
   }
+  fields.emplace_back(rest);
   fields.resize(std::max<std::size_t>(fields.size(), 2));
   lumo::test::FakeWindowTexts texts;
   texts.descendants.assign(fields.begin() + 2, fields.end());

@@ -2,6 +2,7 @@
 // decodes again to equal records. Latin-1 stands for the ANSI code page here, as its every
 // byte string converts to Unicode and back unchanged: a lossy code page would blur what
 // the stream itself does.
+#include <algorithm>
 #include <cstdlib>
 
 #include "common/errors.h"
@@ -22,13 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   lumo::SaveHotkeys(decoded, files, latin1, "out");
   lumo::HotkeyList again;
   lumo::LoadHotkeys(again, files, latin1, "out");
-  if (again.size() != decoded.size()) {
+  if (!std::equal(again.begin(), again.end(), decoded.begin(), decoded.end(),
+                  [](const auto& a, const auto& b) { return *a == *b; })) {
     std::abort();
-  }
-  for (std::size_t i = 0; i < again.size(); ++i) {
-    if (!(*again[i] == *decoded[i])) {
-      std::abort();
-    }
   }
   return 0;
 }

@@ -1,11 +1,12 @@
 #pragma once
 // A profile given as INI text, read the way the loaders' reader reads a file: "[section]"
 // lines and "key=value" lines, blanks around the value and one pair of enclosing quotes
-// removed, at most 2047 bytes of a value seen. A missing entry gives the default, and
-// on_read may throw to interrupt a loader at an entry.
+// removed, at most 2047 bytes of a value seen. A missing entry gives the default, and the
+// read of the entry fail_at ("SECTION/Key") runs fail, to interrupt a loader there.
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <new>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -37,13 +38,14 @@ class FakeProfileReader : public ProfileReader {
     }
   }
 
-  std::vector<std::string> values;                              // in file order
-  std::function<void(const std::string& section_key)> on_read;  // "SECTION/Key"
+  std::vector<std::string> values;  // in file order
+  std::string fail_at;
+  std::function<void()> fail = [] { throw std::bad_alloc(); };
 
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& default_value) const override {
-    if (on_read) {
-      on_read(section + "/" + key);
+    if (section + "/" + key == fail_at) {
+      fail();
     }
     auto found = values_.find({section, key});
     return found == values_.end() ? default_value : found->second;

@@ -1,23 +1,37 @@
-#include "hotkeys/hotkey_file.h"
-
+// The hotkey file: its stream format, the store that keeps a damaged file's copy, and the
+// loading, saving and key presses of the main window.
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "common/errors.h"
-#include "support/error_message.h"
+#include "hotkeys/hotkey_actions.h"
+#include "hotkeys/hotkey_file.h"
+#include "hotkeys/hotkey_store.h"
 #include "support/iconv_code_page.h"
 #include "support/memory_files.h"
 
 namespace lumo {
-
 namespace {
 
 using namespace std::string_literals;
 
+using Texts = std::vector<std::string>;
 const std::string kPath = "C:\\Pos\\Lumo.hkd";
+const std::string kBackup = kPath + ".bak";
 const std::string kHeader = std::string("\x06\x1F") + "Hotkey definitions, version 1.0" + "\x01";
 const std::string kReadError = "Cannot read file \"" + kPath + "\". Stream read error";
+
+// The message of the FileError that run raises, "no error" when there is none.
+template <typename Run>
+std::string FileErrorOf(Run run) {
+  try {
+    run();
+  } catch (const FileError& error) {
+    return error.what();
+  }
+  return "no error";
+}
 
 std::string Short(const std::string& text) {
   return std::string(1, '\x06') + static_cast<char>(text.size()) + text;
@@ -50,7 +64,7 @@ class HotkeyFile : public ::testing::Test {
   // Loads bytes into loaded; the error text, "no error" when there was none.
   std::string Load(const std::string& bytes, HotkeyList& loaded) {
     files_.contents[kPath] = bytes;
-    return test::MessageOf<FileError>([&] { LoadHotkeys(loaded, files_, code_page_, kPath); });
+    return FileErrorOf([&] { LoadHotkeys(loaded, files_, code_page_, kPath); });
   }
 
   // The bytes loaded and saved again.
@@ -63,6 +77,14 @@ class HotkeyFile : public ::testing::Test {
   test::MemoryFiles files_;
   test::IconvCodePage code_page_;
 };
+
+std::string Descriptions(const HotkeyList& list) {
+  std::string descriptions;
+  for (const auto& rec : list) {
+    descriptions += rec->Description;
+  }
+  return descriptions;
+}
 
 TEST_F(HotkeyFile, WritesTheShortestFormsAndReadsThemBack) {
   const auto long_texts = Definition(std::string(300, 'b'), 0, std::string(256, 'c'), 1, "...W.");
@@ -101,10 +123,10 @@ TEST_F(HotkeyFile, IntegersTakeTheShortestFormAndReadSignExtended) {
                                                         {-129, "\x03\x7F\xFF"},
                                                         {32767, "\x03\xFF\x7F"},
                                                         {-32768, "\x03\x00\x80"s},
-                                                        {32768, "\x04" + Length4(32768)},
-                                                        {-32769, "\x04" + Length4(0xFFFF7FFF)},
-                                                        {INT_MIN, "\x04" + Length4(0x80000000)},
-                                                        {INT_MAX, "\x04" + Length4(0x7FFFFFFF)}};
+                                                        {32768, "\x04\x00\x80\0\0"s},
+                                                        {-32769, "\x04\xFF\x7F\xFF\xFF"},
+                                                        {INT_MIN, "\x04\0\0\0\x80"s},
+                                                        {INT_MAX, "\x04\xFF\xFF\xFF\x7F"}};
   for (const auto& [key, stored] : cases) {
     const std::string bytes = kHeader + Short("k") + "\x02\x03\x08\x08\x08\x08"s + stored + "\x08";
     EXPECT_EQ(Save(HotkeyList({Definition("k", 3, "", key)})), bytes + '\0') << key;
@@ -154,11 +176,7 @@ TEST_F(HotkeyFile, WrongTagsAndAbsurdLengthsAreErrorsAfterTheDefinitionsReadWhol
   for (const auto& [bytes, error] : cases) {
     HotkeyList loaded = HotkeyList({Definition("old", 1, "", 4)});  // loading appends
     EXPECT_EQ(Load(bytes, loaded), error);
-    std::string descriptions;
-    for (const auto& rec : loaded) {
-      descriptions += rec->Description;
-    }
-    EXPECT_EQ(descriptions, error == kReadError ? "oldok" : "old");
+    EXPECT_EQ(Descriptions(loaded), error == kReadError ? "oldok" : "old");
   }
 }
 
@@ -173,6 +191,156 @@ TEST_F(HotkeyFile, ListsLargerThanTheBufferRoundTrip) {
   const std::string bytes = Save(list);
   EXPECT_GT(bytes.size(), 3 * kStreamBufferSize);
   EXPECT_EQ(Resaved(bytes), bytes);
+}
+
+// The file at start-up: none, good, damaged (the second definition ends early), or held open
+// elsewhere (nothing can be read or copied then), released or gone by the close.
+enum class Start { kNone, kGood, kDamaged, kHeld, kHeldThenGone };
+
+TEST_F(HotkeyFile, AFileNotReadWholeIsReplacedOnlyByAChangeAndAfterOneCopy) {
+  const std::string good = Save({Definition("a", 0, "", 0), Definition("b", 0, "", 0)});
+  const std::string damaged = good.substr(0, good.size() - 4);
+  const std::string read_error =
+      kReadError + "\nA copy of the file was kept as \"" + kBackup + "\".";
+  const std::string held_error = "Cannot open file \"" + kPath +
+                                 "\". The process cannot access the file\nCannot create file \"" +
+                                 kBackup + "\". Access is denied";
+  const std::string notice = "The hotkey file \"" + kPath +
+                             "\" could not be read at start-up. A copy of it was kept as \"" +
+                             kBackup + "\" before it was replaced.";
+  const struct {
+    Start start;
+    bool change;  // applied in the editor: the first definition edited, or one added
+    std::string error, loaded, backup, notice;
+  } rows[] = {{Start::kNone, true, "no error", "", "none", "none"},
+              {Start::kGood, true, "no error", "ab", "none", "none"},
+              {Start::kDamaged, false, read_error, "a", damaged, "none"},
+              {Start::kDamaged, true, read_error, "a", damaged, "none"},
+              {Start::kHeld, false, held_error, "", "none", "none"},
+              {Start::kHeld, true, held_error, "", good, notice},
+              {Start::kHeldThenGone, true, held_error, "", "none", "none"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(row.start) << " " << row.change);
+    const bool held = row.start == Start::kHeld || row.start == Start::kHeldThenGone;
+    test::MemoryFiles files;
+    if (row.start != Start::kNone) {
+      files.contents[kPath] = row.start == Start::kDamaged ? damaged : good;
+    }
+    if (held) {
+      files.open_errors[kPath] = "The process cannot access the file";
+      files.fail_copy = true;
+    }
+    HotkeyStore store(files, code_page_, kPath);
+    HotkeyList list;
+    EXPECT_EQ(FileErrorOf([&] { store.Load(list); }), row.error);
+    EXPECT_EQ(Descriptions(list), row.loaded);
+    if (row.change && list.empty()) {
+      list.push_back(Definition("added", 0, "", 0));
+    } else if (row.change) {
+      list[0]->Description = "edited";  // as many definitions, another content
+    }
+    const std::string before = files.contents.count(kPath) ? files.contents[kPath] : "none";
+    if (held && row.change) {  // still no copy at close: the file is left alone
+      EXPECT_THROW(store.Save(list), FileError);
+      EXPECT_EQ(files.contents[kPath], before);
+    }
+    files.open_errors.clear();
+    if (row.start == Start::kHeldThenGone) {
+      files.contents.erase(kPath);
+    }
+    files.fail_copy = !held;  // a copy made at start-up is owed no more
+    EXPECT_EQ(store.Save(list).value_or("none"), row.notice);
+    files.fail_copy = true;  // nor after a save
+    store.Save(list);
+    EXPECT_EQ(files.contents[kPath], row.change ? Save(list) : before);
+    EXPECT_EQ(files.contents.count(kBackup) ? files.contents[kBackup] : "none", row.backup);
+  }
+}
+
+// The hotkey component and the main window, recording their calls into one list.
+class FakeWindow : public HotkeyComponent, public HotkeyHost {
+ public:
+  Texts calls;
+  Texts errors;
+  bool edit_enabled = true;
+  bool settings_enabled = false;
+
+  THotKeyEntry AddHotKey(std::uint8_t key, THotKeyModifiers modifiers) override {
+    calls.push_back("Add " + std::to_string(key) + " " + std::to_string(modifiers));
+    return {modifiers, key, true};
+  }
+  void Delete(int) override {}
+  void Clear() override { calls.push_back("Clear"); }
+  int Count() const override { return 0; }
+  THotKeyEntry Entry(int) const override { return {}; }
+  bool Active() const override { return false; }
+  void SetActive(bool value) override { calls.push_back(value ? "Active" : "Inactive"); }
+
+  void N1Click() override { calls.push_back("N1Click"); }
+  bool EditHotkeysEnabled() const override { return edit_enabled; }
+  void N5Click() override { calls.push_back("N5Click"); }
+  bool SettingsEnabled() const override { return settings_enabled; }
+  void N6Click() override { calls.push_back("N6Click"); }
+  void RunHotkeyCommand(const std::string& parameter) override {
+    if (parameter == "Speak=%x") {
+      throw ConversionError("x");
+    }
+    calls.push_back("Run " + parameter);
+  }
+  void ReportError(const std::string& text) override { errors.push_back(text); }
+};
+
+class HotkeyActionsTest : public HotkeyFile {
+ protected:
+  HotkeyList list_;
+  FakeWindow window_;
+  HotkeyStore store_{files_, code_page_, kPath};
+  HotkeyActions actions_{list_, window_, store_, window_};
+};
+
+TEST_F(HotkeyActionsTest, InstallAddsEveryDefinitionInListOrderThenActivates) {
+  list_ = {Definition("", 0, "Speak=%3", 69, "C...A"), Definition("", 2, "", -1),
+           Definition("", 1, "", 69, "C...A"), Definition("", 2, "", 28, "..SWA")};
+  actions_.InstallHotkeys();
+  actions_.RemoveHotkeys();
+  // F1 is component key 76, "A" is 34, no key is 0; inactive and repeated ones are added too,
+  // so that the identifiers are the list's indices.
+  EXPECT_EQ(window_.calls,
+            (Texts{"Add 76 2", "Add 0 0", "Add 76 2", "Add 34 9", "Active", "Inactive", "Clear"}));
+}
+
+TEST_F(HotkeyActionsTest, APressRunsTheActionAskingTheMenuItemsAtThatMoment) {
+  for (int action = 0; action <= 4; ++action) {
+    list_.push_back(
+        Definition("", action, action ? "" : "Display=~%3^Speak=%3", 69 + action, "C...A"));
+  }
+  list_.push_back(Definition("", 0, "", 74, "C...."));
+  list_.push_back(Definition("", 0, "Speak=%x", 75, "C...A"));
+  for (std::int32_t index : {0, 1, 2, 3, 4, 5, 7, -1}) {
+    actions_.HotKeyPressed(index);
+  }
+  window_.edit_enabled = false;
+  window_.settings_enabled = true;
+  actions_.HotKeyPressed(1);
+  actions_.HotKeyPressed(3);
+  // An error is reported and ends only that key press.
+  actions_.HotKeyPressed(6);
+  actions_.HotKeyPressed(0);
+  EXPECT_EQ(window_.calls, (Texts{"Run Display=~%3^Speak=%3", "N5Click", "N1Click", "Run ",
+                                  "N6Click", "Run Display=~%3^Speak=%3"}));
+  EXPECT_EQ(window_.errors, Texts{"'x' is not a valid integer value"});
+}
+
+TEST_F(HotkeyActionsTest, FileProblemsAreReportedAndNeverStopStartUpOrClose) {
+  actions_.LoadHotkeys();  // first start: nothing to load, nothing to report
+  files_.contents[kPath] = "\x06";
+  actions_.LoadHotkeys();
+  list_.push_back(Definition("", 2, "", 7));  // applied in the editor
+  files_.fail_commit = true;
+  actions_.SaveHotkeys();
+  EXPECT_EQ(window_.errors,
+            (Texts{kReadError + "\nA copy of the file was kept as \"" + kBackup + "\".",
+                   "Cannot create file \"" + kPath + "\". Access is denied"}));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // The decisions of lumo-inspect: read or default, what a check reports, which window is
 // the register window, and the stub for a control.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "fake_profile_reader.h"
@@ -11,16 +10,20 @@
 namespace lumo {
 namespace {
 
-using ::testing::HasSubstr;
-using ::testing::Not;
+// Whether text holds part, with the whole text shown when it does not.
+testing::AssertionResult Holds(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos ? testing::AssertionSuccess()
+                                              : testing::AssertionFailure()
+                                                    << "no \"" << part << "\" in:\n"
+                                                    << text;
+}
 
 TEST(CheckScreenDefinition, ReportsEveryReadTheModelAndTheStepThatFailed) {
-  struct Case {
+  const struct {
     const char* file;
     bool loaded;
     std::vector<std::string> shown;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"[WINDOW]\nCaption=POS\nOnClose=\nOnShow=SPEAK=a1&DISPLAY=^b&x&DISPLAY=<%7%>&DISPLAY=c\n"
        "[TIMER]\nEnable=True\nInterval=250\nActions=1\n[TIMER.ACTION1]\nS_X=200\nPROMPT=P\nP_Y=3\n"
        "[RECT]\n0=10,5,70,25",
@@ -44,14 +47,13 @@ TEST(CheckScreenDefinition, ReportsEveryReadTheModelAndTheStepThatFailed) {
         "TIMER.ACTION2: region 0,0,0,0 (0 x 0): no positive width and height",
         "TIMER.ACTION3: region 5,1,5,9 (0 x 8): no positive width and height"}},
   };
-  for (const Case& c : cases) {
-    const test::FakeProfileReader file(c.file);
-    const CheckOutcome outcome = CheckScreenDefinition(file);
-    EXPECT_EQ(outcome.Loaded, c.loaded) << outcome.Report;
-    for (const std::string& text : c.shown) {
-      EXPECT_THAT(outcome.Report, HasSubstr(text));
+  for (const auto& [file, loaded, shown] : cases) {
+    const CheckOutcome outcome = CheckScreenDefinition(test::FakeProfileReader(file));
+    EXPECT_EQ(outcome.Loaded, loaded) << outcome.Report;
+    for (const std::string& text : shown) {
+      EXPECT_TRUE(Holds(outcome.Report, text));
     }
-    EXPECT_THAT(outcome.Report, Not(HasSubstr("TIMER.ACTION4:")));
+    EXPECT_FALSE(Holds(outcome.Report, "TIMER.ACTION4:"));
   }
 }
 
@@ -61,48 +63,53 @@ TEST(ChooseRegisterWindow, OnlyASingleMatchIsTheRegisterWindow) {
   const WindowChoice one = ChooseRegisterWindow(windows, "till 2");
   EXPECT_EQ(one.Chosen, 3u);
   EXPECT_EQ(one.Window, &windows[2]);
-  EXPECT_THAT(
-      ChooseRegisterWindow(windows, "x").Message,
-      HasSubstr(" Visible windows:\n  \"POS - till 1\"\n  \"\" (did not answer within 1 s"));
+  EXPECT_TRUE(Holds(ChooseRegisterWindow(windows, "x").Message,
+                    " Visible windows:\n  \"POS - till 1\"\n  \"\" (did not answer within 1 s"));
   const WindowChoice two = ChooseRegisterWindow(windows, "POS");
   EXPECT_EQ(two.Window, nullptr);
-  EXPECT_THAT(two.Message, HasSubstr("2 windows have a title that contains \"POS\"; Lumo would "
-                                     "take whichever is in front. A longer caption tells them "
-                                     "apart:\n  \"POS - till 1\"\n  \"POS - till 2\"\n"));
+  EXPECT_TRUE(Holds(two.Message,
+                    "2 windows have a title that contains \"POS\"; Lumo would take "
+                    "whichever is in front. A longer caption tells them apart:\n  "
+                    "\"POS - till 1\"\n  \"POS - till 2\"\n"));
 }
 
 TEST(SdfStub, CopiesTheClientAreaAndSaysWhichReferenceReachesTheControl) {
-  ControlRow control;
-  control.Number = 5;
-  control.Parent = 3;
-  control.Id = 1004;
-  control.Class = "Edit";
-  control.Inside = {116, 83, 336, 107};
-  const std::string stub = SdfStub(control, 2);
-  EXPECT_THAT(stub, HasSubstr("1004 (Edit, %5), client area: 220 x 24 pixels, drawn 146 x 16 at"));
-  EXPECT_THAT(stub, HasSubstr("inside %3: <%1004%> does not reach it; in a hotkey command, %5"));
-  EXPECT_THAT(stub, HasSubstr("Actions=2 or more"));
-  EXPECT_THAT(stub, HasSubstr("\n[TIMER.ACTION2]\nPROMPT=\nP_X=0\nP_Y=0\nS_X=0\nS_Y=0\n"
-                              "BMP_RECT=2\n[RECT]\n2=116,83,336,107\n"));
+  ControlRow control{.Number = 5,
+                     .Parent = 3,
+                     .Id = 1004,
+                     .Class = "Edit",
+                     .Text = "",
+                     .Rect = {},
+                     .Inside = {116, 83, 336, 107}};
+  for (const char* text :
+       {"1004 (Edit, %5), client area: 220 x 24 pixels, drawn 146 x 16 at",
+        "inside %3: <%1004%> does not reach it; in a hotkey command, %5", "Actions=2 or more",
+        "\n[TIMER.ACTION2]\nPROMPT=\nP_X=0\nP_Y=0\nS_X=0\nS_Y=0\nBMP_RECT=2\n[RECT]\n"
+        "2=116,83,336,107\n"}) {
+    EXPECT_TRUE(Holds(SdfStub(control, 2), text));
+  }
   control.Parent = 0;
-  EXPECT_THAT(SdfStub(control, 2), HasSubstr("its text is <%1004%>; in a hotkey command, %5.\n"));
+  EXPECT_TRUE(Holds(SdfStub(control, 2), "its text is <%1004%>; in a hotkey command, %5.\n"));
 }
 
 TEST(FormatListing, SaysWhatEachReferenceReadsOfARow) {
-  ControlRow row;
-  row.Number = 12;
-  row.Parent = 3;
-  row.Text = std::string(31, '9');
+  const ControlRow row{.Number = 12,
+                       .Parent = 3,
+                       .Class = "",
+                       .Text = std::string(31, '9'),
+                       .Rect = {},
+                       .Inside = {}};
   std::vector<ControlRow> rows = {row, row, row, row};
   rows[1].Text += "9";
   rows[2].Read = TextRead::NoAnswer;
   rows[3].Read = TextRead::Skipped;
   const std::string listing = FormatListing(WindowRow{}, rows);
-  EXPECT_THAT(listing, HasSubstr("   12   3      0  no  "));
-  EXPECT_THAT(listing, HasSubstr(row.Text + "\"\n"));
-  EXPECT_THAT(listing, HasSubstr(rows[1].Text + "\" (%n: first 31 bytes)\n"));
-  EXPECT_THAT(listing, HasSubstr("  (no answer within 1 s)\n"));
-  EXPECT_THAT(listing, HasSubstr("  (not read: the window stopped answering)\n"));
+  for (const std::string& text :
+       {std::string("   12   3      0  no  "), row.Text + "\"\n",
+        rows[1].Text + "\" (%n: first 31 bytes)\n", std::string("  (no answer within 1 s)\n"),
+        std::string("  (not read: the window stopped answering)\n")}) {
+    EXPECT_TRUE(Holds(listing, text));
+  }
 }
 
 }  // namespace

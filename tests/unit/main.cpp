@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/code_page_936.h"
+#include "support/iconv_code_page.h"
 
 int main(int argc, char** argv) {
   // The suite runs as the program does on a till: with the lead bytes of code page 936.

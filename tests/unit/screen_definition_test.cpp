@@ -1,8 +1,9 @@
+// The screen definition: action lists, the window's and the capture timer's sections.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <new>
 
-#include "action_entries.h"
 #include "fake_profile_reader.h"
 #include "fakes/machine.h"
 #include "screendef/action_list.h"
@@ -12,9 +13,85 @@
 namespace lumo {
 namespace {
 
+using namespace std::string_literals;
+
+// An action list as each entry's kind (S speak, D display) and text.
+std::string Entries(const TLumoAction* action) {
+  std::string text;
+  for (; action; action = action->Next.get()) {
+    text += (text.empty() ? "" : " ") + std::string(action->Kind == kSpeakAction ? "S'" : "D'") +
+            action->Text + "'";
+  }
+  return text;
+}
+
+TEST(ParseActionList, TokensGiveKindAndTextInOrder) {
+  const std::pair<std::string, std::string> cases[] = {
+      // "SPEAK=<%1001%>元整&DISPLAY=~<%1002%>"
+      {"SPEAK=<%1001%>\xD4\xAA\xD5\xFB&DISPLAY=~<%1002%>",
+       "S'<%1001%>\xD4\xAA\xD5\xFB' D'~<%1002%>'"},
+      // Prefixes in any letter case, the text keeps its own; only the first "=" belongs to
+      // the prefix; anything else is an entry that does nothing, kept in its place.
+      {"display=~Total", "D'~Total'"},
+      {"sPeAk=Abc", "S'Abc'"},
+      {"SPEAK=", "S''"},
+      {"DISPLAY==x", "D'=x'"},
+      {"DISPLAY SPEAKER=1 SPEAK DISPLAYS=2 =3 SPEAK=4", "D'' D'' D'' D'' D'' S'4'"},
+      // Blanks and "&" separate tokens; blanks around "&" are no extra tokens; "&" at the
+      // end, at the start and doubled each add an entry that does nothing.
+      {"", ""},
+      {" \t\r\n\x01\x1F ", ""},
+      {"DISPLAY=~Total due", "D'~Total' D''"},
+      {"DISPLAY=~a SPEAK=1\tDISPLAY=^b", "D'~a' S'1' D'^b'"},
+      {"  SPEAK=1  &  DISPLAY=~a  ", "S'1' D'~a'"},
+      {"SPEAK=1&", "S'1' D''"},
+      {"&SPEAK=1", "D'' S'1'"},
+      {"SPEAK=1&&SPEAK=2", "S'1' D'' S'2'"},
+      {"SPEAK=1& &SPEAK=2", "S'1' D'' S'2'"},
+      {"&", "D'' D''"},
+      // Quoted tokens keep blanks and "&"; a doubled mark stands for one; reading goes on
+      // right after the closing mark; a mark opens a quote only where a token begins.
+      {"\"DISPLAY=~Total due\" & SPEAK=12", "D'~Total due' S'12'"},
+      {"\"SPEAK=a&b\"", "S'a&b'"},
+      {"\"DISPLAY=say \"\"hi\"\"\"", "D'say \"hi\"'"},
+      {"\"SPEAK=\"\"\"", "S'\"'"},
+      {"\"SPEAK=1\"SPEAK=2", "S'1' S'2'"},
+      {"\"\"&SPEAK=2", "D'' S'2'"},
+      {"DISPLAY=a\"b c\"", "D'a\"b' D''"},
+      // An unclosed quote runs to the end, keeping the last character.
+      {"SPEAK=1 & \"DISPLAY=~a b", "S'1' D'~a b'"},
+      {"\"DISPLAY=x & y", "D'x & y'"},
+      {"\"DISPLAY=x\"\"", "D'x\"'"},
+      {"SPEAK=1 \"", "S'1' D''"},
+      // A lead byte takes the byte after it along, even "&", a blank or a mark; were the
+      // pair cut in the fourth, the mark after it would be doubled.
+      {"DISPLAY=\xB0&SPEAK=1", "D'\xB0&SPEAK=1'"},
+      {"DISPLAY=\xB0 SPEAK=1", "D'\xB0 SPEAK=1'"},
+      {"\"DISPLAY=\xB0\" x\"", "D'\xB0\" x'"},
+      {"\"SPEAK=\xB0\"\" & DISPLAY=~a", "S'\xB0\"' D'~a'"},
+      // "应收 合计" unquoted and quoted; a lead byte at the very end stands alone.
+      {"DISPLAY=~\xD3\xA6\xCA\xD5 \xBA\xCF\xBC\xC6", "D'~\xD3\xA6\xCA\xD5' D''"},
+      {"\"DISPLAY=~\xD3\xA6\xCA\xD5 \xBA\xCF\xBC\xC6\"", "D'~\xD3\xA6\xCA\xD5 \xBA\xCF\xBC\xC6'"},
+      {"DISPLAY=a\xB0", "D'a\xB0'"},
+      {"\"DISPLAY=a\xB0", "D'a\xB0'"},
+      // The value ends at a NUL byte.
+      {"SPEAK=1 \0SPEAK=2"s, "S'1'"},
+      {"SPEAK=1&\0"s, "S'1' D''"}};
+  for (const auto& [value, entries] : cases) {
+    EXPECT_EQ(Entries(ParseActionList(value).get()), entries) << value;
+  }
+  // Nothing beyond the value is read: the mark after it does not double the closing one.
+  EXPECT_EQ(Entries(ParseActionList(std::string_view("\"SPEAK=1\"\"", 9)).get()), "S'1'");
+}
+
+TEST(ParseActionList, LongListsAreBuiltAndReleasedWhole) {
+  // Releasing entry by entry recursively would overflow the stack here.
+  EXPECT_EQ(Entries(ParseActionList(std::string(500000, '&')).get()).size(), 500001u * 4 - 1);
+}
+
 std::string Loaded(const ScreenDefinition& model) {
-  return model.WindowCaption + " / " + test::Text(model.OnShowActions.get()) + " / " +
-         test::Text(model.OnCloseActions.get());
+  return model.WindowCaption + " / " + Entries(model.OnShowActions.get()) + " / " +
+         Entries(model.OnCloseActions.get());
 }
 
 TEST(LoadWindowDefinition, ReadsTheCaptionAndBothListsAndAnInterruptionKeepsWhatWasStored) {
@@ -23,22 +100,19 @@ TEST(LoadWindowDefinition, ReadsTheCaptionAndBothListsAndAnInterruptionKeepsWhat
   test::FakeProfileReader file(
       "[WINDOW]\nCaption=\xCA\xD5\xD2\xF8\xCC\xA8\nOnShow=SPEAK=<%1001%>&DISPLAY=~<%1002%>\n"
       "OnClose=SPEAK=2");
-  file.on_read = [](const std::string& key) {
-    if (key == "WINDOW/OnClose") {
-      throw std::bad_alloc();
-    }
-  };
+  file.fail_at = "WINDOW/OnClose";
   std::string failure;
   EXPECT_FALSE(LoadWindowDefinition(model, file, &failure));
   EXPECT_EQ(failure, std::bad_alloc().what());
   EXPECT_EQ(Loaded(model), "\xCA\xD5\xD2\xF8\xCC\xA8 / S'<%1001%>' D'~<%1002%>' / D'~before'");
-  file.on_read = nullptr;
+  file.fail_at.clear();
   EXPECT_TRUE(LoadWindowDefinition(model, file));
   EXPECT_EQ(Loaded(model), "\xCA\xD5\xD2\xF8\xCC\xA8 / S'<%1001%>' D'~<%1002%>' / S'2'");
   // Without a file everything is empty; what is no standard exception is caught as well.
   EXPECT_TRUE(LoadWindowDefinition(model, test::FakeProfileReader("")));
   EXPECT_EQ(Loaded(model), " /  / ");
-  file.on_read = [](const std::string&) { throw 42; };
+  file.fail_at = "WINDOW/Caption";
+  file.fail = [] { throw 42; };
   EXPECT_FALSE(LoadWindowDefinition(model, file, &failure));
   EXPECT_EQ(failure, "Loading [WINDOW] failed");
   EXPECT_EQ(Loaded(model), " /  / ");
@@ -92,65 +166,43 @@ TEST(LoadTimerDefinition, SwitchesTheTimerAndReadsTheActionsWithTheirRectangles)
        "Left,Top,Right,Bottom | enabled 1 interval 250 | 120 | [first 0,0 0,0,10,10 0,0]"},
       {"[TIMER]\nActions=2\n[RECT]\n0=",
        "failed: [RECT] 0= (named by [TIMER.ACTION1] BMP_RECT) is not four numbers "
-       "Left,Top,Right,Bottom | enabled 0 interval 1000 | 30 |"}};
+       "Left,Top,Right,Bottom | enabled 0 interval 1000 | 30 |"},
+      // ShowLasting / Interval in 64 bits toward zero: over 32 bits the last two give 1.
+      {"[TIMER]\nInterval=400\nShowLasting=1000", "ok | enabled 0 interval 400 | 2 |"},
+      {"[TIMER]\nShowLasting=-30000", "ok | enabled 0 interval 1000 | -30 |"},
+      {"[TIMER]\nShowLasting=999", "ok | enabled 0 interval 1000 | 0 |"},
+      {"[TIMER]\nInterval=3\nShowLasting=-7", "ok | enabled 0 interval 3 | -2 |"},
+      {"[TIMER]\nInterval=-1\nShowLasting=30000", "ok | enabled 0 interval 4294967295 | 0 |"},
+      {"[TIMER]\nInterval=$80000000\nShowLasting=-2147483648",
+       "ok | enabled 0 interval 2147483648 | -1 |"},
+      {"[TIMER]\nInterval=1\nShowLasting=-2147483648", "ok | enabled 0 interval 1 | -2147483648 |"},
+      // Over 480 places the 240 x 36 display cannot hold them without overlaps.
+      {"[TIMER]\nActions=481\n[RECT]\n0=1,2,3,4",
+       "failed: [TIMER] Actions=481 is over the limit of 480: the 240 x 36 display holds no more "
+       "16-pixel-high places without one covering another | enabled 0 interval 1000 | 30 |"}};
   for (const auto& [file, loaded] : cases) {
     EXPECT_EQ(Load(test::FakeProfileReader(file)), loaded) << file;
   }
 }
 
-TEST(LoadTimerDefinition, ShowLastingIsDividedIn64BitsTowardZero) {
-  // interval, ShowLasting, interval applied and ticks.
-  const char* cases[][3] = {{"250", "1000", "250 | 4"},
-                            {"400", "1000", "400 | 2"},
-                            {"1000", "-30000", "1000 | -30"},
-                            {"1000", "999", "1000 | 0"},
-                            {"3", "-7", "3 | -2"},
-                            {"-1", "30000", "4294967295 | 0"},
-                            // Over a 32-bit signed or unsigned division this would be 1.
-                            {"$80000000", "-2147483648", "2147483648 | -1"},
-                            {"1", "-2147483648", "1 | -2147483648"}};
-  for (const auto& [interval, show_lasting, applied] : cases) {
-    EXPECT_EQ(Load(test::FakeProfileReader(std::string("[TIMER]\nInterval=") + interval +
-                                           "\nShowLasting=" + show_lasting)),
-              std::string("ok | enabled 0 interval ") + applied + " |");
-  }
-}
-
 TEST(LoadTimerDefinition, AnInterruptionFailsKeepingWhatWasDone) {
   test::FakeProfileReader file("[TIMER]\nEnable=1\nActions=2\n[TIMER.ACTION1]\nPROMPT=kept");
-  file.on_read = [](const std::string& key) {
-    if (key == "TIMER.ACTION2/P_Y") {
-      throw std::bad_alloc();
-    }
-  };
+  file.fail_at = "TIMER.ACTION2/P_Y";
   EXPECT_EQ(Load(file), "failed: " + std::string(std::bad_alloc().what()) +
                             " | enabled 1 interval 1000 | 30 | [kept 0,0 0,0,0,0 0,0]");
   // A refusal that is no standard exception, as the platform's timer may give.
-  file.on_read = [](const std::string& key) {
-    if (key == "TIMER/Interval") {
-      throw 1;
-    }
-  };
+  file.fail_at = "TIMER/Interval";
+  file.fail = [] { throw 1; };
   ScreenDefinition model;
   model.ShowLastingTicks = 9;
   EXPECT_EQ(Load(file, std::move(model)), "failed: Loading [TIMER] failed | enabled 1 | 9 |");
 }
 
 TEST(LoadTimerDefinition, AtMost480ActionsFitTheDisplay) {
-  for (const int actions : {480, 481}) {
-    ScreenDefinition model;
-    RecordingTimer timer;
-    std::string failure;
-    const test::FakeProfileReader file("[TIMER]\nActions=" + std::to_string(actions) +
-                                       "\n[RECT]\n0=1,2,3,4");
-    EXPECT_EQ(LoadTimerDefinition(model, timer, file, &failure), actions == 480);
-    EXPECT_EQ(failure, actions == 480
-                           ? ""
-                           : "[TIMER] Actions=481 is over the limit of 480: the 240 x 36 "
-                             "display holds no more 16-pixel-high places without one "
-                             "covering another");
-    EXPECT_EQ(model.TimerActions.size(), actions == 480 ? 480u : 0u);
-  }
+  const std::string loaded =
+      Load(test::FakeProfileReader("[TIMER]\nActions=480\n[RECT]\n0=1,2,3,4"));
+  EXPECT_EQ(loaded.rfind("ok |", 0), 0u);
+  EXPECT_EQ(std::count(loaded.begin(), loaded.end(), '['), 480);
 }
 
 }  // namespace

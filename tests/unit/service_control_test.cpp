@@ -60,33 +60,31 @@ class FakePorts : public ServicePorts {
   }
 };
 
+class ServiceTest : public ::testing::Test {
+ protected:
+  FakePorts ports;
+  ServiceControl service{ports};
+};
+
 const std::string kRunning = "state running 4660 010 500";
 const std::string kStopped = "state stopped 0 101 500";
 
-TEST(CaptionMatch, ByteExactCaseSensitiveSearch) {
-  EXPECT_TRUE(CaptionOccurs("POS - checkout 3", "checkout"));
-  EXPECT_TRUE(CaptionOccurs("checkout", "checkout"));
-  EXPECT_FALSE(CaptionOccurs("POS - Checkout", "checkout"));
-  EXPECT_FALSE(CaptionOccurs("POS", ""));
-  EXPECT_FALSE(CaptionOccurs("", ""));
-  EXPECT_FALSE(CaptionOccurs("POS", "POS2"));
+TEST(CaptionMatch, ByteExactCaseSensitiveSearchAndTheTitleIsTheFileNameToItsFirstDot) {
+  EXPECT_TRUE(CaptionOccurs("POS - checkout 3", "checkout") &&
+              CaptionOccurs("checkout", "checkout"));
+  EXPECT_FALSE(CaptionOccurs("POS - Checkout", "checkout") || CaptionOccurs("POS", "POS2"));
+  EXPECT_FALSE(CaptionOccurs("POS", "") || CaptionOccurs("", ""));
   // "收银台" in GBK: the caption is found only as the same bytes.
   EXPECT_TRUE(CaptionOccurs("\xCA\xD5\xD2\xF8\xCC\xA8 1", "\xD2\xF8"));
   EXPECT_FALSE(CaptionOccurs("\xCA\xD5\xD2\xF8", "\xCA\xD5\xD2\xF9"));
-}
-
-TEST(MessageTitle, FileNameUpToTheFirstDotWithTheRestLowered) {
-  EXPECT_EQ(MessageTitle("C:\\Pos\\Lumo.exe"), "Lumo");
-  EXPECT_EQ(MessageTitle("C:\\Pos\\LUMO.EXE"), "Lumo");
+  EXPECT_EQ(MessageTitle("C:\\Pos\\Lumo.exe") + MessageTitle("C:\\Pos\\LUMO.EXE"), "LumoLumo");
   EXPECT_EQ(MessageTitle("C:\\Pos.d\\my.Lumo.exe"), "my");
   EXPECT_EQ(MessageTitle("lumo"), "lumo");
   // A double-byte character is copied whole; its trail byte is never lowered.
   EXPECT_EQ(MessageTitle("C:\\A\xB1\x41Z.exe"), "A\xB1\x41z");
 }
 
-TEST(ServiceStart, OnlyTheRegisterInFrontIsAttachedAndOnlyAPersonIsTold) {
-  FakePorts ports;
-  ServiceControl service(ports);
+TEST_F(ServiceTest, StartOnlyTheRegisterInFrontIsAttachedAndOnlyAPersonIsTold) {
   ports.foreground = kMainWindow;  // pressing the button puts the main window in front
   service.Button1Click(AttemptBy::Person);
   EXPECT_EQ(ports.Take(), (Calls{"title 64", "info Cannot find the monitee window"}));
@@ -108,9 +106,7 @@ TEST(ServiceStart, OnlyTheRegisterInFrontIsAttachedAndOnlyAPersonIsTold) {
   EXPECT_FALSE(service.State().Polling());
 }
 
-TEST(ServiceStart, APersonConfirmsBeforeTheShowCommandsAndTicksMeanwhileDoNothing) {
-  FakePorts ports;
-  ServiceControl service(ports);
+TEST_F(ServiceTest, StartAPersonConfirmsBeforeTheShowCommandsAndTicksMeanwhileDoNothing) {
   // A hook that fails keeps the window, and polling tries again.
   ports.hook_result = false;
   service.Button1Click(AttemptBy::Person);
@@ -129,9 +125,7 @@ TEST(ServiceStart, APersonConfirmsBeforeTheShowCommandsAndTicksMeanwhileDoNothin
                                  "install 4660", "show", kRunning}));
 }
 
-TEST(ServiceStop, CloseCommandsRunOnlyWhenTheRegisterGoesAndTheServiceStopsAnyway) {
-  FakePorts ports;
-  ServiceControl service(ports);
+TEST_F(ServiceTest, StopCloseCommandsRunOnlyWhenTheRegisterGoesAndTheServiceStopsAnyway) {
   // Gone while the confirmation box is open: the attempt ends there.
   ports.on["info InstallHook OK"] = [&] { service.HookClosed(); };
   service.Button1Click(AttemptBy::Person);
@@ -157,9 +151,7 @@ TEST(ServiceStop, CloseCommandsRunOnlyWhenTheRegisterGoesAndTheServiceStopsAnywa
   EXPECT_EQ(ports.Take(), (Calls{"close", "uninstall", kStopped}));
 }
 
-TEST(ServicePolling, TheCheckBoxSetsTheIntervalAndLeavesTheEnabledState) {
-  FakePorts ports;
-  ServiceControl service(ports);
+TEST_F(ServiceTest, PollingTheCheckBoxSetsTheIntervalAndLeavesTheEnabledState) {
   service.CheckBox1Click(false);
   EXPECT_FALSE(service.State().Polling());
   service.CheckBox1Click(true);

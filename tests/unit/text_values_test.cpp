@@ -10,7 +10,7 @@
 #include "fake_profile_reader.h"
 #include "screendef/profile_values.h"
 #include "screendef/rectangle_value.h"
-#include "support/code_page_936.h"
+#include "support/iconv_code_page.h"
 
 namespace lumo {
 namespace {
@@ -18,9 +18,7 @@ namespace {
 TEST(Dbcs, StepsOverWholeCharactersAndCountsOneOfTwoBytesAsOneOfTheLast) {
   // Lead bytes run from 0x81 to 0xFE; a trail byte may be a backslash; a lead byte at the very
   // end has no partner and stands alone. "应收" and "12元整" in GBK.
-  const std::string text =
-      "\xD3\xA6\xCA\xD5"
-      "a\xCA\x5C";
+  const std::string text = "\xD3\xA6\xCA\xD5\x61\xCA\x5C";
   const std::tuple<std::string, std::size_t, std::size_t> lengths[] = {
       {text, 0, 2},       {text, 4, 1},       {text, 5, 2},       {"a\xD3", 1, 1},
       {"\x80\x41", 0, 1}, {"\x81\x41", 0, 2}, {"\xFE\x5C", 0, 2}, {"\xFF\x41", 0, 1}};
@@ -34,26 +32,24 @@ TEST(Dbcs, StepsOverWholeCharactersAndCountsOneOfTwoBytesAsOneOfTheLast) {
   }
 }
 
-TEST(TextToInt32, DecimalAndTwosComplementHexWithinThe32BitRange) {
-  const std::pair<const char*, std::int32_t> cases[] = {{"2147483647", INT32_MAX},
-                                                        {"-2147483648", INT32_MIN},
+TEST(TextToInt32, DecimalAndTwosComplementHexWithinThe32BitRangeAndNothingElse) {
+  const std::pair<const char*, std::int32_t> cases[] = {{"2147483647", 2147483647},
+                                                        {"-2147483648", -2147483648},
                                                         {"+5", 5},
                                                         {"007", 7},
                                                         {"  12", 12},
                                                         {"$FFFFFFFF", -1},
                                                         {"x1A", 26},
                                                         {"X1a", 26},
-                                                        {"0x7fffffff", INT32_MAX},
-                                                        {"0X80000000", INT32_MIN},
+                                                        {"0x7fffffff", 2147483647},
+                                                        {"0X80000000", -2147483648},
                                                         {"-$10", -16},
                                                         {"$0000003E9", 1001},
                                                         {"0x00000000FFFFFFFF", -1}};
   for (const auto& [text, value] : cases) {
     EXPECT_EQ(TextToInt32(text), value) << text;
   }
-}
-
-TEST(TextToInt32, OutOfRangeOrNotWhollyANumberIsNone) {
+  // Out of range or not wholly a number.
   for (const char* text :
        {"2147483648", "-2147483649", "99999999999999999999", "$123456789", "$0123456789", "0x", "$",
         "0xG", "", " ", "-", "12 ", "1 2", "- 5", "True", "1.5", "\t12"}) {
@@ -76,10 +72,8 @@ TEST(ProgramPath, FilesLieBesideTheExecutableAndTrailBytesAreNoSeparators) {
   for (const auto& [path, folder] : folders) {
     EXPECT_EQ(DirectoryPart(path), folder) << path;
   }
-}
-
-TEST(ProgramPath, OnASingleByteCodePageEveryByteIsACharacterOfItsOwn) {
-  // Under code page 936, 0xE9 would start a character that swallows the backslash.
+  // On a single-byte code page every byte is a character of its own; under code page 936,
+  // 0xE9 would start a character that swallows the backslash.
   SetLeadByteRanges({});
   const std::string folder = DirectoryPart("C:\\Caf\xE9\\Lumo.exe");
   SetLeadByteRanges(test::kCodePage936LeadBytes);
@@ -104,10 +98,8 @@ TEST(ParseRectangle, FourIntegersInOrderLeftTopRightBottom) {
   for (const auto& [text, expected] : cases) {
     EXPECT_EQ(ParseRectangle(text), expected) << text;
   }
-}
-
-TEST(ParseRectangle, FewerThanFourNumbersIsNoRectangle) {
-  // A comma at the end and a doubled comma add empty items, which are no numbers.
+  // Fewer than four numbers is none: a comma at the end and a doubled comma add empty items, which
+  // are no numbers.
   for (const char* text : {"", "   ", "1,2,3", "1;2;3;4", "1,2,3,", "1,,3,4", "1,2,x,4",
                            "1,2,3,2147483648", "1,2,3,4.0", "\"1,2\",3,4"}) {
     EXPECT_EQ(ParseRectangle(text), std::nullopt) << text;

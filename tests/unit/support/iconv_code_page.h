@@ -5,8 +5,12 @@
 #include <utility>
 
 #include "common/code_page.h"
+#include "common/dbcs.h"
 
 namespace lumo::test {
+
+// The lead bytes of code page 936, which the suite steps over texts with, as on a till.
+inline constexpr LeadByteRange kCodePage936LeadBytes[] = {{0x81, 0xFE}};
 
 class IconvCodePage : public CodePage {
  public:

@@ -1,14 +1,93 @@
-#include "editors/hotkey_rows.h"
-
+// Hotkeys as the editor shows them: key names and texts, and the rows of the editor.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <set>
+
+#include "editors/hotkey_rows.h"
+#include "editors/hotkey_text.h"
+#include "hotkeys/hotkey_codes.h"
+#include "hotkeys/rhkutils.h"
 
 namespace lumo {
 namespace {
 
 using Calls = std::vector<std::string>;
+
+TEST(HotkeyTables, EveryKeyNameReachesAVirtualKeyOfItsOwn) {
+  std::map<std::string_view, std::uint32_t> by_name;
+  std::set<std::uint32_t> codes = {0};  // and none is no key
+  for (int i = 0; i < kKeyNameCount; ++i) {
+    by_name[KeyNames[i]] = VirtualKeyOf(KeyIndexToHotKeyKey(i));
+    EXPECT_TRUE(codes.insert(by_name[KeyNames[i]]).second) << KeyNames[i];
+  }
+  const std::pair<const char*, std::uint32_t> expected[] = {
+      {"Backspace", 0x08},  {"Tab", 0x09},         {"Return", 0x0D},  {"Pause", 0x13},
+      {"Capslock", 0x14},   {"Escape", 0x1B},      {"Space", 0x20},   {"PgUp", 0x21},
+      {"PgDn", 0x22},       {"Home", 0x24},        {"End", 0x23},     {"Left Arrow", 0x25},
+      {"Down Arrow", 0x28}, {"PrintScreen", 0x2C}, {"Insert", 0x2D},  {"Delete", 0x2E},
+      {"0", 0x30},          {"9", 0x39},           {"A", 0x41},       {"Z", 0x5A},
+      {"Num 0", 0x60},      {"Num 9", 0x69},       {"Num *", 0x6A},   {"Num +", 0x6B},
+      {"Num -", 0x6D},      {"Num .", 0x6E},       {"Num /", 0x6F},   {"F1", 0x70},
+      {"F12", 0x7B},        {"F24", 0x87},         {"Numlock", 0x90}, {"Scrolllock", 0x91}};
+  for (const auto& [name, code] : expected) {
+    EXPECT_EQ(by_name.at(name), code) << name;
+  }
+  // Indices without a name give no key; the component has keys the names do not offer.
+  EXPECT_EQ(KeyIndexToHotKeyKey(-1) | KeyIndexToHotKeyKey(95) | KeyIndexToHotKeyKey(INT32_MIN), 0);
+  EXPECT_EQ(VirtualKeyOf(0) | VirtualKeyOf(102), 0u);
+  EXPECT_EQ(VirtualKeyOf(1), 0x03u);
+  EXPECT_EQ(VirtualKeyOf(19), 0x2Bu);
+  EXPECT_EQ(VirtualKeyOf(72), 0x6Cu);
+}
+
+TEST(HotkeyTables, ModifiersBecomeWindowsFlagsAndTheFileLiesBesideTheProgram) {
+  EXPECT_EQ(HotkeyModifiers(HotkeyRec{}), 0);
+  EXPECT_EQ(HotkeyModifiers({-1, true, false, true, true, "", 0, "", false}),
+            hmCtrl | hmShift | hmWin);
+  EXPECT_EQ(HotkeyModifiers({-1, true, true, false, true, "", 0, "", false}),
+            hmCtrl | hmAlt | hmWin);
+  EXPECT_EQ(ModifierFlags(hmAlt), 1u);
+  EXPECT_EQ(ModifierFlags(hmCtrl), 2u);
+  EXPECT_EQ(ModifierFlags(hmShift), 4u);
+  EXPECT_EQ(ModifierFlags(hmWin), 8u);
+  EXPECT_EQ(HotkeyFilePath("C:\\Pos\\Lumo.exe"), "C:\\Pos\\Lumo.hkd");
+  EXPECT_EQ(HotkeyFilePath("C:\\Pos.v2\\Lumo"), "C:\\Pos.v2\\Lumo.hkd");
+  EXPECT_EQ(HotkeyFilePath("C:\\Pos\\Lumo.tar.exe"), "C:\\Pos\\Lumo.tar.hkd");
+  // "\xB1." is one double-byte character whose trail byte is a dot.
+  EXPECT_EQ(HotkeyFilePath("C:\\\xB1.\\Lumo"), "C:\\\xB1.\\Lumo.hkd");
+  EXPECT_EQ(HotkeyFilePath("C:\\P\\\xB1.exe"), "C:\\P\\\xB1.exe.hkd");
+}
+
+TEST(HotkeyText, ModifiersInFixedOrderThenTheKeyAndReadBack) {
+  EXPECT_EQ(HotkeyText(true, true, true, true, "A"), "Ctrl+Alt+Shift+Win+A");
+  // A stored key outside the table has no name, and reads back as no key.
+  for (int bad : {-1, 95, 1000}) {
+    EXPECT_EQ(HotkeyTextOf({bad, true, false, false, false, "", 0, "", false}), "Ctrl+") << bad;
+  }
+  EXPECT_EQ(KeyNameIndex(HotkeyKeyName("Ctrl+")), -1);
+  EXPECT_EQ(HotkeyTextToKey("Ctrl+"), 0);
+  EXPECT_EQ(HotkeyKeyName("Ctrl+Alt+Shift+Win+Num +"), "Num +");
+  EXPECT_EQ(HotkeyKeyName("Shift+Ctrl+A"), "Ctrl+A");  // prefixes come off in order only
+  EXPECT_EQ(HotkeyTextToModifiers("Ctrl+Alt+Shift+Win+A"), hmCtrl | hmAlt | hmShift | hmWin);
+  EXPECT_EQ(HotkeyTextToModifiers("Alt+F4"), hmAlt);
+  EXPECT_EQ(VirtualKeyOf(HotkeyTextToKey("Ctrl+Shift+F5")), 0x74u);
+  // Names match whole, ignoring the case of ASCII letters.
+  const std::pair<const char*, int> cases[] = {
+      {"Backspace", 0}, {"scrolllock", 94}, {"f5", 73},  {"NUM +", 65}, {"a", 28},
+      {"z", 53},        {"F", 33},          {"F2 ", -1}, {"Num", -1},   {"", -1}};
+  for (const auto& [name, index] : cases) {
+    EXPECT_EQ(KeyNameIndex(name), index) << '"' << name << '"';
+  }
+  for (int key = 0; key < kKeyNameCount; ++key) {
+    const HotkeyRec rec{key, false, true, false, key % 2 == 0, "", 0, "", false};
+    const std::string text = HotkeyTextOf(rec);
+    EXPECT_EQ(KeyNameIndex(HotkeyKeyName(text)), key) << text;
+    EXPECT_EQ(HotkeyTextToModifiers(text), HotkeyModifiers(rec)) << text;
+  }
+}
 
 int ByteCompare(const std::string& a, const std::string& b) {
   return std::strcmp(a.c_str(), b.c_str());
@@ -70,10 +149,15 @@ std::string Text(const HotkeyFields& f) {
          (f.active ? "|active|" : "|inactive|") + std::to_string(f.key);
 }
 
+class HotkeyRowsTest : public ::testing::Test {
+ protected:
+  HotkeyRows rows{ByteCompare};
+  FakeChecks checks;
+};
+
 const std::string kBlankFields = "|0||shown||....|active|-1";
 
-TEST(HotkeyRows, FillShowsTheRowsSortedAndTheFirstOrOneBlankRow) {
-  HotkeyRows rows(ByteCompare);
+TEST_F(HotkeyRowsTest, FillShowsTheRowsSortedAndTheFirstOrOneBlankRow) {
   EXPECT_EQ(Text(rows.Fill({})), kBlankFields);
   EXPECT_EQ(State(rows), "add apply [>|0|||1]");
   // No such key gives no key name, no such action no action name; an empty slot no row.
@@ -88,8 +172,7 @@ TEST(HotkeyRows, FillShowsTheRowsSortedAndTheFirstOrOneBlankRow) {
   EXPECT_EQ(rows.Rows()[0].link, amount);
 }
 
-TEST(HotkeyRows, ANewRowStaysLastUntilItsDescriptionIsTypedAndDeletingLeavesNoEmptyList) {
-  HotkeyRows rows(ByteCompare);
+TEST_F(HotkeyRowsTest, ANewRowStaysLastUntilItsDescriptionIsTypedAndDeletingLeavesNoEmptyList) {
   rows.Fill({Def("M", 1, false), Def("X", 2, false)});
   EXPECT_EQ(Text(rows.New()), kBlankFields);
   EXPECT_EQ(State(rows), "add apply [M|0||Tab|1|linked] [X|0||Return|1|linked] [>|0|||1]");
@@ -107,9 +190,7 @@ TEST(HotkeyRows, ANewRowStaysLastUntilItsDescriptionIsTypedAndDeletingLeavesNoEm
   EXPECT_EQ(State(rows), "add apply [>|0|||1]");
 }
 
-TEST(HotkeyRows, AnotherActionEmptiesTheParameterAndWithoutASelectionNothingChanges) {
-  HotkeyRows rows(ByteCompare);
-  FakeChecks checks;
+TEST_F(HotkeyRowsTest, AnotherActionEmptiesTheParameterAndWithoutASelectionNothingChanges) {
   rows.Fill({Def("A", 1, false, true, 0, "Speak=1")});
   EXPECT_FALSE(rows.PickAction(0, "Speak=1").has_value());  // same action: nothing
   EXPECT_EQ(State(rows), "edit [>A|0|Speak=1|Tab|1|linked]");
@@ -133,9 +214,7 @@ TEST(HotkeyRows, AnotherActionEmptiesTheParameterAndWithoutASelectionNothingChan
   EXPECT_EQ(State(rows), "edit apply [>A|0|Speak=1|Tab|1|linked]");
 }
 
-TEST(HotkeyRows, ACombinationIsCheckedForConflictsThenByARegistrationTest) {
-  HotkeyRows rows(ByteCompare);
-  FakeChecks checks;
+TEST_F(HotkeyRowsTest, ACombinationIsCheckedForConflictsThenByARegistrationTest) {
   rows.Fill(
       {Def("A", 69, true, false), Def("B", 69, true), Def("C", 70, true), Def("D", 1, false)});
   // D into Ctrl+F1: A holds it but is "否"; B stands earlier and keeps it, so D is named.
@@ -167,9 +246,7 @@ TEST(HotkeyRows, ACombinationIsCheckedForConflictsThenByARegistrationTest) {
             "[C|0||Ctrl+F2|1|linked] [>D|0||Ctrl+Shift+F5|1|linked]");
 }
 
-TEST(HotkeyRows, ApplyBuildsNewRecordsInTheOrderShownAndLinksTheRows) {
-  HotkeyRows rows(ByteCompare);
-  FakeChecks checks;
+TEST_F(HotkeyRowsTest, ApplyBuildsNewRecordsInTheOrderShownAndLinksTheRows) {
   auto old_z = Def("Z", 69, true, true, 0, "Speak=1");
   rows.Fill({old_z, Def("Q", 3, false, true, 9)});
   // The fields show the linked record's state, not the row's texts.
@@ -194,9 +271,7 @@ TEST(HotkeyRows, ApplyBuildsNewRecordsInTheOrderShownAndLinksTheRows) {
             "add [>A|3||Alt+Shift+Win+Num +|1|linked] [M|0|Display=~1|Ctrl+|0|linked] "
             "[Q|4||Pause|1|linked] [Z|0|Speak=1|Ctrl+F1|1|linked]");
   ASSERT_EQ(list.size(), 4u);
-  auto a = Def("A", 65, false, true, 3);
-  a->Alt = a->Shift = a->Win = true;
-  EXPECT_EQ(*list[0], *a);
+  EXPECT_EQ(*list[0], (HotkeyRec{65, false, true, true, true, "A", 3, "", true}));
   EXPECT_EQ(*list[1], *Def("M", -1, true, false, 0, "Display=~1"));
   EXPECT_EQ(*list[2], *Def("Q", 3, false, true, -1));
   EXPECT_EQ(*list[3], *old_z);
