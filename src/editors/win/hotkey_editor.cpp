@@ -1,9 +1,9 @@
-#include "editors/win/hotkey.h"
+#include "editors/win/hotkey_editor.h"
 
 #include <commctrl.h>
 
-#include "editors/win/RefEdit.h"
-#include "editors/win/hkError.h"
+#include "editors/win/command_line_field.h"
+#include "editors/win/hotkey_conflict_box.h"
 
 namespace lumo {
 
@@ -11,27 +11,27 @@ namespace {
 
 constexpr int kBottomArea = 156;
 constexpr int kButtonColumn = 83;
-constexpr int klblDescription = 320;
-constexpr int klblHotkey = 321;
-constexpr int klblParameter = 322;
+constexpr int kDescriptionLabel = 320;
+constexpr int kHotkeyLabel = 321;
+constexpr int kParameterLabel = 322;
 
 // Places inside the group box, relative to its top left corner.
 struct Place {
   int id, x, y, width, height;
 };
 constexpr Place kGroupPlaces[] = {
-    {klblDescription, 10, 22, 44, 14},
-    {TEdKeyForm::kedtDescription, 56, 18, 170, 21},
-    {TEdKeyForm::kcboActions, 236, 18, 150, 200},
-    {klblHotkey, 10, 52, 44, 14},
-    {TEdKeyForm::kchkCtrl, 56, 50, 46, 17},
-    {TEdKeyForm::kchkAlt, 104, 50, 40, 17},
-    {TEdKeyForm::kchkShift, 146, 50, 52, 17},
-    {TEdKeyForm::kchkWin, 200, 50, 40, 17},
-    {TEdKeyForm::kcboHotkey, 246, 48, 140, 300},
-    {TEdKeyForm::kchkActive, 56, 80, 90, 17},
-    {klblParameter, 10, 112, 44, 14},
-    {TEdKeyForm::kedtCommandLine, 56, 108, 330, 21},
+    {kDescriptionLabel, 10, 22, 44, 14},
+    {HotkeyEditor::kDescriptionEdit, 56, 18, 170, 21},
+    {HotkeyEditor::kActionCombo, 236, 18, 150, 200},
+    {kHotkeyLabel, 10, 52, 44, 14},
+    {HotkeyEditor::kCtrlCheck, 56, 50, 46, 17},
+    {HotkeyEditor::kAltCheck, 104, 50, 40, 17},
+    {HotkeyEditor::kShiftCheck, 146, 50, 52, 17},
+    {HotkeyEditor::kWinCheck, 200, 50, 40, 17},
+    {HotkeyEditor::kKeyCombo, 246, 48, 140, 300},
+    {HotkeyEditor::kActiveCheck, 56, 80, 90, 17},
+    {kParameterLabel, 10, 112, 44, 14},
+    {HotkeyEditor::kCommandLineField, 56, 108, 330, 21},
 };
 
 std::string ComboText(HWND combo) {
@@ -70,8 +70,8 @@ void SetItemTextW(HWND list, int item, int column, const std::wstring& text) {
 
 }  // namespace
 
-TEdKeyForm::TEdKeyForm(HWND owner, HotkeyList& list, HotkeyComponent& hotkeys,
-                       HotkeyActions& actions)
+HotkeyEditor::HotkeyEditor(HWND owner, HotkeyList& list, HotkeyComponent& hotkeys,
+                           HotkeyActions& actions)
     : list_(list),
       hotkeys_(hotkeys),
       actions_(actions),
@@ -92,19 +92,19 @@ TEdKeyForm::TEdKeyForm(HWND owner, HotkeyList& list, HotkeyComponent& hotkeys,
   SetWindowPos(Handle(), nullptr, 121, 112, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   CreateControls();
   Layout();
-  FormCreate();
+  FillControls();
 }
 
-TEdKeyForm::~TEdKeyForm() {
-  edtCommandLine.reset();
+HotkeyEditor::~HotkeyEditor() {
+  command_line_.reset();
   Destroy();
 }
 
-void TEdKeyForm::CreateControls() {
+void HotkeyEditor::CreateControls() {
   HWND form = Handle();
   // Creation order is tab order.
   list_view_ = CreateControl(form, {.class_name = WC_LISTVIEWW,
-                                    .id = klvHotkeys,
+                                    .id = kHotkeyList,
                                     .style = WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
                                              LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
                                     .ex_style = WS_EX_CLIENTEDGE});
@@ -123,42 +123,43 @@ void TEdKeyForm::CreateControls() {
   }
 
   CreateControl(
-      form, {.class_name = L"BUTTON", .text = L"编辑热键", .id = kgrpHotkey, .style = BS_GROUPBOX});
+      form,
+      {.class_name = L"BUTTON", .text = L"编辑热键", .id = kHotkeyGroup, .style = BS_GROUPBOX});
   auto control = [&](const wchar_t* cls, const wchar_t* text, int id, DWORD style,
                      DWORD ex_style = 0) {
     CreateControl(
         form, {.class_name = cls, .text = text, .id = id, .style = style, .ex_style = ex_style});
   };
-  control(L"STATIC", L"描述&D:", klblDescription, SS_LEFT);
+  control(L"STATIC", L"描述&D:", kDescriptionLabel, SS_LEFT);
   // The description is a system text (ANSI bytes, saved in the hotkey file).
   HWND description = CreateWindowExA(
       WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0, 0,
-      form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kedtDescription)),
+      form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kDescriptionEdit)),
       GetModuleHandleW(nullptr), nullptr);
   SendMessageW(description, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
-  control(L"COMBOBOX", L"", kcboActions, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
-  control(L"STATIC", L"热键&H:", klblHotkey, SS_LEFT);
-  control(L"BUTTON", L"Ctrl", kchkCtrl, WS_TABSTOP | BS_AUTOCHECKBOX);
-  control(L"BUTTON", L"Alt", kchkAlt, WS_TABSTOP | BS_AUTOCHECKBOX);
-  control(L"BUTTON", L"Shift", kchkShift, WS_TABSTOP | BS_AUTOCHECKBOX);
-  control(L"BUTTON", L"Win", kchkWin, WS_TABSTOP | BS_AUTOCHECKBOX);
-  control(L"COMBOBOX", L"", kcboHotkey, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
+  control(L"COMBOBOX", L"", kActionCombo, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
+  control(L"STATIC", L"热键&H:", kHotkeyLabel, SS_LEFT);
+  control(L"BUTTON", L"Ctrl", kCtrlCheck, WS_TABSTOP | BS_AUTOCHECKBOX);
+  control(L"BUTTON", L"Alt", kAltCheck, WS_TABSTOP | BS_AUTOCHECKBOX);
+  control(L"BUTTON", L"Shift", kShiftCheck, WS_TABSTOP | BS_AUTOCHECKBOX);
+  control(L"BUTTON", L"Win", kWinCheck, WS_TABSTOP | BS_AUTOCHECKBOX);
+  control(L"COMBOBOX", L"", kKeyCombo, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
   for (std::string_view name : KeyNames) {
-    SendMessageA(Item(kcboHotkey), CB_ADDSTRING, 0,
+    SendMessageA(Item(kKeyCombo), CB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(std::string(name).c_str()));
   }
-  control(L"BUTTON", L"激活的&O", kchkActive, WS_TABSTOP | BS_AUTOCHECKBOX);
-  control(L"STATIC", L"参数&P:", klblParameter, SS_LEFT);
-  edtCommandLine = std::make_unique<TRefEdit>(form, kedtCommandLine, 0, 0, 0, 0);
-  edtCommandLine->OnChange = [this] { edtCommandLineChange(); };
+  control(L"BUTTON", L"激活的&O", kActiveCheck, WS_TABSTOP | BS_AUTOCHECKBOX);
+  control(L"STATIC", L"参数&P:", kParameterLabel, SS_LEFT);
+  command_line_ = std::make_unique<CommandLineField>(form, kCommandLineField, 0, 0, 0, 0);
+  command_line_->OnChange = [this] { OnCommandLineChange(); };
 
-  control(L"BUTTON", L"&N新建", kbtnNew, WS_TABSTOP | BS_PUSHBUTTON);
-  control(L"BUTTON", L"&D删除", kbtnDelete, WS_TABSTOP | BS_PUSHBUTTON);
-  control(L"BUTTON", L"&A应用", kbtnApply, WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON);
-  control(L"BUTTON", L"&C关闭", kbtnClose, WS_TABSTOP | BS_PUSHBUTTON);
+  control(L"BUTTON", L"&N新建", kNewButton, WS_TABSTOP | BS_PUSHBUTTON);
+  control(L"BUTTON", L"&D删除", kDeleteButton, WS_TABSTOP | BS_PUSHBUTTON);
+  control(L"BUTTON", L"&A应用", kApplyButton, WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON);
+  control(L"BUTTON", L"&C关闭", kCloseButton, WS_TABSTOP | BS_PUSHBUTTON);
 }
 
-void TEdKeyForm::Layout() {
+void HotkeyEditor::Layout() {
   RECT client;
   GetClientRect(Handle(), &client);
   const int width = client.right;
@@ -167,31 +168,30 @@ void TEdKeyForm::Layout() {
   MoveWindow(list_view_, 0, 0, width, bottom_top, TRUE);
   const int gx = 4;
   const int gy = bottom_top + 4;
-  MoveWindow(Item(kgrpHotkey), gx, gy, width - kButtonColumn - 8, kBottomArea - 8, TRUE);
+  MoveWindow(Item(kHotkeyGroup), gx, gy, width - kButtonColumn - 8, kBottomArea - 8, TRUE);
   for (const Place& place : kGroupPlaces) {
     MoveWindow(Item(place.id), gx + place.x, gy + place.y, place.width, place.height, TRUE);
   }
   const int bx = width - kButtonColumn + 4;
-  const int buttons[] = {kbtnNew, kbtnDelete, kbtnApply, kbtnClose};
+  const int buttons[] = {kNewButton, kDeleteButton, kApplyButton, kCloseButton};
   for (int i = 0; i < 4; ++i) {
     MoveWindow(Item(buttons[i]), bx, gy + 8 + i * 33, 75, 25, TRUE);
   }
 }
 
-void TEdKeyForm::FormCreate() {
-  FLoading = false;
+void HotkeyEditor::FillControls() {
+  loading_ = false;
   for (std::wstring_view name : ActionNames) {
-    SendMessageW(Item(kcboActions), CB_ADDSTRING, 0,
+    SendMessageW(Item(kActionCombo), CB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(std::wstring(name).c_str()));
   }
-  // FillHotkeyList
   const HotkeyFields shown = rows_.Fill(list_);
   SyncList();
   ShowHotkey(shown);
   SyncState();
 }
 
-void TEdKeyForm::SyncList() {
+void HotkeyEditor::SyncList() {
   syncing_ = true;
   SendMessageW(list_view_, WM_SETREDRAW, FALSE, 0);
   const std::vector<HotkeyRow>& rows = rows_.Rows();
@@ -228,64 +228,65 @@ void TEdKeyForm::SyncList() {
   syncing_ = false;
 }
 
-void TEdKeyForm::SyncState() {
-  SetWindowTextW(Item(kgrpHotkey), rows_.Group() == GroupCaption::kAdd ? L"添加热键" : L"编辑热键");
+void HotkeyEditor::SyncState() {
+  SetWindowTextW(Item(kHotkeyGroup),
+                 rows_.Group() == GroupCaption::kAdd ? L"添加热键" : L"编辑热键");
   SetApplyEnabled(rows_.ApplyEnabled());
 }
 
-void TEdKeyForm::SetApplyEnabled(bool flag) {
-  if (flag != FApplyEnabled) {
-    FApplyEnabled = flag;
-    EnableWindow(Item(kbtnApply), flag ? TRUE : FALSE);
+void HotkeyEditor::SetApplyEnabled(bool flag) {
+  if (flag != apply_enabled_) {
+    apply_enabled_ = flag;
+    EnableWindow(Item(kApplyButton), flag ? TRUE : FALSE);
   }
 }
 
-void TEdKeyForm::ShowHotkey(const HotkeyFields& fields) {
-  FLoading = true;
-  SetWindowTextA(Item(kedtDescription), fields.description.c_str());
-  SendMessageW(Item(kcboActions), CB_SETCURSEL, static_cast<WPARAM>(fields.action), 0);
-  edtCommandLine->SetText(fields.parameter);
-  edtCommandLine->SetVisible(fields.parameter_visible);
+void HotkeyEditor::ShowHotkey(const HotkeyFields& fields) {
+  loading_ = true;
+  SetWindowTextA(Item(kDescriptionEdit), fields.description.c_str());
+  SendMessageW(Item(kActionCombo), CB_SETCURSEL, static_cast<WPARAM>(fields.action), 0);
+  command_line_->SetText(fields.parameter);
+  command_line_->SetVisible(fields.parameter_visible);
   auto check = [&](int id, bool on) {
     SendMessageW(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
   };
-  check(kchkCtrl, fields.ctrl);
-  check(kchkAlt, fields.alt);
-  check(kchkShift, fields.shift);
-  check(kchkWin, fields.win);
-  check(kchkActive, fields.active);
+  check(kCtrlCheck, fields.ctrl);
+  check(kAltCheck, fields.alt);
+  check(kShiftCheck, fields.shift);
+  check(kWinCheck, fields.win);
+  check(kActiveCheck, fields.active);
   if (fields.linked) {
-    SendMessageW(Item(kcboHotkey), CB_SETCURSEL, static_cast<WPARAM>(fields.key), 0);
+    SendMessageW(Item(kKeyCombo), CB_SETCURSEL, static_cast<WPARAM>(fields.key), 0);
   }
-  FLoading = false;
+  loading_ = false;
 }
 
-bool TEdKeyForm::Checked(int id) const {
+bool HotkeyEditor::Checked(int id) const {
   return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void TEdKeyForm::lvHotkeysClick() {
+void HotkeyEditor::OnListClick() {
   if (std::optional<HotkeyFields> shown = rows_.Click()) {
     ShowHotkey(*shown);
   }
   SyncState();
 }
 
-void TEdKeyForm::btnNewClick() {
+void HotkeyEditor::OnNew() {
   const HotkeyFields shown = rows_.New();
   SyncList();
   ShowHotkey(shown);
   SyncState();
 }
 
-void TEdKeyForm::btnDeleteClick() {
+void HotkeyEditor::OnDelete() {
   const HotkeyFields shown = rows_.Delete();
   SyncList();
   ShowHotkey(shown);
   SyncState();
 }
 
-void TEdKeyForm::btnApplyClick() {
+void HotkeyEditor::OnApply() {
   // The old records stay alive as long as a row (here or in another editor) links them.
   list_ = rows_.Apply();
   actions_.RemoveHotkeys();
@@ -293,64 +294,64 @@ void TEdKeyForm::btnApplyClick() {
   SyncState();
 }
 
-void TEdKeyForm::edtDescriptionChange() {
-  if (FLoading) {
+void HotkeyEditor::OnDescriptionChange() {
+  if (loading_) {
     return;
   }
-  rows_.SetDescription(AnsiText(Item(kedtDescription)));
+  rows_.SetDescription(AnsiText(Item(kDescriptionEdit)));
   SyncList();
   SyncState();
 }
 
-void TEdKeyForm::edtCommandLineChange() {
-  if (FLoading) {
+void HotkeyEditor::OnCommandLineChange() {
+  if (loading_) {
     return;
   }
-  rows_.SetParameter(edtCommandLine->Text());
+  rows_.SetParameter(command_line_->Text());
   SyncList();
   SyncState();
 }
 
-void TEdKeyForm::cboActionsClick() {
-  if (FLoading) {
+void HotkeyEditor::OnActionPicked() {
+  if (loading_) {
     return;
   }
-  const int action = static_cast<int>(SendMessageW(Item(kcboActions), CB_GETCURSEL, 0, 0));
-  if (std::optional<bool> visible = rows_.PickAction(action, edtCommandLine->Text())) {
-    edtCommandLine->SetVisible(*visible);
+  const int action = static_cast<int>(SendMessageW(Item(kActionCombo), CB_GETCURSEL, 0, 0));
+  if (std::optional<bool> visible = rows_.PickAction(action, command_line_->Text())) {
+    command_line_->SetVisible(*visible);
   }
   SyncList();
   SyncState();
 }
 
-void TEdKeyForm::chkCtrlClick() {
-  if (FLoading) {
+void HotkeyEditor::OnHotkeyChanged() {
+  if (loading_) {
     return;
   }
-  rows_.UpdateHotkey(Checked(kchkCtrl), Checked(kchkAlt), Checked(kchkShift), Checked(kchkWin),
-                     ComboText(Item(kcboHotkey)), *this);
+  rows_.UpdateHotkey(Checked(kCtrlCheck), Checked(kAltCheck), Checked(kShiftCheck),
+                     Checked(kWinCheck), ComboText(Item(kKeyCombo)), *this);
   SyncList();
   SyncState();
 }
 
-void TEdKeyForm::chkActiveClick() {
-  if (FLoading) {
+void HotkeyEditor::OnActiveChanged() {
+  if (loading_) {
     return;
   }
-  rows_.SetActive(Checked(kchkActive));
+  rows_.SetActive(Checked(kActiveCheck));
   SyncList();
   SyncState();
 }
 
-bool TEdKeyForm::ConfirmConflict(const std::string& entry, const std::string& message) {
-  TfrmHotkeyError dialog(Handle());
+bool HotkeyEditor::ConfirmConflict(const std::string& entry, const std::string& message) {
+  HotkeyConflictBox dialog(Handle());
   dialog.SetEntry(entry);
   dialog.SetDescription(message);
   return dialog.ShowModal() == IDOK;
 }
 
-bool TEdKeyForm::TryRegistration(std::uint8_t key, THotKeyModifiers modifiers) {
-  const THotKeyEntry entry = hotkeys_.AddHotKey(key, modifiers);
+bool HotkeyEditor::TryRegistration(std::uint8_t key, ModifierSet modifiers) {
+  const HotkeyEntry entry = hotkeys_.AddHotKey(key, modifiers);
   // The test entry goes again at once, whatever the answer.
   hotkeys_.Delete(hotkeys_.Count() - 1);
   if (!entry.Registered) {
@@ -360,50 +361,50 @@ bool TEdKeyForm::TryRegistration(std::uint8_t key, THotKeyModifiers modifiers) {
   return entry.Registered;
 }
 
-bool TEdKeyForm::OnCommand(int id, int code, HWND control) {
-  if (edtCommandLine &&
-      edtCommandLine->HandleCommand(MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control))) {
+bool HotkeyEditor::OnCommand(int id, int code, HWND control) {
+  if (command_line_ &&
+      command_line_->HandleCommand(MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control))) {
     return true;
   }
   switch (id) {
-    case kedtDescription:
+    case kDescriptionEdit:
       if (code == EN_CHANGE) {
-        edtDescriptionChange();
+        OnDescriptionChange();
       }
       return true;
-    case kcboActions:
+    case kActionCombo:
       if (code == CBN_SELCHANGE) {
-        cboActionsClick();
+        OnActionPicked();
       }
       return true;
-    case kcboHotkey:
+    case kKeyCombo:
       if (code == CBN_SELCHANGE) {
-        chkCtrlClick();
+        OnHotkeyChanged();
       }
       return true;
-    case kchkCtrl:
-    case kchkAlt:
-    case kchkShift:
-    case kchkWin:
+    case kCtrlCheck:
+    case kAltCheck:
+    case kShiftCheck:
+    case kWinCheck:
       if (code == BN_CLICKED) {
-        chkCtrlClick();
+        OnHotkeyChanged();
       }
       return true;
-    case kchkActive:
+    case kActiveCheck:
       if (code == BN_CLICKED) {
-        chkActiveClick();
+        OnActiveChanged();
       }
       return true;
-    case kbtnNew:
-      btnNewClick();
+    case kNewButton:
+      OnNew();
       return true;
-    case kbtnDelete:
-      btnDeleteClick();
+    case kDeleteButton:
+      OnDelete();
       return true;
-    case kbtnApply:
-      btnApplyClick();
+    case kApplyButton:
+      OnApply();
       return true;
-    case kbtnClose:
+    case kCloseButton:
       EndModal(IDOK);
       return true;
     default:
@@ -411,7 +412,7 @@ bool TEdKeyForm::OnCommand(int id, int code, HWND control) {
   }
 }
 
-LRESULT TEdKeyForm::OnNotify(const NMHDR& header) {
+LRESULT HotkeyEditor::OnNotify(const NMHDR& header) {
   if (header.hwndFrom != list_view_) {
     return 0;
   }
@@ -424,12 +425,12 @@ LRESULT TEdKeyForm::OnNotify(const NMHDR& header) {
           SendMessageW(list_view_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)));
     }
   } else if (header.code == NM_CLICK) {
-    lvHotkeysClick();
+    OnListClick();
   }
   return 0;
 }
 
-LRESULT TEdKeyForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT HotkeyEditor::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<const NMHDR*>(lparam));
