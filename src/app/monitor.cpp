@@ -2,12 +2,12 @@
 
 #include <commctrl.h>
 
-#include "app/About.h"
+#include "app/about_box.h"
 #include "app/monitor_ids.h"
 #include "announcer/command_execution.h"
 #include "common/errors.h"
 #include "common/program_path.h"
-#include "editors/win/hotkey.h"
+#include "editors/win/hotkey_editor.h"
 #include "hooker.h"
 #include "platform/ansi_text.h"
 #include "platform/message_boxes.h"
@@ -160,8 +160,8 @@ void TForm1::FormCreate() {
   // as soon as a message box of the start-up runs its own loop.
   capture_ = std::make_unique<ScreenCapture>(*screen_, DirectoryPart(ProgramPath()),
                                              capture_system_, announcer_);
-  SysHotKey1 = std::make_unique<TSysHotKey>();
-  SysHotKey1->OnHotKey = [this](TSysHotKey&, std::int32_t index) {
+  SysHotKey1 = std::make_unique<SystemHotkeys>();
+  SysHotKey1->OnPressed = [this](SystemHotkeys&, std::int32_t index) {
     hotkey_actions_->HotKeyPressed(index);
   };
   SysHotKey1->OnError = [](const std::exception& error) { ShowErrorBox(error.what()); };
@@ -335,8 +335,8 @@ void TForm1::N1Click() {
 }
 
 void TForm1::N2Click() {
-  THelpForm about(Handle());
-  about.SetLabel1(L"Lumo抓屏服务器");
+  AboutBox about(Handle());
+  about.SetTitle(L"Lumo抓屏服务器");
   about.ShowModal();
 }
 
@@ -534,7 +534,7 @@ bool TForm1::EditHotkeysEnabled() const {
 
 void TForm1::N5Click() {
   // A new editor each time, owned by this window; nothing is read back from it.
-  TEdKeyForm editor(Handle(), hotkeys_, *SysHotKey1, *hotkey_actions_);
+  HotkeyEditor editor(Handle(), hotkeys_, *SysHotKey1, *hotkey_actions_);
   editor.ShowModal();
 }
 

@@ -12,8 +12,8 @@
 #include "common/window_handle.h"
 #include "hotkeys/hotkey_actions.h"
 #include "hotkeys/hotkey_store.h"
-#include "hotkeys/rhkutils.h"
-#include "hotkeys/win/SysHot.h"
+#include "hotkeys/hotkey_definitions.h"
+#include "hotkeys/win/system_hotkeys.h"
 #include "platform/cts4r_announcer.h"
 #include "platform/win_capture_system.h"
 #include "platform/win_code_page.h"
@@ -104,7 +104,7 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   WinFileSystem files_;
   WinCodePage code_page_;
   HotkeyStore hotkey_store_;
-  std::unique_ptr<TSysHotKey> SysHotKey1;
+  std::unique_ptr<SystemHotkeys> SysHotKey1;
   std::unique_ptr<HotkeyActions> hotkey_actions_;
   WinWindowTexts window_texts_;
   Cts4rAnnouncer announcer_;

@@ -37,7 +37,7 @@ const std::string kHotkeys =
 // A visible hotkey editor other than this one.
 HWND OtherEditor(HWND editor) {
   HWND found = nullptr;
-  while ((found = FindWindowExW(nullptr, found, L"TEdKeyForm", nullptr)) != nullptr &&
+  while ((found = FindWindowExW(nullptr, found, L"LumoHotkeyEditor", nullptr)) != nullptr &&
          (found == editor || !IsWindowVisible(found))) {
   }
   return found;
@@ -106,7 +106,7 @@ TEST(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
 
   // An editor opened by a hotkey over another disables it until it closes.
   PostMessageW(run.main, WM_COMMAND, kIdN5, 0);
-  HWND first = WindowOf(lumo, "TEdKeyForm");
+  HWND first = WindowOf(lumo, "LumoHotkeyEditor");
   ASSERT_NE(first, nullptr);
   PressCombination(kCtrlAlt, VK_F8);
   HWND second = nullptr;

@@ -67,7 +67,7 @@ TEST(LumoShell, TrayMenuAboutBoxSecondCopyTheExitQuestionAndAFailedSaveAtClose) 
 
   // The menu draws its Chinese characters; "关于[&A]..." opens the About box.
   int differing = 0;
-  HWND about = OpenFromTrayMenu(run, 'a', "THelpForm", [&](HWND menu) {
+  HWND about = OpenFromTrayMenu(run, 'a', "LumoAboutBox", [&](HWND menu) {
     differing = FirstItemsDiffer(Screenshot(menu, "tray-menu"));
   });
   EXPECT_GT(differing, 20);
