@@ -1,8 +1,9 @@
 #pragma once
 // A profile given as INI text, read the way the loaders' reader reads a file: "[section]"
 // lines and "key=value" lines, blanks around the value and one pair of enclosing quotes
-// removed, at most 2047 bytes of a value seen. A missing entry gives the default, and the
-// read of the entry fail_at ("SECTION/Key") runs fail, to interrupt a loader there.
+// removed, at most 2047 bytes of a value seen; section and key names in any letter case, as
+// Windows matches them. A missing entry gives the default, and the read of the entry fail_at
+// ("SECTION/Key") runs fail, to interrupt a loader there.
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -57,7 +58,20 @@ class FakeProfileReader : public ProfileReader {
     return first == text.npos ? std::string_view()
                               : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
   }
-  std::map<std::pair<std::string, std::string>, std::string> values_;
+  struct IgnoringCase {
+    static std::string Lower(std::string text) {
+      for (char& c : text) {
+        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+      }
+      return text;
+    }
+    bool operator()(const std::pair<std::string, std::string>& a,
+                    const std::pair<std::string, std::string>& b) const {
+      return std::pair(Lower(a.first), Lower(a.second)) <
+             std::pair(Lower(b.first), Lower(b.second));
+    }
+  };
+  std::map<std::pair<std::string, std::string>, std::string, IgnoringCase> values_;
 };
 
 }  // namespace lumo::test

@@ -152,6 +152,14 @@ TEST(LumoInspect, ListingStubCheckAndADryRunEqualToWhatLumoSendsAndShows) {
   EXPECT_EQ(ReadFile(draw.CopyPath.substr(0, draw.CopyPath.size() - 4) + ".txt"),
             BraillePicture(kDisplayWidth, kDisplayHeight, black));
   Sleep(300);  // painted
+  // Cls, PrintText, SoundOut and DrawImage came: still the one window.
+  int views = 0;
+  for (HWND other = nullptr; (other = FindWindowExW(nullptr, other, cts4r::kViewClass, nullptr));) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(other, &owner);
+    views += owner == run.process.Id();
+  }
+  EXPECT_EQ(views, 1);
   const std::vector<std::string> shown = Screenshot(view, "announcer-window");
   int wrong = 0;  // screen pixels of the zoomed display that differ from the picture's
   for (int y = 0; y < kDisplayHeight * cts4r::kViewZoom; ++y) {
