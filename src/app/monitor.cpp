@@ -272,7 +272,7 @@ void TForm1::OnClose() {
 }
 
 void TForm1::WMEndSession() {
-  if (Ended()) {
+  if (session_ending_) {
     return;
   }
   // Windows may end the process as soon as this returns, so the settings and the hotkey
@@ -282,19 +282,22 @@ void TForm1::WMEndSession() {
   // run waiting for the register or a start-up box, and they go on with what they use.
   session_ending_ = true;
   StopShowingBoxes();
-  KillTimer(Handle(), kTimer2);  // it would put the icon back
-  try {
-    WriteSettings();
-    if (hotkey_actions_) {
-      hotkey_actions_->SaveHotkeys();
+  // A close already under way (its box open) saves by itself.
+  if (!closed_) {
+    KillTimer(Handle(), kTimer2);  // it would put the icon back
+    try {
+      WriteSettings();
+      if (hotkey_actions_) {
+        hotkey_actions_->SaveHotkeys();
+      }
+    } catch (const std::exception&) {
     }
-  } catch (const std::exception&) {
+    RemoveTrayIcon(Handle(), kWmTrayNotify);
+    in_tray_ = false;
   }
-  RemoveTrayIcon(Handle(), kWmTrayNotify);
-  in_tray_ = false;
   // Ends every loop of the thread, open boxes' first; once the outer one has ended,
-  // EndAfterLoop releases the rest. An installer that closes the program (ENDSESSION_CLOSEAPP)
-  // waits for just that.
+  // EndAfterLoop releases the rest. An installer that closes the program
+  // (ENDSESSION_CLOSEAPP) waits for just that.
   PostQuitMessage(0);
 }
 
