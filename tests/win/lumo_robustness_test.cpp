@@ -17,7 +17,7 @@ using namespace std::string_literals;
 
 constexpr std::uint32_t kCtrlAlt = MOD_CONTROL | MOD_ALT;
 // Lumo recognises register-sim by "银台", a middle part of its title "收银台 - 演示". The show
-// commands read the register's panel, which has no text.
+// commands read its panel (no text).
 constexpr char kWindowPart[] =
     "[WINDOW]\r\nCaption=\xD2\xF8\xCC\xA8\r\nOnShow=DISPLAY=~show<%1200%>\r\n"
     "OnClose=DISPLAY=~bye & DISPLAY=~<%y%>\r\n";
@@ -61,12 +61,6 @@ bool WaitRunning(HWND main, HWND sim) {
     SetForegroundWindow(sim);
     return StatusText(main) == kRunning;
   });
-}
-
-// Whether the window's thread takes sent messages.
-bool Answers(HWND window) {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 50, &result) != 0;
 }
 
 // Which of the start and stop buttons can be pressed: "10" start only, "01" stop only.
@@ -139,6 +133,10 @@ TEST(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   ASSERT_TRUE(WaitVisible(run.main, true));
   EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == run.main; }));
 
+  const auto answers = [&] {  // whether the register takes sent messages
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(sim.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 50, &result) != 0;
+  };
   // A register that hangs for a while costs one wait per key press, not one per reading.
   PostMessageW(sim.window, register_sim::kHangMessage, 2500, 0);
   Sleep(200);
@@ -148,7 +146,7 @@ TEST(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   calls = run.record.WaitForCalls(before + 5, 8s);
   EXPECT_LT(GetTickCount64() - pressed, 2500u);
   EXPECT_EQ(calls.size(), before + 5);
-  ASSERT_TRUE(WaitUntil([&] { return Answers(sim.window); }));
+  ASSERT_TRUE(WaitUntil(answers));
 
   // Automatic monitoring switched off and the service stopped: nothing polls, though the
   // register is in front. A manual start asks first, in a box without an icon.
@@ -164,13 +162,12 @@ TEST(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   before = run.record.Calls().size();
   PostMessageW(GetDlgItem(run.main, kIdButton1), BM_CLICK, 0, 0);
   EXPECT_EQ(AnswerBox(lumo), L"!InstallHook OK");
-  ASSERT_TRUE(WaitUntil([&] { return !Answers(sim.window); }));
+  ASSERT_TRUE(WaitUntil([&] { return !answers(); }));
 
-  // The session ends while they wait: sent, as Windows sends it, the end comes inside that
-  // wait. The hotkey file and the settings are written before the end has been handled, as
-  // Windows may end the process then; the service stops without its close commands. Of the
-  // two definitions of Ctrl+Alt+F7 the second never ran, and "Enable=0" runs no capture
-  // timer.
+  // The session ends, sent as Windows sends it, inside that wait. The hotkey file and the
+  // settings are written before it has been handled, as Windows may end the process then;
+  // the service stops without its close commands. Of the two definitions of Ctrl+Alt+F7
+  // the second never ran, and "Enable=0" runs no capture timer.
   DWORD_PTR may_end = 0;
   EXPECT_TRUE(SendMessageTimeoutW(run.main, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 5000, &may_end));
   EXPECT_TRUE(may_end);
