@@ -55,6 +55,9 @@ int Run() {
     }
     return 0;
   }
+  // Windows may start the program again after an installer has closed it to replace its
+  // files, or after a restart it made; not after a crash or a hang, which would only repeat.
+  RegisterApplicationRestart(nullptr, RESTART_NO_CRASH | RESTART_NO_HANG);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   lumo::HotkeyList hotkeys;
@@ -63,6 +66,7 @@ int Run() {
     lumo::TForm1 form(hotkeys);
     form.Create();
     result = lumo::RunMessageLoop();
+    form.EndAfterLoop();
   }
   hotkeys.clear();
   return result;

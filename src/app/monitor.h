@@ -36,6 +36,9 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   // Creates the window and runs the start-up sequence. Afterwards the window is shown
   // unless start-up ended the program or put the window into the notification area.
   void Create();
+  // After the message loop has ended: what a session end left standing (the service, the
+  // hotkeys, the screen definition, the window) goes, with nothing saved again.
+  void EndAfterLoop();
   bool Closed() const { return closed_; }
 
   WindowHandle MonitoredWindow() const { return service_.State().MonitoredWindow; }
@@ -71,7 +74,10 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   bool AskExitQuestion();
   bool FormCloseQuery();
   void FormClose();
+  void ReleaseScreen();
   void WMEndSession();
+  // Closed, or the session is ending: no more start-up steps, questions or closes.
+  bool Ended() const { return closed_ || session_ending_; }
   void RequestClose();
   void WriteSettings();
   void Timer2Timer();
@@ -118,7 +124,7 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   bool ExitConfirmed = false;
   bool closed_ = false;
   bool asking_exit_ = false;     // the exit question is open
-  bool session_ending_ = false;  // Windows is ending the session: no boxes any more
+  bool session_ending_ = false;  // Windows is ending the session: files saved, loop ending
   bool in_tray_ = false;
   std::string tray_tip_;  // the tip the icon was added with, for adding it again
   const UINT taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");

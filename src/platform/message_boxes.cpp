@@ -7,9 +7,14 @@ namespace lumo {
 
 namespace {
 
+bool g_boxes_stopped = false;
+
 // Without an owner the box is centred on the screen; task-modal keeps the program's other
 // windows disabled while it is open, as an owned box would.
 void ShowBox(const std::string& text, UINT icon) {
+  if (g_boxes_stopped) {
+    return;
+  }
   const std::wstring title = ProgramMessageTitle();
   MessageBoxW(nullptr, AnsiToWide(text).c_str(), title.c_str(), MB_OK | MB_TASKMODAL | icon);
 }
@@ -28,6 +33,10 @@ void ShowErrorBox(const std::string& text) {
 
 void ShowInformationBox(const std::string& text) {
   ShowBox(text, 0);
+}
+
+void StopShowingBoxes() {
+  g_boxes_stopped = true;
 }
 
 }  // namespace lumo

@@ -151,7 +151,13 @@ TEST(LumoInspect, ListingStubCheckAndADryRunEqualToWhatLumoSendsAndShows) {
   const auto black = [&rows](int x, int y) { return rows[y][x] == '#'; };
   EXPECT_EQ(ReadFile(draw.CopyPath.substr(0, draw.CopyPath.size() - 4) + ".txt"),
             BraillePicture(kDisplayWidth, kDisplayHeight, black));
-  Sleep(300);  // painted
+  Sleep(300);     // painted
+  int views = 0;  // after Cls, PrintText, SoundOut and DrawImage: still the one window
+  for (HWND other = nullptr; (other = FindWindowExW(nullptr, other, cts4r::kViewClass, nullptr));) {
+    DWORD owner = 0;
+    views += GetWindowThreadProcessId(other, &owner) != 0 && owner == run.process.Id();
+  }
+  EXPECT_EQ(views, 1);
   const std::vector<std::string> shown = Screenshot(view, "announcer-window");
   int wrong = 0;  // screen pixels of the zoomed display that differ from the picture's
   for (int y = 0; y < kDisplayHeight * cts4r::kViewZoom; ++y) {
