@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds all three flavours and runs every test: the native unit suite, each fuzz target for
 # a few seconds from its seeds, the Windows suite under Wine, the 32-bit suites under Wine's
-# WoW64 mode, and the check of the release bundle. Exits non-zero on any failure.
+# WoW64 mode, the check of the release bundle, and its installer package under Wine's
+# msiexec. Exits non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -53,15 +54,24 @@ trap - EXIT
 
 echo "== release bundle"
 mkdir -p build/win32/results
-rm -f build/win32/Lumo-*-win32.zip
+rm -f build/win32/Lumo-*-win32.zip build/win32/Lumo-*-x86.msi
 bundle_status=1
 if cmake --build --preset win32 --target package; then
   "$root/scripts/check-bundle.sh" build/win32/Lumo-*-win32.zip && bundle_status=0
 fi
 echo "$bundle_status" >build/win32/results/bundle_check.status
 
+echo "== installer package under Wine's msiexec"
+# Its own fresh prefix and Wine session: the x86 package needs no 32-bit code to install.
+rm -f build/win32/results/installer.xml
+if [ "$bundle_status" -eq 0 ]; then
+  "$root/tests/installer/msi-test.sh" build/win32/Lumo-*-win32.zip \
+    build/win32/results/installer.xml || status=1
+fi
+
 "$root/scripts/summarize-results.sh" build/native/results/unit_suite.xml \
   build/win64/results/wine_suite.xml build/win32/results/unit_suite_32.xml \
-  build/win32/results/bindings_32.xml build/win32/results/bundle_check.status || status=1
+  build/win32/results/bindings_32.xml build/win32/results/bundle_check.status \
+  build/win32/results/installer.xml || status=1
 cat build/fuzz/summary.txt 2>/dev/null || { echo "fuzz: no results"; status=1; }
 exit $status
