@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The tills' Windows Installer package under Wine's msiexec, in a fresh prefix: refusals, a
-# silent installation with settings, an upgrade over a till's own files, a refused downgrade
-# and the uninstallation. The 64-bit Wine installs the x86 package without running 32-bit
+# silent installation with settings, an upgrade over a till's own files, a rebuild of the
+# same version, a refused downgrade and the uninstallation. The 64-bit Wine installs the x86 package without running 32-bit
 # code. Writes one GoogleTest-style result file with a case per story.
 # Usage: msi-test.sh <Lumo-<version>-win32.zip> <result.xml>
 set -uo pipefail
@@ -114,6 +114,21 @@ site_files_survive_upgrade() {
   expect "not one Lumo installed" same "$(installed_versions)" "$newer_version"
 }
 
+# A rebuild of the installed version replaces it, keeps the remembered settings not given
+# again and takes the ones given.
+same_version_rebuild_replaces() {
+  expect "the rebuild was not built" cmake -DLUMO_MSI_FOLDER="$work/newer" \
+    -DLUMO_MSI_VERSION="$newer_version" -DLUMO_MSI_OUTPUT="$work/rebuild.msi" \
+    -P "$root/cmake/msi.cmake"
+  expect "the rebuild failed" msiexec rebuild /i "$(windows_path "$work/rebuild.msi")" /qn \
+    AUTOSTART=0 LOGON=0
+  expect "not one Lumo installed" same "$(installed_versions)" "$newer_version"
+  expect "Comport was not kept" same "$(reg_value "$settings" Comport)" 0x3
+  expect "AutoStart was not changed" same "$(reg_value "$settings" AutoStart)" 0x0
+  expect "LOGON=0 kept the Run entry" same "$(reg_value "$run_key" Lumo)" ""
+  expect "the rebuild replaced Lumo.hkd" cmp "$work/Lumo.hkd" "$till/Lumo.hkd"
+}
+
 # The versions of every installed product called Lumo, one a line.
 installed_versions() {
   local view key
@@ -134,7 +149,7 @@ downgrade_refused() {
 }
 
 uninstall_keeps_site_files() {
-  expect "the uninstallation failed" msiexec uninstall /x "$(windows_path "$work/newer.msi")" /qn
+  expect "the uninstallation failed" msiexec uninstall /x "$(windows_path "$work/rebuild.msi")" /qn
   expect "the folder holds more or less than the till's files" same "$(tree "$till")" \
     "$(printf '%s\n' ad ad/offer.bmp Lumo.hkd Lumo.log Lumo.sdf tmp.bmp | LC_ALL=C sort)"
   expect "Lumo.sdf changed" cmp "$work/Lumo.sdf" "$till/Lumo.sdf"
@@ -150,6 +165,7 @@ uninstall_keeps_site_files() {
 story RefusesProgramFilesAndBadSettings refused_program_files
 story SilentInstallWithSettings silent_install
 story SiteFilesSurviveUpgrade site_files_survive_upgrade
+story SameVersionRebuildReplaces same_version_rebuild_replaces
 story DowngradeRefused downgrade_refused
 story UninstallKeepsSiteFiles uninstall_keeps_site_files
 
