@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds all three flavours and runs every test: the native unit suite, each fuzz target for
 # a few seconds from its seeds, the Windows suite under Wine, the 32-bit suites under Wine's
-# WoW64 mode (skipped, and counted so, on a machine whose kernel runs no 32-bit code), and the
-# check of the release bundle. Exits non-zero on any failure.
+# WoW64 mode (skipped, and counted so, on a machine whose kernel runs no 32-bit code), the
+# check of the release bundle, and its installer package under Wine's msiexec. Exits
+# non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -76,15 +77,24 @@ fi
 trap - EXIT
 
 echo "== release bundle"
-rm -f build/win32/Lumo-*-win32.zip
+rm -f build/win32/Lumo-*-win32.zip build/win32/Lumo-*-x86.msi
 bundle_status=1
 if cmake --build --preset win32 --target package; then
   "$root/scripts/check-bundle.sh" build/win32/Lumo-*-win32.zip && bundle_status=0
 fi
 echo "$bundle_status" >build/win32/results/bundle_check.status
 
+echo "== installer package under Wine's msiexec"
+# Its own fresh prefix and Wine session: the x86 package needs no 32-bit code to install.
+rm -f build/win32/results/installer.xml
+if [ "$bundle_status" -eq 0 ]; then
+  "$root/tests/installer/msi-test.sh" build/win32/Lumo-*-win32.zip \
+    build/win32/results/installer.xml || status=1
+fi
+
 cat build/fuzz/summary.txt 2>/dev/null || { echo "fuzz: no results"; status=1; }
 "$root/scripts/summarize-results.sh" build/native/results/unit_suite.xml \
   build/native/results/script_checks.status build/win64/results/wine_suite.xml \
-  "${wow64_results[@]}" build/win32/results/bundle_check.status || status=1
+  "${wow64_results[@]}" build/win32/results/bundle_check.status \
+  build/win32/results/installer.xml || status=1
 exit $status
