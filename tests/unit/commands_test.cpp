@@ -157,6 +157,24 @@ TEST(ExtractSpeechText, FirstNumberFollowedByTheLastTwoCharacters) {
   }
 }
 
+TEST(ExtractSpeechText, DigitGroupCommasOfTheWholePartAreLeftOut) {
+  // Only a comma between a digit and exactly three digits, before any dot, groups digits.
+  const std::pair<std::string, std::string> cases[] = {
+      {kYingShou + "1,234.50" + kYuanZheng, "1234.50" + kYuanZheng},
+      {"1,234,567 ok", "1234567ok"},
+      {"1,234", "123434"},
+      {"1,2345.6", "1.6"},
+      {"1,23 x", "1 x"},
+      {"1,234,5 x", "1234 x"},
+      {"1.500,250 x", "1.500 x"},
+      {",123 x", "123 x"},
+      {"12,,345 x", "12 x"},
+      {"1,23a", "13a"}};
+  for (const auto& [text, expected] : cases) {
+    EXPECT_EQ(ExtractSpeechText(text), expected) << text;
+  }
+}
+
 TEST_F(CommandTest, ActionListsRunInOrderExpandedAndStopAtAConversionError) {
   texts.controls = {{1001, "12.50"}, {1002, "^X"}};
   RunActionList(Attached(), ParseActionList("DISPLAY=~Total{2}<%1001%> "
