@@ -126,7 +126,7 @@ void AppendRegionWarnings(std::string& out, const ScreenDefinition& model,
       continue;
     }
     if (copies[next].Second) {
-      out += "  TIMER.ACTION" + std::to_string(i + 1) + ":\n" +
+      out += "  ! TIMER.ACTION" + std::to_string(i + 1) + " " +
              SecondBackgroundWarning(*copies[next].Second);
     }
     ++next;

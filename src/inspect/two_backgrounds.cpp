@@ -74,7 +74,7 @@ std::optional<SecondBackground> FindSecondBackground(const ColourRegion& region)
 }
 
 std::string SecondBackgroundWarning(const SecondBackground& found) {
-  return "  ! spans two backgrounds: Lumo takes " + Hex(found.background) + " (" +
+  return "spans two backgrounds: Lumo takes " + Hex(found.background) + " (" +
          std::to_string(found.background_percent) + " % of the region) as its background, and " +
          Hex(found.other) + ", a flat field over " + std::to_string(found.other_flat_percent) +
          " % of it,\n    lies " + std::to_string(found.distance) + " from it (" +

@@ -24,7 +24,7 @@ struct SecondBackground {
 // flat pixels, while a field or panel is flat almost everywhere.
 std::optional<SecondBackground> FindSecondBackground(const ColourRegion& region);
 
-// The warning's lines, each starting with "  ! ".
+// The warning, to follow the region's name; its lines after the first indented by four.
 std::string SecondBackgroundWarning(const SecondBackground& found);
 
 }  // namespace lumo
