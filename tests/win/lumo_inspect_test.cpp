@@ -185,27 +185,21 @@ TEST(LumoInspect, ListingStubCheckAndADryRunEqualToWhatLumoSendsAndShows) {
 DWORD ExitCodeIntoClosedPipe(const std::string& arguments) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE read = nullptr;
-  HANDLE write = nullptr;
-  if (!CreatePipe(&read, &write, &inherit, 0)) {
-    return STILL_ACTIVE;
-  }
-  CloseHandle(read);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = write;
-  startup.hStdError = write;
   PROCESS_INFORMATION info{};
   std::string line = "\"" + BinDir() + "lumo-inspect.exe\" " + arguments;
   DWORD code = STILL_ACTIVE;
-  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+  if (CreatePipe(&read, &startup.hStdOutput, &inherit, 0) && CloseHandle(read) &&
+      CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
                      nullptr, &startup, &info)) {
     WaitForSingleObject(info.hProcess, 20000);
     GetExitCodeProcess(info.hProcess, &code);
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
   }
-  CloseHandle(write);
+  CloseHandle(startup.hStdOutput);
   return code;
 }
 
@@ -230,14 +224,11 @@ TEST(LumoInspect, CheckSaysWhatReadsNothing) {
       "SPEAK=<%1001%>\xD4\xAA\xD5\xFB & DISPLAY=^<%9999%>\r\nOnClose=DISPLAY=~<%1001%>\r\n"
       "[TIMER]\r\nEnable=1\r\nActions=2\r\n[TIMER.ACTION1]\r\nBMP_RECT=1\r\n[RECT]\r\n1=" +
           region + "\r\n[TIMER.ACTION2]\r\nBMP_RECT=2\r\n[RECT]\r\n2=" + region + "\r\n");
-  HotkeyList hotkeys = {std::make_shared<HotkeyRec>(HotkeyRec{.Key = KeyNameIndex("F7"),
-                                                              .Ctrl = true,
-                                                              .Alt = true,
-                                                              .Description = "amount",
-                                                              .Parameter = "Display=~%2^SPEAK=%2",
-                                                              .Active = true})};
+  auto hotkey = std::make_shared<HotkeyRec>();
+  *hotkey = {KeyNameIndex("F7"),     true, true, false, false, "amount", 0,
+             "Display=~%2^SPEAK=%2", true};
   WinFileSystem files;
-  SaveHotkeys(hotkeys, files, WinCodePage(), dir + "Lumo.hkd");
+  SaveHotkeys({hotkey}, files, WinCodePage(), dir + "Lumo.hkd");
 
   const Output check = Inspect("--check", dir);
   WriteFile(dir + "check-output.txt", check.text);  // for a person to read
