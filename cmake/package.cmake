@@ -8,9 +8,14 @@ if(TARGET lumo-inspect)
 else()
   install(CODE "message(FATAL_ERROR \"the bundle needs lumo-inspect.exe, which is not built\")")
 endif()
-# A missing document fails the packaging.
-install(FILES package/Lumo.sdf package/README.txt DESTINATION .)
-install(FILES docs/integrating.md DESTINATION docs)
+# The texts go in Windows form (cmake/windows-text.cmake); a missing one fails the packaging.
+install(CODE "
+  include(\"${CMAKE_SOURCE_DIR}/cmake/windows-text.cmake\")
+  set(to \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+  lumo_windows_text(\"${CMAKE_SOURCE_DIR}/package/Lumo.sdf\" \"\${to}/Lumo.sdf\" OFF)
+  lumo_windows_text(\"${CMAKE_SOURCE_DIR}/package/README.txt\" \"\${to}/README.txt\" ON)
+  lumo_windows_text(\"${CMAKE_SOURCE_DIR}/docs/integrating.md\" \"\${to}/docs/integrating.md\" ON)
+")
 install(DIRECTORY DESTINATION ad)
 
 set(CPACK_GENERATOR ZIP)
