@@ -4,6 +4,8 @@
 #include <map>
 #include <vector>
 
+#include "common/ascii_case.h"
+
 namespace lumo {
 
 namespace {
@@ -44,16 +46,6 @@ std::string_view Trimmed(std::string_view text) {
     return {};
   }
   return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-std::string FoldedCase(std::string_view name) {
-  std::string folded(name);
-  for (char& c : folded) {
-    if (c >= 'a' && c <= 'z') {
-      c = static_cast<char>(c - 'a' + 'A');
-    }
-  }
-  return folded;
 }
 
 }  // namespace
@@ -98,10 +90,10 @@ std::string DuplicateSectionReport(std::string_view bytes) {
       continue;
     }
     const std::string_view name = Trimmed(line.substr(1, line.find(']') - 1));
-    Occurrences& found = sections[FoldedCase(name)];
+    Occurrences& found = sections[AsciiUpper(name)];
     if (found.lines.empty()) {
       found.name = name;
-      order.push_back(FoldedCase(name));
+      order.push_back(AsciiUpper(name));
     }
     found.lines.push_back(number);
   }
