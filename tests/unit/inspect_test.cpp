@@ -94,6 +94,10 @@ TEST(SdfStub, CopiesTheClientAreaAndSaysWhichReferenceReachesTheControl) {
   }
   control.Parent = 0;
   EXPECT_TRUE(Holds(SdfStub(control, 2, true), "its text is <%1004%>; in a hotkey command, %5.\n"));
+  // Another stub, appended, leaves the first [RECT] section the only one.
+  EXPECT_TRUE(SdfStub(control, 2, false)
+                  .ends_with("BMP_RECT=2\n; Lumo reads only the first [RECT] section: move the "
+                             "next line into it, without the ';'.\n;2=116,83,336,107\n"));
 }
 
 TEST(FormatListing, SaysWhatEachReferenceReadsOfARow) {

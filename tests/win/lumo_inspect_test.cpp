@@ -235,7 +235,6 @@ TEST(LumoInspect, CheckSaysWhatReadsNothing) {
   EXPECT_EQ(check.exit, 0u) << check.text;
   for (const char* part :
        {"[RECT] heads 2 sections, at lines 10 and 14: Lumo reads only the first, at line 10",
-        "  default  [RECT] 2 = 0,0,0,0\n",
         "  ! <%1004%> reads empty: control 1004 lies inside %3, and <%ID%> reaches only",
         "A hotkey command reaches it as %5",
         "  ! <%9999%> reads empty: the window has no control 9999",
