@@ -1,5 +1,6 @@
 #include "inspect/file_text_checks.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <map>
 #include <vector>
