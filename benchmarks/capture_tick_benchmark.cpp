@@ -93,11 +93,13 @@ class BenchSystem : public CaptureSystem {
 
 class BenchAnnouncer : public Announcer {
  public:
-  void Cls(std::int32_t) override {}
-  void PrintText(std::int32_t, std::int32_t, const std::string&) override {}
-  void SoundOut(const std::string&) override {}
-  void DrawImage(std::int32_t, std::int32_t, const std::string&, const AnnouncerRect*) override {
+  std::int32_t Cls(std::int32_t) override { return 1; }
+  std::int32_t PrintText(std::int32_t, std::int32_t, const std::string&) override { return 1; }
+  std::int32_t SoundOut(const std::string&) override { return 1; }
+  std::int32_t DrawImage(std::int32_t, std::int32_t, const std::string&,
+                         const AnnouncerRect*) override {
     ++draws;
+    return 1;
   }
   long draws = 0;
 };
