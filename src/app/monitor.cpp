@@ -4,6 +4,7 @@
 
 #include "app/About.h"
 #include "app/monitor_ids.h"
+#include "app/monitor_log.h"
 #include "announcer/command_execution.h"
 #include "common/errors.h"
 #include "common/program_path.h"
@@ -11,12 +12,14 @@
 #include "hooker.h"
 #include "platform/ansi_text.h"
 #include "platform/message_boxes.h"
+#include "platform/program_log.h"
 #include "platform/registry_key.h"
 #include "platform/tray_icon.h"
 #include "platform/win_profile_reader.h"
 #include "screendef/screen_definition_file.h"
 #include "screendef/timer_definition.h"
 #include "screendef/window_definition.h"
+#include "supportlog/event_texts.h"
 
 namespace lumo {
 
@@ -25,6 +28,7 @@ namespace {
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT_PTR kTimer2 = 2;
 constexpr UINT_PTR kCopyTimer = 3;
+constexpr UINT_PTR kLogTimer = 4;  // the support log's lines to its file, off the fast paths
 constexpr UINT kTimer2Interval = 200;
 
 constexpr char kMachineKey[] = "Software\\K&V\\Lumo";
@@ -62,7 +66,11 @@ const wchar_t* StatusText(ServiceStatus status) {
 }  // namespace
 
 TForm1::TForm1(HotkeyList& hotkeys)
-    : hotkeys_(hotkeys), hotkey_store_(files_, code_page_, HotkeyFilePath(ProgramPath())) {}
+    : hotkeys_(hotkeys),
+      hotkey_store_(files_, code_page_, HotkeyFilePath(ProgramPath())),
+      logged_announcer_(announcer_, ProgramLog()),
+      logged_texts_(window_texts_, ProgramLog()),
+      capture_summary_(ProgramLog()) {}
 
 TForm1::~TForm1() {
   if (PopupMenu1 != nullptr) {
@@ -86,6 +94,7 @@ void TForm1::Create() {
              .icon = icon_});
   CreateControls();
   SetTimer(Handle(), kTimer2, kTimer2Interval, nullptr);
+  SetTimer(Handle(), kLogTimer, 1000, nullptr);
   ApplyState(service_.State());
   FormCreate();
   if (!closed_ && !in_tray_) {
@@ -162,11 +171,16 @@ void TForm1::FormCreate() {
                                              capture_system_, announcer_);
   SysHotKey1 = std::make_unique<TSysHotKey>();
   SysHotKey1->OnHotKey = [this](TSysHotKey&, std::int32_t index) {
+    ProgramLog().Write("hotkey", "pressed " + HotkeyNamed(index, hotkeys_));
     hotkey_actions_->HotKeyPressed(index);
   };
   SysHotKey1->OnError = [](const std::exception& error) { ShowErrorBox(error.what()); };
+  SysHotKey1->OnRegistered = [this](int index, bool registered, unsigned long error) {
+    LogHotkeyRegistration(HotkeyNamed(index, hotkeys_), registered, error);
+  };
   hotkey_actions_ = std::make_unique<HotkeyActions>(hotkeys_, *SysHotKey1, hotkey_store_, *this);
   hotkey_actions_->LoadHotkeys();
+  LogHotkeyFile("read", hotkey_store_, hotkeys_.size());
   hotkey_actions_->InstallHotkeys();
   // Defaults, kept for whatever the machine-wide settings do not give.
   SendMessageW(ComboBox2, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
@@ -180,6 +194,7 @@ void TForm1::FormCreate() {
   const WinProfileReader file(sdf_path);
   std::string failure;
   if (!LoadWindowDefinition(*screen_, file, &failure)) {
+    ProgramLog().Write("sdf", "failed: " + failure);
     ShowErrorBox(sdf_path + "\r\n" + failure);
     RequestClose();
     if (closed_) {
@@ -187,11 +202,16 @@ void TForm1::FormCreate() {
     }
   }
   if (!LoadTimerDefinition(*screen_, copy_timer_, file, &failure)) {
+    ProgramLog().Write("sdf", "failed: " + failure);
     ShowErrorBox(sdf_path + "\r\n" + failure);
     RequestClose();
     if (closed_) {
       return;
     }
+  } else {
+    ProgramLog().Write("sdf",
+                       "loaded " + ScreenDefinitionLoaded(sdf_path, *screen_, copy_timer_.Enabled(),
+                                                          copy_timer_.Interval()));
   }
   service_.CheckBox1Click(SendMessageW(CheckBox1, BM_GETCHECK, 0, 0) == BST_CHECKED);
   // A polling tick inside a start-up box may have started the service already.
@@ -281,6 +301,7 @@ void TForm1::WMEndSession() {
 
 void TForm1::FormClose() {
   if (service_.State().Running()) {
+    service_cause_ = "at exit";
     service_.Button2Click();
   }
   WriteSettings();
@@ -289,6 +310,7 @@ void TForm1::FormClose() {
   screen_.reset();
   if (hotkey_actions_) {
     hotkey_actions_->SaveHotkeys();
+    LogHotkeyFile("saved", hotkey_store_, hotkeys_.size());
     hotkey_actions_->RemoveHotkeys();
   }
   RemoveTrayIcon(Handle(), kWmTrayNotify);
@@ -400,6 +422,10 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   }
   switch (message) {
     case kWmHookClosed:
+      ProgramLog().Write("register", wparam == kHookClosedProcess
+                                         ? "lost: its process ended (killed or crashed)"
+                                         : "lost: its window closed");
+      service_cause_ = "automatically: the register went away";
       service_.HookClosed();
       return 0;
     case kWmTrayNotify:
@@ -414,6 +440,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
+      LogEndSession(wparam != 0, lparam);
       if (wparam) {
         WMEndSession();
       }
@@ -427,11 +454,13 @@ bool TForm1::OnCommand(int id, int code, HWND) {
   switch (id) {
     case kIdButton1:
       if (code == BN_CLICKED) {
+        service_cause_ = "by hand";
         service_.Button1Click(AttemptBy::Person);
       }
       return true;
     case kIdButton2:
       if (code == BN_CLICKED) {
+        service_cause_ = "by hand";
         service_.Button2Click();
       }
       return true;
@@ -462,11 +491,15 @@ bool TForm1::OnCommand(int id, int code, HWND) {
 
 void TForm1::OnTimer(UINT_PTR id) {
   if (id == kTimer1) {
+    service_cause_ = "automatically";
     service_.Timer1Timer();
   } else if (id == kTimer2) {
     Timer2Timer();
   } else if (id == kCopyTimer && capture_) {
     capture_->CopyTimerTimer(MonitoredWindow());
+    capture_summary_.AfterTick(GetTickCount64(), MonitoredWindow(), capture_->Counts());
+  } else if (id == kLogTimer) {
+    ProgramLog().Flush();
   }
 }
 
@@ -505,7 +538,9 @@ std::string TForm1::WindowCaption() {
 bool TForm1::InstallMonitorHook(WindowHandle window) {
   HWND target = reinterpret_cast<HWND>(window);
   const DWORD thread = GetWindowThreadProcessId(target, nullptr);
-  return (InstallAllHook(thread, Handle(), target) & 0xFF) != 0;
+  const bool installed = (InstallAllHook(thread, Handle(), target) & 0xFF) != 0;
+  LogRegisterFound(target, window_texts_.Text(window, kTitleBufferSize), installed);
+  return installed;
 }
 
 void TForm1::UnInstallHook() {
@@ -517,14 +552,16 @@ void TForm1::ShowInformation(const std::string& text) {
 }
 
 CommandContext TForm1::Context() {
-  return CommandContext{MonitoredWindow(), window_texts_, announcer_, sleeper_};
+  return CommandContext{MonitoredWindow(), logged_texts_, logged_announcer_, sleeper_};
 }
 
 void TForm1::RunShowActions() {
+  ProgramLog().Write("command", "show commands");
   RunActionList(Context(), screen_ ? screen_->OnShowActions.get() : nullptr);
 }
 
 void TForm1::RunCloseActions() {
+  ProgramLog().Write("command", "close commands");
   RunActionList(Context(), screen_ ? screen_->OnCloseActions.get() : nullptr);
 }
 
@@ -546,6 +583,7 @@ bool TForm1::SettingsEnabled() const {
 void TForm1::N6Click() {}
 
 void TForm1::RunHotkeyCommand(const std::string& parameter) {
+  ProgramLog().Write("command", "hotkey command \"" + parameter + "\"");
   lumo::RunHotkeyCommand(Context(), parameter);
 }
 
@@ -556,7 +594,24 @@ void TForm1::ReportError(const std::string& text) {
 }
 
 void TForm1::StateChanged(const ServiceState& state) {
+  if (state.Running() != logged_running_) {
+    logged_running_ = state.Running();
+    if (logged_running_) {
+      ProgramLog().Write("register", "attached");
+    }
+    ProgramLog().Write("service",
+                       std::string(logged_running_ ? "started " : "stopped ") + service_cause_);
+  }
   ApplyState(state);
+}
+
+void TForm1::CaptionMissing(const std::string& title) {
+  // Polling asks twice a second: only a new title in front is worth a line.
+  if (title != last_missing_title_) {
+    last_missing_title_ = title;
+    ProgramLog().Write("register", "not found: the window in front, \"" + title +
+                                       "\", does not contain \"" + WindowCaption() + "\"");
+  }
 }
 
 }  // namespace lumo

@@ -24,6 +24,8 @@
 #include "screendef/capture_timer.h"
 #include "screendef/screen_definition.h"
 #include "service/service_control.h"
+#include "supportlog/capture_summary.h"
+#include "supportlog/logged_calls.h"
 
 namespace lumo {
 
@@ -56,6 +58,8 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
     explicit CopyTimerSwitch(TForm1& form) : form_(form) {}
     void SetEnabled(bool enabled) override;
     void SetInterval(std::uint32_t milliseconds) override;
+    bool Enabled() const { return enabled_; }
+    std::uint32_t Interval() const { return interval_; }
 
    private:
     void Apply();
@@ -99,6 +103,7 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   void RunShowActions() override;
   void RunCloseActions() override;
   void StateChanged(const ServiceState& state) override;
+  void CaptionMissing(const std::string& title) override;
 
   HotkeyList& hotkeys_;
   WinFileSystem files_;
@@ -115,6 +120,13 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   std::unique_ptr<ScreenCapture> capture_;
   std::unique_ptr<ScreenDefinition> screen_;
   CopyTimerSwitch copy_timer_{*this};
+  // The support log's view of commands and capture; the service's cause for its next change.
+  LoggingAnnouncer logged_announcer_;
+  LoggingWindowTexts logged_texts_;
+  CaptureSummary capture_summary_;
+  const char* service_cause_ = "by hand";
+  bool logged_running_ = false;
+  std::string last_missing_title_;
   bool ExitConfirmed = false;
   bool closed_ = false;
   bool asking_exit_ = false;     // the exit question is open

@@ -17,6 +17,8 @@ class HotkeyStore {
 
   const std::string& Path() const { return path_; }
   std::string BackupPath() const { return path_ + ".bak"; }
+  // A copy of a file that could not be read was kept at BackupPath.
+  bool CopiedAside() const { return copied_ && unread_; }
 
   // Appends the file's definitions to list. No file yet (the first start) is no error.
   // A file that cannot be opened or read completely: the definitions read completely stay

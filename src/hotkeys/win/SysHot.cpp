@@ -67,6 +67,9 @@ void TSysHotKey::RegisterEntry(int index) {
   THotKeyEntry& entry = *FList[index];
   entry.Registered = RegisterHotKey(Handle(), index, ModifierFlags(entry.Modifiers),
                                     VirtualKeyOf(entry.Key)) != FALSE;
+  if (OnRegistered) {
+    OnRegistered(index, entry.Registered, entry.Registered ? 0 : GetLastError());
+  }
 }
 
 void TSysHotKey::UnregisterEntry(int index) {

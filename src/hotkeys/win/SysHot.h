@@ -31,6 +31,9 @@ class TSysHotKey : public TWindowedComponent, public HotkeyComponent {
   void Loaded();
 
   THotKeyEvent OnHotKey;
+  // After each registration: the entry's index, whether Windows took it, and its error
+  // code when not.
+  std::function<void(int index, bool registered, unsigned long error)> OnRegistered;
 
  protected:
   void WndProc(TMessage& message) override;

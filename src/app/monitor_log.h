@@ -1,0 +1,21 @@
+#pragma once
+// The support log's lines that need the system's words: whose window the register is, why
+// a hotkey was refused, how the session ends.
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+#include "hotkeys/hotkey_store.h"
+
+namespace lumo {
+
+// "found \"收银台 - 演示\" of register.exe", then whether the hook library attached.
+void LogRegisterFound(HWND window, const std::string& title, bool hook_installed);
+void LogHotkeyRegistration(const std::string& hotkey, bool registered, unsigned long error);
+// "read"/"saved", with the file and its number of definitions, and a copy kept aside.
+void LogHotkeyFile(const char* what, const HotkeyStore& store, std::size_t definitions);
+// WM_ENDSESSION: the session ends, or an installer closes Lumo to replace its files.
+void LogEndSession(bool ending, LPARAM reason);
+
+}  // namespace lumo
