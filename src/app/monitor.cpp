@@ -180,7 +180,7 @@ void TForm1::FormCreate() {
   };
   hotkey_actions_ = std::make_unique<HotkeyActions>(hotkeys_, *SysHotKey1, hotkey_store_, *this);
   hotkey_actions_->LoadHotkeys();
-  LogHotkeyFile("read", hotkey_store_, hotkeys_.size());
+  LogHotkeyFile(true, hotkey_store_, hotkeys_.size());
   hotkey_actions_->InstallHotkeys();
   // Defaults, kept for whatever the machine-wide settings do not give.
   SendMessageW(ComboBox2, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
@@ -310,7 +310,7 @@ void TForm1::FormClose() {
   screen_.reset();
   if (hotkey_actions_) {
     hotkey_actions_->SaveHotkeys();
-    LogHotkeyFile("saved", hotkey_store_, hotkeys_.size());
+    LogHotkeyFile(false, hotkey_store_, hotkeys_.size());
     hotkey_actions_->RemoveHotkeys();
   }
   RemoveTrayIcon(Handle(), kWmTrayNotify);

@@ -39,12 +39,19 @@ void LogHotkeyRegistration(const std::string& hotkey, bool registered, unsigned 
                                           : "refused " + hotkey + ": " + SystemErrorText(error));
 }
 
-void LogHotkeyFile(const char* what, const HotkeyStore& store, std::size_t definitions) {
-  ProgramLog().Write("hotkeys", std::string(what) + " \"" + store.Path() +
-                                    "\": " + std::to_string(definitions) + " definitions");
-  // At close a copy made then is told by its own box.
-  if (std::string_view(what) == "read" && store.CopiedAside()) {
-    ProgramLog().Write("hotkeys", "copied aside to \"" + store.BackupPath() + "\"");
+void LogHotkeyFile(bool at_start, const HotkeyStore& store, std::size_t definitions) {
+  const std::string file = " \"" + store.Path() + "\": ";
+  const std::string count = std::to_string(definitions) + " definitions";
+  if (at_start) {
+    ProgramLog().Write("hotkeys", store.ReadFailed()
+                                      ? "read failed" + file + count + " read completely"
+                                      : "read" + file + count);
+    if (store.CopiedAside()) {
+      ProgramLog().Write("hotkeys", "copied aside to \"" + store.BackupPath() + "\"");
+    }
+  } else {
+    ProgramLog().Write(
+        "hotkeys", store.Saved() ? "saved" + file + count : "left as it was" + file + "not saved");
   }
 }
 

@@ -13,8 +13,9 @@ namespace lumo {
 // "found \"收银台 - 演示\" of register.exe", then whether the hook library attached.
 void LogRegisterFound(HWND window, const std::string& title, bool hook_installed);
 void LogHotkeyRegistration(const std::string& hotkey, bool registered, unsigned long error);
-// "read"/"saved", with the file and its number of definitions, and a copy kept aside.
-void LogHotkeyFile(const char* what, const HotkeyStore& store, std::size_t definitions);
+// At start-up the file read (or not completely) and a copy kept aside; at close whether
+// it was saved. With the file and its number of definitions.
+void LogHotkeyFile(bool at_start, const HotkeyStore& store, std::size_t definitions);
 // WM_ENDSESSION: the session ends, or an installer closes Lumo to replace its files.
 void LogEndSession(bool ending, LPARAM reason);
 
