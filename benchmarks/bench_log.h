@@ -21,22 +21,25 @@ class NullLogStorage : public LogStorage {
   bool Replace(const std::string&, const std::string&) override { return true; }
 };
 
-// The C library's local time: no cheaper than the system's GetLocalTime.
+// The C library's clock and local time, as the system's are read in Lumo.exe.
 class BenchClock : public LogClock {
  public:
-  LocalTime Now() const override {
-    const auto now = std::chrono::system_clock::now();
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  std::uint64_t Stamp() const override {
+    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                          std::chrono::system_clock::now().time_since_epoch())
+                                          .count());
+  }
+  LocalTime Local(std::uint64_t stamp) const override {
+    const auto seconds = static_cast<std::time_t>(stamp / 1000);
     std::tm t{};
     localtime_r(&seconds, &t);
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch());
     return {t.tm_year + 1900,
             t.tm_mon + 1,
             t.tm_mday,
             t.tm_hour,
             t.tm_min,
             t.tm_sec,
-            static_cast<int>(ms.count() % 1000)};
+            static_cast<int>(stamp % 1000)};
   }
 };
 

@@ -55,9 +55,18 @@ class WinLogStorage : public LogStorage {
 
 class WinLogClock : public LogClock {
  public:
-  LocalTime Now() const override {
-    SYSTEMTIME t;
-    GetLocalTime(&t);
+  std::uint64_t Stamp() const override {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    return (std::uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime;
+  }
+  LocalTime Local(std::uint64_t stamp) const override {
+    const FILETIME utc{static_cast<DWORD>(stamp), static_cast<DWORD>(stamp >> 32)};
+    FILETIME local;
+    SYSTEMTIME t{};
+    if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &t)) {
+      return {};
+    }
     return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
   }
 };

@@ -51,7 +51,7 @@ void SupportLog::Write(std::string_view event, std::string_view details) {
     return;
   }
   try {
-    pending_.push_back({clock_.Now(), std::string(event), std::string(details)});
+    pending_.push_back({clock_.Stamp(), std::string(event), std::string(details)});
   } catch (...) {
     // Out of memory: the line is lost, the program goes on.
   }
@@ -66,12 +66,17 @@ std::string SupportLog::Utf8(std::string_view ansi) const {
 }
 
 void SupportLog::Flush() {
+  // Cleared, not given away: the next Write finds the room ready.
   std::vector<Pending> lines;
   lines.swap(pending_);
+  pending_.swap(spare_);
   for (const Pending& pending : lines) {
+    if (!file_ && next_path_ > paths_.size()) {
+      break;  // no log any more
+    }
     std::string line;
     try {
-      line = FormatLogLine(pending.time, pending.event, Utf8(pending.details));
+      line = FormatLogLine(clock_.Local(pending.stamp), pending.event, Utf8(pending.details));
     } catch (...) {
       continue;
     }
@@ -79,10 +84,12 @@ void SupportLog::Flush() {
       file_.reset();
       path_.clear();
       if (!OpenNext()) {
-        return;
+        break;
       }
     }
   }
+  lines.clear();
+  spare_.swap(lines);
 }
 
 bool SupportLog::AppendLine(const std::string& line) {

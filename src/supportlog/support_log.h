@@ -18,10 +18,14 @@ struct LocalTime {
   int Year, Month, Day, Hour, Minute, Second, Millisecond;
 };
 
+// Reading the time is cheap and happens when the event does; turning it into the local
+// date and time happens on Flush, off the fast paths.
 class LogClock {
  public:
   virtual ~LogClock() = default;
-  virtual LocalTime Now() const = 0;
+  // Any count that Local understands.
+  virtual std::uint64_t Stamp() const = 0;
+  virtual LocalTime Local(std::uint64_t stamp) const = 0;
 };
 
 // A log file opened for appending.
@@ -70,7 +74,7 @@ class SupportLog {
 
  private:
   struct Pending {
-    LocalTime time;
+    std::uint64_t stamp;
     std::string event;
     std::string details;
   };
@@ -89,6 +93,7 @@ class SupportLog {
   std::unique_ptr<LogFile> file_;
   std::uint64_t size_ = 0;
   std::vector<Pending> pending_;
+  std::vector<Pending> spare_;  // the other buffer, empty, with its room kept
 };
 
 }  // namespace lumo

@@ -61,10 +61,18 @@ class MemoryLogStorage : public LogStorage {
   };
 };
 
+// The stamp is the number of times set so far; each one turns into the time set then.
 class FixedClock : public LogClock {
  public:
   LocalTime now{2026, 12, 8, 14, 5, 3, 127};
-  LocalTime Now() const override { return now; }
+  std::uint64_t Stamp() const override {
+    times.push_back(now);
+    return times.size() - 1;
+  }
+  LocalTime Local(std::uint64_t stamp) const override { return times.at(stamp); }
+
+ private:
+  mutable std::vector<LocalTime> times;
 };
 
 struct LogFixture {
