@@ -209,9 +209,9 @@ void TForm1::FormCreate() {
       return;
     }
   } else {
-    ProgramLog().Write("sdf",
-                       "loaded " + ScreenDefinitionLoaded(sdf_path, *screen_, copy_timer_.Enabled(),
-                                                          copy_timer_.Interval()));
+    LogScreenDefinitionLoaded(
+        sdf_path,
+        ScreenDefinitionLoaded(sdf_path, *screen_, copy_timer_.Enabled(), copy_timer_.Interval()));
   }
   service_.CheckBox1Click(SendMessageW(CheckBox1, BM_GETCHECK, 0, 0) == BST_CHECKED);
   // A polling tick inside a start-up box may have started the service already.

@@ -55,6 +55,14 @@ void LogHotkeyFile(bool at_start, const HotkeyStore& store, std::size_t definiti
   }
 }
 
+void LogScreenDefinitionLoaded(const std::string& path, const std::string& summary) {
+  if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    ProgramLog().Write("sdf",
+                       "missing: \"" + path + "\" is not there, every value takes its default");
+  }
+  ProgramLog().Write("sdf", "loaded " + summary);
+}
+
 void LogEndSession(bool ending, LPARAM reason) {
   if (!ending) {
     ProgramLog().Write("session", "end cancelled");

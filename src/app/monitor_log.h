@@ -16,6 +16,8 @@ void LogHotkeyRegistration(const std::string& hotkey, bool registered, unsigned 
 // At start-up the file read (or not completely) and a copy kept aside; at close whether
 // it was saved. With the file and its number of definitions.
 void LogHotkeyFile(bool at_start, const HotkeyStore& store, std::size_t definitions);
+// Lumo.sdf loaded; a file that is not there loads too, all defaults, and is named so.
+void LogScreenDefinitionLoaded(const std::string& path, const std::string& summary);
 // WM_ENDSESSION: the session ends, or an installer closes Lumo to replace its files.
 void LogEndSession(bool ending, LPARAM reason);
 

@@ -6,10 +6,10 @@ namespace lumo {
 
 void CaptureSummary::AfterTick(std::uint64_t now, WindowHandle window,
                                const CaptureCounts& counts) {
+  // The counts began at zero with the capture; the first tick may have sent already.
   if (!started_) {
     started_ = true;
     period_start_ = now;
-    at_period_start_ = counts;
   }
   if (window != window_) {
     window_ = window;

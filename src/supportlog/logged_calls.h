@@ -27,23 +27,13 @@ class LoggingAnnouncer : public Announcer {
 };
 
 // "timeout register window 0x1234 did not answer WM_GETTEXT in time" per unanswered read.
-class LoggingWindowTexts : public WindowTexts {
+class LoggingWindowTexts : public ForwardingWindowTexts {
  public:
-  LoggingWindowTexts(WindowTexts& texts, SupportLog& log) : texts_(texts), log_(log) {}
-
-  WindowHandle DialogItem(WindowHandle window, std::int32_t id) override {
-    return texts_.DialogItem(window, id);
-  }
-  std::string Text(WindowHandle window, std::size_t buffer_size) override {
-    return AnsweredText(window, buffer_size).value_or(std::string());
-  }
+  LoggingWindowTexts(WindowTexts& texts, SupportLog& log)
+      : ForwardingWindowTexts(texts), log_(log) {}
   std::optional<std::string> AnsweredText(WindowHandle window, std::size_t buffer_size) override;
-  WindowHandle NthDescendant(WindowHandle parent, std::int32_t n) override {
-    return texts_.NthDescendant(parent, n);
-  }
 
  private:
-  WindowTexts& texts_;
   SupportLog& log_;
 };
 

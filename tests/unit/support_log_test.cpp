@@ -141,34 +141,24 @@ TEST(SupportLog, RollsOverAtTheLimitKeepingOneOldFile) {
 }
 
 TEST(SupportLog, FallsBackOnceThenKeepsNothing) {
-  {
-    // Beside the program cannot be opened (a folder without write access).
+  // Beside the program cannot be opened (a folder without write access, a file held without
+  // sharing), or it is opened but the disk is full: the line goes to the fallback.
+  for (const bool opens : {false, true}) {
     LogFixture fixture;
-    fixture.storage.refused = {kLog};
+    (opens ? fixture.storage.full : fixture.storage.refused) = {kLog};
     fixture.log.Write("start", "");
     fixture.log.Flush();
     EXPECT_EQ(fixture.log.Path(), kFallback);
     EXPECT_EQ(fixture.storage.files[kFallback], kBom + "2026-12-08 14:05:03.127 start\r\n");
   }
-  {
-    // Opened, but the disk is full: the line goes to the fallback.
-    LogFixture fixture;
-    fixture.storage.full = {kLog};
-    fixture.log.Write("start", "");
-    fixture.log.Flush();
-    EXPECT_EQ(fixture.log.Path(), kFallback);
-    EXPECT_EQ(fixture.storage.files[kFallback], kBom + "2026-12-08 14:05:03.127 start\r\n");
-  }
-  {
-    LogFixture fixture;
-    fixture.storage.refused = {kLog, kFallback};
-    fixture.log.Write("start", "");
-    fixture.log.Flush();
-    fixture.log.Write("end", "");
-    fixture.log.Flush();
-    EXPECT_EQ(fixture.storage.opens, 2);
-    EXPECT_EQ(fixture.log.Path(), "");
-  }
+  LogFixture fixture;
+  fixture.storage.refused = {kLog, kFallback};
+  fixture.log.Write("start", "");
+  fixture.log.Flush();
+  fixture.log.Write("end", "");
+  fixture.log.Flush();
+  EXPECT_EQ(fixture.storage.opens, 2);
+  EXPECT_EQ(fixture.log.Path(), "");
 }
 
 TEST(SupportLog, AnnouncerCallsWithResultsAndUnansweredReads) {
@@ -206,11 +196,10 @@ TEST(CaptureSummary, FirstPictureAfterAttachingThenOneLineAMinute) {
   CaptureSummary summary(fixture.log, 60000);
   CaptureCounts counts;
   std::uint64_t now = 1000;
-  // Before attaching, ticks with nothing to read; then a picture, and 599 unchanged ticks.
-  summary.AfterTick(now, 0, counts);
+  // The first tick after attaching sends a picture; 599 unchanged ticks follow.
   counts.Pictures = 1;
-  summary.AfterTick(now += 100, 0x100, counts);
-  for (int i = 0; i < 598; ++i) {
+  summary.AfterTick(now, 0x100, counts);
+  for (int i = 0; i < 599; ++i) {
     ++counts.Unchanged;
     summary.AfterTick(now += 100, 0x100, counts);
   }
@@ -225,7 +214,7 @@ TEST(CaptureSummary, FirstPictureAfterAttachingThenOneLineAMinute) {
   const std::string at = "2026-12-08 14:05:03.127 capture ";
   EXPECT_EQ(fixture.storage.files[kLog],
             kBom + at + "first picture sent after attaching\r\n" + at +
-                "1 pictures sent, 598 unchanged ticks, 1 advertisements shown in 60 s\r\n" + at +
+                "1 pictures sent, 599 unchanged ticks, 1 advertisements shown in 60 s\r\n" + at +
                 "first picture sent after attaching\r\n" + at +
                 "1 pictures sent, 0 unchanged ticks, 0 advertisements shown in 60 s\r\n");
 }
