@@ -10,19 +10,25 @@ else()
   install(CODE "message(FATAL_ERROR \"the bundle needs lumo-inspect.exe, which is not built\")")
 endif()
 # A chain's own screen definition and hotkeys go into its bundle instead of the sample; a
-# missing file fails the packaging.
+# missing file fails the packaging. The texts go in Windows form (cmake/windows-text.cmake);
+# the hotkey file is binary and goes as it is.
 set(LUMO_SITE_SDF "" CACHE FILEPATH "The chain's Lumo.sdf for the bundle (default: the sample)")
 set(LUMO_SITE_HKD "" CACHE FILEPATH "The chain's Lumo.hkd for the bundle (default: none)")
 if(LUMO_SITE_SDF)
-  install(FILES ${LUMO_SITE_SDF} DESTINATION . RENAME Lumo.sdf)
+  set(lumo_bundle_sdf ${LUMO_SITE_SDF})
 else()
-  install(FILES package/Lumo.sdf DESTINATION .)
+  set(lumo_bundle_sdf ${CMAKE_SOURCE_DIR}/package/Lumo.sdf)
 endif()
+install(CODE "
+  include(\"${CMAKE_SOURCE_DIR}/cmake/windows-text.cmake\")
+  set(to \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+  lumo_windows_text(\"${lumo_bundle_sdf}\" \"\${to}/Lumo.sdf\" OFF)
+  lumo_windows_text(\"${CMAKE_SOURCE_DIR}/package/README.txt\" \"\${to}/README.txt\" ON)
+  lumo_windows_text(\"${CMAKE_SOURCE_DIR}/docs/integrating.md\" \"\${to}/docs/integrating.md\" ON)
+")
 if(LUMO_SITE_HKD)
   install(FILES ${LUMO_SITE_HKD} DESTINATION . RENAME Lumo.hkd)
 endif()
-install(FILES package/README.txt DESTINATION .)
-install(FILES docs/integrating.md DESTINATION docs)
 install(DIRECTORY DESTINATION ad)
 
 set(CPACK_GENERATOR ZIP)

@@ -42,6 +42,20 @@ if [ "$actual" != "$expected" ]; then
   diff <(echo "$expected") <(echo "$actual") >&2 || true
 fi
 
+# Windows 7's Notepad shows a text with bare LFs as one long line, and a UTF-8 text without
+# its byte-order mark in the ANSI code page; Lumo.sdf is GBK and must have no mark.
+for text in README.txt docs/integrating.md Lumo.sdf; do
+  file="$root/$text"
+  [ -f "$file" ] || continue
+  ! LC_ALL=C grep -q $'[^\r]$\|^$' "$file" || fail "$text has lines that do not end in CR LF"
+  mark=$(head -c 3 "$file" | od -An -tx1 | tr -d ' ')
+  if [ "$text" = Lumo.sdf ]; then
+    [ "$mark" != efbbbf ] || fail "$text, a GBK text, starts with a UTF-8 byte-order mark"
+  else
+    [ "$mark" = efbbbf ] || fail "$text has no UTF-8 byte-order mark"
+  fi
+done
+
 for binary in Lumo.exe hooker.dll lumo-inspect.exe; do
   file="$root/$binary"
   [ -f "$file" ] || continue

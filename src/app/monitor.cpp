@@ -262,7 +262,7 @@ void TForm1::RequestClose() {
 }
 
 void TForm1::OnClose() {
-  // A close requested while the exit question is open waits for its answer.
+  // A close requested while the exit question is open is dropped: only the answer closes.
   if (Ended() || asking_exit_ || !FormCloseQuery()) {
     return;
   }
