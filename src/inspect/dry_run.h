@@ -8,7 +8,7 @@
 #include "capture/capture_system.h"
 #include "capture/display_picture.h"
 #include "common/window_handle.h"
-#include "hotkeys/rhkutils.h"
+#include "hotkeys/hotkey_definitions.h"
 #include "inspect/control_listing.h"
 #include "screendef/screen_definition.h"
 
