@@ -2,7 +2,8 @@
 # Checks the release bundle a till gets: unpacks Lumo-<version>-win32.zip and verifies its
 # list of files, that every binary is 32-bit, stripped and marked for Windows 7, that
 # Lumo.exe carries its manifest and the version resource of that version, and that it imports
-# only system DLLs, the announcer's driver and the hook library.
+# only system DLLs, the announcer's driver and the hook library. Then the Windows Installer
+# package beside it, Lumo-<version>-x86.msi: the same files, byte for byte, and the version.
 # Usage: check-bundle.sh <path of the zip>
 set -euo pipefail
 zip=$(realpath "$1")
@@ -24,6 +25,9 @@ root="$work/$name"
 
 entries=$(ls -A "$work")
 [ "$entries" = "$name" ] || fail "the zip holds $entries instead of one folder $name"
+# A chain's own bundle may bring its hotkey file.
+hotkeys=""
+[ -f "$root/Lumo.hkd" ] && hotkeys=$'\nLumo.hkd'
 expected=$(LC_ALL=C sort -f <<<"ad
 docs
 docs/integrating.md
@@ -31,12 +35,26 @@ hooker.dll
 lumo-inspect.exe
 Lumo.exe
 Lumo.sdf
-README.txt")
+README.txt$hotkeys")
 actual=$(cd "$root" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort -f)
 if [ "$actual" != "$expected" ]; then
   fail "the files differ from the expected list:"
   diff <(echo "$expected") <(echo "$actual") >&2 || true
 fi
+
+# Windows 7's Notepad shows a text with bare LFs as one long line, and a UTF-8 text without
+# its byte-order mark in the ANSI code page; Lumo.sdf is GBK and must have no mark.
+for text in README.txt docs/integrating.md Lumo.sdf; do
+  file="$root/$text"
+  [ -f "$file" ] || continue
+  ! LC_ALL=C grep -q $'[^\r]$\|^$' "$file" || fail "$text has lines that do not end in CR LF"
+  mark=$(head -c 3 "$file" | od -An -tx1 | tr -d ' ')
+  if [ "$text" = Lumo.sdf ]; then
+    [ "$mark" != efbbbf ] || fail "$text, a GBK text, starts with a UTF-8 byte-order mark"
+  else
+    [ "$mark" = efbbbf ] || fail "$text has no UTF-8 byte-order mark"
+  fi
+done
 
 for binary in Lumo.exe hooker.dll lumo-inspect.exe; do
   file="$root/$binary"
@@ -82,8 +100,33 @@ cts4r.dll hooker.dll "
   done
 fi
 
+msi="$(dirname "$zip")/Lumo-$version-x86.msi"
+if [ -f "$msi" ]; then
+  # The installer makes the empty folder ad itself; every file is the ZIP's.
+  mkdir "$work/msi"
+  listed=$(msiextract -l "$msi" | tr -d '\r' | LC_ALL=C sort -f)
+  files=$(cd "$root" && find . -type f | sed 's|^\./|Lumo/|' | LC_ALL=C sort -f)
+  if [ "$listed" != "$files" ]; then
+    fail "the MSI's files differ from the zip's:"
+    diff <(echo "$files") <(echo "$listed") >&2 || true
+  fi
+  if msiextract -C "$work/msi" "$msi" >/dev/null; then
+    while read -r file; do
+      cmp -s "$root/${file#Lumo/}" "$work/msi/$file" || fail "the MSI's $file is not the zip's"
+    done <<<"$files"
+  else
+    fail "msiextract cannot unpack $msi"
+  fi
+  msi_version=$(msiinfo export "$msi" Property | tr -d '\r' | sed -n 's/^ProductVersion\t//p')
+  [ "$msi_version" = "$version" ] || fail "the MSI has version '$msi_version' instead of $version"
+  msi_scope=$(msiinfo export "$msi" Property | tr -d '\r' | sed -n 's/^ALLUSERS\t//p')
+  [ "$msi_scope" = 1 ] || fail "the MSI does not install per machine"
+else
+  fail "there is no $(basename "$msi") beside the zip"
+fi
+
 if [ "$problems" -gt 0 ]; then
   echo "bundle check: $zip has $problems problem(s)" >&2
   exit 1
 fi
-echo "bundle check: $zip is as a till needs it"
+echo "bundle check: $zip and $(basename "$msi") are as a till needs them"

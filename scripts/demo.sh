@@ -8,7 +8,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 [ $# -eq 0 ] || { echo "usage: $0" >&2; exit 2; }
 
-"$root/scripts/install-deps.sh"
+# A shell that started while the locale archive did not exist yet never looks for it again
+# (glibc remembers the failed open), so it could not switch to the Chinese locale that
+# install-deps.sh generates: go on in a fresh shell.
+if [ -z "${LUMO_DEPS_INSTALLED:-}" ]; then
+  "$root/scripts/install-deps.sh"
+  LUMO_DEPS_INSTALLED=1 exec bash "$root/scripts/demo.sh" "$@"
+fi
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j 2 --target Lumo register-sim cts4r hooker till-remote
 

@@ -8,6 +8,7 @@ packages=(
   mingw-w64 wine wine64 xvfb x11-utils fonts-wqy-microhei
   googletest libbenchmark-dev clang-format
   clang libclang-rt-14-dev
+  wixl msitools
 )
 
 sudo_cmd=()

@@ -167,10 +167,15 @@ bool StartIfWanted() {
   return true;
 }
 
+// Outside the template: a static in it would start one window per kind of change.
+bool Shown() {
+  static const bool shown = StartIfWanted();
+  return shown;
+}
+
 template <typename Change>
 void Update(Change change) {
-  static const bool shown = StartIfWanted();
-  if (!shown) {
+  if (!Shown()) {
     return;
   }
   AcquireSRWLockExclusive(&g_lock);

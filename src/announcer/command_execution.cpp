@@ -2,22 +2,9 @@
 
 #include "announcer/command_expansion.h"
 #include "announcer/one_run_window_texts.h"
+#include "common/ascii_case.h"
 
 namespace lumo {
-
-namespace {
-
-std::string AsciiUpper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') {
-      c = static_cast<char>(c - 'a' + 'A');
-    }
-  }
-  return upper;
-}
-
-}  // namespace
 
 void ShowDisplayText(const CommandContext& context, std::string_view text) {
   // A double-byte character starts with a lead byte, which is never one of the prefixes.

@@ -130,16 +130,32 @@ std::string ExpandHotkeyLine(const CommandContext& context, std::string_view lin
 }
 
 std::string ExtractSpeechText(std::string_view text) {
-  auto in_number = [](char c) { return (c >= '0' && c <= '9') || c == '.'; };
+  auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
+  auto in_number = [&](char c) { return is_digit(c) || c == '.'; };
+  // A comma after a digit of the whole part and before exactly three digits groups digits
+  // ("1,234.50"): it is left out rather than ending the number.
+  auto groups_digits = [&](std::size_t at, bool whole_part) {
+    return whole_part && text[at] == ',' && at > 0 && is_digit(text[at - 1]) &&
+           at + 3 < text.size() && is_digit(text[at + 1]) && is_digit(text[at + 2]) &&
+           is_digit(text[at + 3]) && (at + 4 == text.size() || !is_digit(text[at + 4]));
+  };
   std::size_t begin = 0;
   while (begin < text.size() && !in_number(text[begin])) {
     ++begin;
   }
+  std::string result;
+  bool whole_part = true;
   std::size_t end = begin;
-  while (end < text.size() && in_number(text[end])) {
-    ++end;
+  for (; end < text.size(); ++end) {
+    if (groups_digits(end, whole_part)) {
+      continue;
+    }
+    if (!in_number(text[end])) {
+      break;
+    }
+    whole_part = whole_part && text[end] != '.';
+    result.push_back(text[end]);
   }
-  std::string result(text.substr(begin, end - begin));
   result.append(text.substr(StartOfLastChars(text, 2)));
   return result;
 }

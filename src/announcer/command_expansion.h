@@ -35,7 +35,8 @@ std::string ExpandBlanks(std::string_view text);
 std::string ExpandHotkeyLine(const CommandContext& context, std::string_view line);
 
 // The first number (digits and dots) of the text followed by its last two characters,
-// a double-byte character counting as one. A number of any length is kept whole.
+// a double-byte character counting as one. A number of any length is kept whole; commas
+// grouping its whole part by three digits ("1,234.50") are left out.
 std::string ExtractSpeechText(std::string_view text);
 
 }  // namespace lumo

@@ -60,6 +60,9 @@ int Run() {
     lumo::ProgramLog().Write("end", "another copy runs already; its window was asked to show");
     return 0;
   }
+  // Windows may start the program again after an installer has closed it to replace its
+  // files, or after a restart it made; not after a crash or a hang, which would only repeat.
+  RegisterApplicationRestart(nullptr, RESTART_NO_CRASH | RESTART_NO_HANG);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   lumo::HotkeyList hotkeys;
@@ -68,6 +71,7 @@ int Run() {
     lumo::TForm1 form(hotkeys);
     form.Create();
     result = lumo::RunMessageLoop();
+    form.EndAfterLoop();
   }
   hotkeys.clear();
   lumo::LogProgramStartOrEnd("end", LUMO_VERSION_TEXT, path);

@@ -2,18 +2,18 @@
 
 #include <commctrl.h>
 
-#include "app/About.h"
+#include "app/about_box.h"
 #include "app/monitor_ids.h"
 #include "app/monitor_log.h"
+#include "app/settings_keys.h"
 #include "announcer/command_execution.h"
 #include "common/errors.h"
 #include "common/program_path.h"
-#include "editors/win/hotkey.h"
+#include "editors/win/hotkey_editor.h"
 #include "hooker.h"
 #include "platform/ansi_text.h"
 #include "platform/message_boxes.h"
 #include "platform/program_log.h"
-#include "platform/registry_key.h"
 #include "platform/tray_icon.h"
 #include "platform/win_profile_reader.h"
 #include "screendef/screen_definition_file.h"
@@ -30,9 +30,6 @@ constexpr UINT_PTR kTimer2 = 2;
 constexpr UINT_PTR kCopyTimer = 3;
 constexpr UINT_PTR kLogTimer = 4;  // the support log's lines to its file, off the fast paths
 constexpr UINT kTimer2Interval = 200;
-
-constexpr char kMachineKey[] = "Software\\K&V\\Lumo";
-constexpr char kUserKey[] = "Software\\Lumo";
 
 constexpr wchar_t kNotStarted[] = L"服务未启动.";
 constexpr wchar_t kRunning[] = L"服务正在运行...";
@@ -97,7 +94,7 @@ void TForm1::Create() {
   SetTimer(Handle(), kLogTimer, 1000, nullptr);
   ApplyState(service_.State());
   FormCreate();
-  if (!closed_ && !in_tray_) {
+  if (!Ended() && !in_tray_) {
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
   }
@@ -169,24 +166,35 @@ void TForm1::FormCreate() {
   // as soon as a message box of the start-up runs its own loop.
   capture_ = std::make_unique<ScreenCapture>(*screen_, DirectoryPart(ProgramPath()),
                                              capture_system_, announcer_);
-  SysHotKey1 = std::make_unique<TSysHotKey>();
-  SysHotKey1->OnHotKey = [this](TSysHotKey&, std::int32_t index) {
+  SysHotKey1 = std::make_unique<SystemHotkeys>();
+  SysHotKey1->OnPressed = [this](SystemHotkeys&, std::int32_t index) {
     ProgramLog().Write("hotkey", "pressed " + HotkeyNamed(index, hotkeys_));
     hotkey_actions_->HotKeyPressed(index);
   };
-  SysHotKey1->OnError = [](const std::exception& error) { ShowErrorBox(error.what()); };
+  SysHotKey1->OnError = [this](const std::exception& error) { ReportError(error.what()); };
   SysHotKey1->OnRegistered = [this](int index, bool registered, unsigned long error) {
     LogHotkeyRegistration(HotkeyNamed(index, hotkeys_), registered, error);
   };
   hotkey_actions_ = std::make_unique<HotkeyActions>(hotkeys_, *SysHotKey1, hotkey_store_, *this);
+  // The session may end while a box of a step below is open: the rest of the start-up is
+  // left out then, and the end of the message loop finishes the program.
   hotkey_actions_->LoadHotkeys();
   LogHotkeyFile(true, hotkey_store_, hotkeys_.size());
+  if (Ended()) {
+    return;
+  }
   hotkey_actions_->InstallHotkeys();
+  if (Ended()) {
+    return;
+  }
   // Defaults, kept for whatever the machine-wide settings do not give.
   SendMessageW(ComboBox2, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
   SetCheckBox1(true);
   EnableWindow(ComboBox2, FALSE);
   ReadSettings();
+  if (Ended()) {
+    return;
+  }
 
   // A failed load is reported with its reason before the exit question: whoever wrote the
   // file learns what to mend.
@@ -195,17 +203,17 @@ void TForm1::FormCreate() {
   std::string failure;
   if (!LoadWindowDefinition(*screen_, file, &failure)) {
     ProgramLog().Write("sdf", "failed: " + failure);
-    ShowErrorBox(sdf_path + "\r\n" + failure);
+    ReportError(sdf_path + "\r\n" + failure);
     RequestClose();
-    if (closed_) {
+    if (Ended()) {
       return;
     }
   }
   if (!LoadTimerDefinition(*screen_, copy_timer_, file, &failure)) {
     ProgramLog().Write("sdf", "failed: " + failure);
-    ShowErrorBox(sdf_path + "\r\n" + failure);
+    ReportError(sdf_path + "\r\n" + failure);
     RequestClose();
-    if (closed_) {
+    if (Ended()) {
       return;
     }
   } else {
@@ -220,7 +228,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::ReadSettings() {
-  std::optional<RegistryKey> key = RegistryKey::OpenExisting(HKEY_LOCAL_MACHINE, kMachineKey);
+  std::optional<RegistryKey> key = OpenMachineSettings();
   if (!key) {
     return;
   }
@@ -232,7 +240,7 @@ void TForm1::ReadSettings() {
     SetCheckBox1(key->ReadInt32("AutoStart") != 0);
     EnableWindow(ComboBox2, key->ReadInt32("UseComport") != 0 ? TRUE : FALSE);
   } catch (const LumoError& error) {
-    ShowErrorBox(error.what());
+    ReportError(error.what());
   }
 }
 
@@ -257,8 +265,8 @@ bool TForm1::FormCloseQuery() {
     return true;
   }
   const bool yes = AskExitQuestion();
-  // The session may have ended while the question was open: the window is gone then.
-  if (closed_) {
+  // The session may have ended while the question was open: the end of the loop closes.
+  if (Ended()) {
     return false;
   }
   if (yes) {
@@ -274,8 +282,8 @@ void TForm1::RequestClose() {
 }
 
 void TForm1::OnClose() {
-  // A close requested while the exit question is open waits for its answer.
-  if (closed_ || asking_exit_ || !FormCloseQuery()) {
+  // A close requested while the exit question is open is dropped: only the answer closes.
+  if (Ended() || asking_exit_ || !FormCloseQuery()) {
     return;
   }
   closed_ = true;
@@ -284,17 +292,49 @@ void TForm1::OnClose() {
 }
 
 void TForm1::WMEndSession() {
+  if (session_ending_) {
+    return;
+  }
+  // Windows may end the process as soon as this returns, so the settings and the hotkey
+  // file are written now, without the question and without any box: nobody is left to
+  // answer one. A hotkey file that cannot be written stays as it was. Nothing is released
+  // here: this comes in the middle of whatever sent messages get through to, a command
+  // run waiting for the register or a start-up box, and they go on with what they use.
+  session_ending_ = true;
+  StopShowingBoxes();
+  // A close already under way (its box open) saves by itself.
+  if (!closed_) {
+    KillTimer(Handle(), kTimer2);  // it would put the icon back
+    try {
+      WriteSettings();
+      if (hotkey_actions_) {
+        hotkey_actions_->SaveHotkeys();
+        LogHotkeyFile(false, hotkey_store_, hotkeys_.size());
+      }
+    } catch (const std::exception&) {
+    }
+    ProgramLog().Flush();
+    RemoveTrayIcon(Handle(), kWmTrayNotify);
+    in_tray_ = false;
+  }
+  // Ends every loop of the thread, open boxes' first; once the outer one has ended,
+  // EndAfterLoop releases the rest. An installer that closes the program
+  // (ENDSESSION_CLOSEAPP) waits for just that.
+  PostQuitMessage(0);
+}
+
+void TForm1::EndAfterLoop() {
   if (closed_) {
     return;
   }
-  // Windows ends the process soon after this returns: the shut-down runs now, without the
-  // question and without any box, since nobody is left to answer one. A hotkey file that
-  // cannot be written stays as it was.
   closed_ = true;
-  session_ending_ = true;
-  try {
-    FormClose();
-  } catch (const std::exception&) {
+  if (service_.State().Running()) {
+    service_cause_ = "at exit";
+    service_.Button2Click();
+  }
+  ReleaseScreen();
+  if (hotkey_actions_) {
+    hotkey_actions_->RemoveHotkeys();
   }
   Destroy();
 }
@@ -305,9 +345,7 @@ void TForm1::FormClose() {
     service_.Button2Click();
   }
   WriteSettings();
-  KillTimer(Handle(), kCopyTimer);
-  capture_.reset();
-  screen_.reset();
+  ReleaseScreen();
   if (hotkey_actions_) {
     hotkey_actions_->SaveHotkeys();
     LogHotkeyFile(false, hotkey_store_, hotkeys_.size());
@@ -317,8 +355,14 @@ void TForm1::FormClose() {
   in_tray_ = false;
 }
 
+void TForm1::ReleaseScreen() {
+  KillTimer(Handle(), kCopyTimer);
+  capture_.reset();
+  screen_.reset();
+}
+
 void TForm1::WriteSettings() {
-  std::optional<RegistryKey> key = RegistryKey::OpenOrCreate(HKEY_CURRENT_USER, kUserKey);
+  std::optional<RegistryKey> key = OpenUserSettings();
   if (!key) {
     return;
   }
@@ -357,17 +401,17 @@ void TForm1::N1Click() {
 }
 
 void TForm1::N2Click() {
-  THelpForm about(Handle());
-  about.SetLabel1(L"Lumo抓屏服务器");
+  AboutBox about(Handle());
+  about.SetTitle(L"Lumo抓屏服务器");
   about.ShowModal();
 }
 
 void TForm1::N3Click() {
-  if (asking_exit_) {
+  if (asking_exit_ || Ended()) {
     return;
   }
   ExitConfirmed = AskExitQuestion();
-  if (!closed_) {
+  if (!Ended()) {
     RequestClose();
   }
 }
@@ -571,7 +615,7 @@ bool TForm1::EditHotkeysEnabled() const {
 
 void TForm1::N5Click() {
   // A new editor each time, owned by this window; nothing is read back from it.
-  TEdKeyForm editor(Handle(), hotkeys_, *SysHotKey1, *hotkey_actions_);
+  HotkeyEditor editor(Handle(), hotkeys_, *SysHotKey1, *hotkey_actions_);
   editor.ShowModal();
 }
 
@@ -588,9 +632,7 @@ void TForm1::RunHotkeyCommand(const std::string& parameter) {
 }
 
 void TForm1::ReportError(const std::string& text) {
-  if (!session_ending_) {
-    ShowErrorBox(text);
-  }
+  ShowErrorBox(text);
 }
 
 void TForm1::StateChanged(const ServiceState& state) {

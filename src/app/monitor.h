@@ -12,8 +12,8 @@
 #include "common/window_handle.h"
 #include "hotkeys/hotkey_actions.h"
 #include "hotkeys/hotkey_store.h"
-#include "hotkeys/rhkutils.h"
-#include "hotkeys/win/SysHot.h"
+#include "hotkeys/hotkey_definitions.h"
+#include "hotkeys/win/system_hotkeys.h"
 #include "platform/cts4r_announcer.h"
 #include "platform/win_capture_system.h"
 #include "platform/win_code_page.h"
@@ -38,6 +38,9 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   // Creates the window and runs the start-up sequence. Afterwards the window is shown
   // unless start-up ended the program or put the window into the notification area.
   void Create();
+  // After the message loop has ended: what a session end left standing (the service, the
+  // hotkeys, the screen definition, the window) goes, with nothing saved again.
+  void EndAfterLoop();
   bool Closed() const { return closed_; }
 
   WindowHandle MonitoredWindow() const { return service_.State().MonitoredWindow; }
@@ -75,7 +78,10 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   bool AskExitQuestion();
   bool FormCloseQuery();
   void FormClose();
+  void ReleaseScreen();
   void WMEndSession();
+  // Closed, or the session is ending: no more start-up steps, questions or closes.
+  bool Ended() const { return closed_ || session_ending_; }
   void RequestClose();
   void WriteSettings();
   void Timer2Timer();
@@ -109,7 +115,7 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   WinFileSystem files_;
   WinCodePage code_page_;
   HotkeyStore hotkey_store_;
-  std::unique_ptr<TSysHotKey> SysHotKey1;
+  std::unique_ptr<SystemHotkeys> SysHotKey1;
   std::unique_ptr<HotkeyActions> hotkey_actions_;
   WinWindowTexts window_texts_;
   Cts4rAnnouncer announcer_;
@@ -130,7 +136,7 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   bool ExitConfirmed = false;
   bool closed_ = false;
   bool asking_exit_ = false;     // the exit question is open
-  bool session_ending_ = false;  // Windows is ending the session: no boxes any more
+  bool session_ending_ = false;  // Windows is ending the session: files saved, loop ending
   bool in_tray_ = false;
   std::string tray_tip_;  // the tip the icon was added with, for adding it again
   const UINT taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");

@@ -10,7 +10,6 @@ inline constexpr unsigned kWmRestoreApp = 0x4CA;  // WM_USER + 202, from a secon
 
 inline constexpr wchar_t kMainClassName[] = L"TForm1";
 inline constexpr wchar_t kMainTitle[] = L"Lumo";
-inline constexpr wchar_t kAboutClassName[] = L"THelpForm";
 
 // Controls of the main window.
 inline constexpr int kIdComboBox2 = 101;

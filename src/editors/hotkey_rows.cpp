@@ -235,11 +235,11 @@ HotkeyList HotkeyRows::Apply() {
   const std::wstring yes = YesNo(true);
   for (HotkeyRow& row : rows_) {
     auto record = std::make_shared<HotkeyRec>();
-    const THotKeyModifiers modifiers = HotkeyTextToModifiers(row.hotkey);
-    record->Ctrl = (modifiers & hmCtrl) != 0;
-    record->Alt = (modifiers & hmAlt) != 0;
-    record->Shift = (modifiers & hmShift) != 0;
-    record->Win = (modifiers & hmWin) != 0;
+    const ModifierSet modifiers = HotkeyTextToModifiers(row.hotkey);
+    record->Ctrl = (modifiers & kModifierCtrl) != 0;
+    record->Alt = (modifiers & kModifierAlt) != 0;
+    record->Shift = (modifiers & kModifierShift) != 0;
+    record->Win = (modifiers & kModifierWin) != 0;
     record->Key = KeyNameIndex(HotkeyKeyName(row.hotkey));
     record->Description = row.caption;
     record->Action = ActionIndex(row.action);

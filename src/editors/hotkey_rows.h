@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "hotkeys/rhkutils.h"
+#include "hotkeys/hotkey_definitions.h"
 
 namespace lumo {
 
@@ -47,7 +47,7 @@ class HotkeyChecks {
   virtual bool ConfirmConflict(const std::string& entry, const std::string& message) = 0;
   // Registers the combination for a moment. False when the system refuses it (the user has
   // then been told).
-  virtual bool TryRegistration(std::uint8_t key, THotKeyModifiers modifiers) = 0;
+  virtual bool TryRegistration(std::uint8_t key, ModifierSet modifiers) = 0;
 };
 
 struct HotkeyConflict {

@@ -67,16 +67,16 @@ std::int32_t KeyNameIndex(std::string_view key_name) {
   return -1;
 }
 
-THotKeyModifiers HotkeyTextToModifiers(std::string_view text) {
-  THotKeyModifiers modifiers = 0;
+ModifierSet HotkeyTextToModifiers(std::string_view text) {
+  ModifierSet modifiers = 0;
   if (Contains(text, "Ctrl"))
-    modifiers |= hmCtrl;
+    modifiers |= kModifierCtrl;
   if (Contains(text, "Alt"))
-    modifiers |= hmAlt;
+    modifiers |= kModifierAlt;
   if (Contains(text, "Shift"))
-    modifiers |= hmShift;
+    modifiers |= kModifierShift;
   if (Contains(text, "Win"))
-    modifiers |= hmWin;
+    modifiers |= kModifierWin;
   return modifiers;
 }
 

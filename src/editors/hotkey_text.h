@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "hotkeys/rhkutils.h"
+#include "hotkeys/hotkey_definitions.h"
 
 namespace lumo {
 
@@ -29,7 +29,7 @@ std::string_view HotkeyKeyName(std::string_view text);
 std::int32_t KeyNameIndex(std::string_view key_name);
 
 // The modifiers whose words occur anywhere in the text.
-THotKeyModifiers HotkeyTextToModifiers(std::string_view text);
+ModifierSet HotkeyTextToModifiers(std::string_view text);
 
 // The component key index of the text's key name (0, no key, when it names none).
 std::uint8_t HotkeyTextToKey(std::string_view text);

@@ -6,7 +6,7 @@
 
 #include "hotkeys/hotkey_codes.h"
 #include "hotkeys/hotkey_store.h"
-#include "hotkeys/rhkutils.h"
+#include "hotkeys/hotkey_definitions.h"
 
 namespace lumo {
 
@@ -48,7 +48,7 @@ class HotkeyActions {
   // Deactivates the component (every hotkey unregistered) and empties it.
   void RemoveHotkeys();
 
-  // The component's OnHotKey. An error of the action is reported and ends the key press.
+  // The component's OnPressed. An error of the action is reported and ends the key press.
   void HotKeyPressed(std::int32_t index);
   void ExecuteHotkey(std::int32_t index);
 

@@ -38,15 +38,15 @@ std::uint32_t VirtualKeyOf(std::uint8_t key) {
   return key < VirtualKeyTable.size() ? VirtualKeyTable[key] : 0;
 }
 
-std::uint32_t ModifierFlags(THotKeyModifiers modifiers) {
+std::uint32_t ModifierFlags(ModifierSet modifiers) {
   std::uint32_t flags = 0;
-  if (modifiers & hmShift)
+  if (modifiers & kModifierShift)
     flags |= 4;
-  if (modifiers & hmCtrl)
+  if (modifiers & kModifierCtrl)
     flags |= 2;
-  if (modifiers & hmAlt)
+  if (modifiers & kModifierAlt)
     flags |= 1;
-  if (modifiers & hmWin)
+  if (modifiers & kModifierWin)
     flags |= 8;
   return flags;
 }

@@ -7,15 +7,15 @@
 namespace lumo {
 
 // A one-byte set of modifier keys.
-using THotKeyModifiers = std::uint8_t;
-inline constexpr THotKeyModifiers hmShift = 1;
-inline constexpr THotKeyModifiers hmCtrl = 2;
-inline constexpr THotKeyModifiers hmAlt = 4;
-inline constexpr THotKeyModifiers hmWin = 8;
+using ModifierSet = std::uint8_t;
+inline constexpr ModifierSet kModifierShift = 1;
+inline constexpr ModifierSet kModifierCtrl = 2;
+inline constexpr ModifierSet kModifierAlt = 4;
+inline constexpr ModifierSet kModifierWin = 8;
 
 // One entry of the system hotkey component.
-struct THotKeyEntry {
-  THotKeyModifiers Modifiers = 0;
+struct HotkeyEntry {
+  ModifierSet Modifiers = 0;
   std::uint8_t Key = 0;     // index into VirtualKeyTable
   bool Registered = false;  // Windows holds the registration for this entry
 };
@@ -27,12 +27,12 @@ class HotkeyComponent {
   virtual ~HotkeyComponent() = default;
   // Appends an entry and, while active, registers it at once. The copy returned tells
   // whether Windows accepted the combination; the entry stays either way.
-  virtual THotKeyEntry AddHotKey(std::uint8_t key, THotKeyModifiers modifiers) = 0;
+  virtual HotkeyEntry AddHotKey(std::uint8_t key, ModifierSet modifiers) = 0;
   virtual void Delete(int index) = 0;
   // Removes every entry; Active keeps its value.
   virtual void Clear() = 0;
   virtual int Count() const = 0;
-  virtual THotKeyEntry Entry(int index) const = 0;
+  virtual HotkeyEntry Entry(int index) const = 0;
   virtual bool Active() const = 0;
   // True registers every entry, false unregisters every entry.
   virtual void SetActive(bool active) = 0;
@@ -45,6 +45,6 @@ extern const std::array<std::uint8_t, 102> VirtualKeyTable;
 std::uint32_t VirtualKeyOf(std::uint8_t key);
 
 // The MOD_ flags RegisterHotKey expects: Alt 1, Ctrl 2, Shift 4, Win 8.
-std::uint32_t ModifierFlags(THotKeyModifiers modifiers);
+std::uint32_t ModifierFlags(ModifierSet modifiers);
 
 }  // namespace lumo

@@ -4,11 +4,12 @@
 
 #include "common/code_page.h"
 #include "common/files.h"
-#include "hotkeys/rhkutils.h"
+#include "hotkeys/hotkey_definitions.h"
 #include "hotkeys/tagged_stream.h"
 
 namespace lumo {
 
+// The first value of every stored Lumo.hkd: files written before and after must match.
 inline constexpr char kHotkeyFileHeader[] = "Hotkey definitions, version 1.0";
 
 // Appends the definitions of the stream to list. On a read error the definitions read

@@ -7,7 +7,7 @@
 
 #include "common/code_page.h"
 #include "common/files.h"
-#include "hotkeys/rhkutils.h"
+#include "hotkeys/hotkey_definitions.h"
 
 namespace lumo {
 

@@ -11,6 +11,7 @@
 
 namespace lumo {
 
+// The tag bytes of the stored Lumo.hkd files; they never change.
 namespace tag {
 inline constexpr std::uint8_t kNull = 0x00;  // end of list
 inline constexpr std::uint8_t kList = 0x01;

@@ -99,7 +99,7 @@ std::string Placement(const TBmpAction& action) {
   const std::int64_t place = PlaceWidth(width, height);
   text += " drawn " + std::to_string(place) + " x " + std::to_string(kPlaceHeight) + " at " +
           Point(action.ImageX, action.ImageY);
-  if (width * height > kMaxRegionPixels) {
+  if (!CopyableRegion(width, height)) {
     text += ", too large to copy: a white block";
   } else if (action.ImageX < 0 || action.ImageY < 0 || action.ImageX + place > kDisplayWidth ||
              action.ImageY + kPlaceHeight > kDisplayHeight) {

@@ -83,7 +83,7 @@ std::string FormatListing(const WindowRow& window, const std::vector<ControlRow>
   return out;
 }
 
-std::string SdfStub(const ControlRow& control, int action) {
+std::string SdfStub(const ControlRow& control, int action, bool first) {
   const CaptureRectangle& r = control.Inside;
   const std::int64_t width = std::int64_t{r.Right} - r.Left;
   const std::int64_t height = std::int64_t{r.Bottom} - r.Top;
@@ -104,11 +104,16 @@ std::string SdfStub(const ControlRow& control, int action) {
            std::to_string(control.Id) + "%> does not reach it; in a hotkey command, %" +
            std::to_string(control.Number) + " does.\n";
   }
-  out += "; [TIMER] needs Enable=1 and Actions=" + n +
-         " or more; keep one [RECT] section for all entries.\n";
-  out += "[TIMER.ACTION" + n + "]\nPROMPT=\nP_X=0\nP_Y=0\nS_X=0\nS_Y=0\nBMP_RECT=" + n +
-         "\n[RECT]\n" + n + "=" + RectText(r) + '\n';
-  return out;
+  out += "; [TIMER] needs Enable=1 and Actions=" + n + " or more.\n";
+  out += "[TIMER.ACTION" + n + "]\nPROMPT=\nP_X=0\nP_Y=0\nS_X=0\nS_Y=0\nBMP_RECT=" + n + '\n';
+  const std::string entry = n + "=" + RectText(r) + '\n';
+  if (first) {
+    return out + "[RECT]\n" + entry;
+  }
+  return out +
+         "; Lumo reads only the first [RECT] section: move the next line into it, without "
+         "the ';'.\n;" +
+         entry;
 }
 
 }  // namespace lumo

@@ -40,6 +40,8 @@ std::string FormatListing(const WindowRow& window, const std::vector<ControlRow>
 
 // A [TIMER.ACTIONn] section and its [RECT] entry n that copy the client area of control, with
 // comments on how the commands reach it. Plain ASCII, so it can be appended to Lumo.sdf.
-std::string SdfStub(const ControlRow& control, int action);
+// The profile reader reads only the first [RECT] section: the entry comes under a [RECT]
+// header only for the first stub, otherwise as a comment to move into that section.
+std::string SdfStub(const ControlRow& control, int action, bool first);
 
 }  // namespace lumo

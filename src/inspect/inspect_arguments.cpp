@@ -38,12 +38,14 @@ InspectArguments ParseInspectArguments(const std::vector<std::string>& arguments
     parsed.Run = InspectArguments::Command::List;
     return parsed;
   }
-  if (arguments[1] != "--sdf" || count < 3 || count > 4) {
-    return Usage("after the caption only --sdf <ID> [<n>] may follow");
+  parsed.StubFirst = arguments.back() == "--first";
+  const std::size_t stub_count = parsed.StubFirst ? count - 1 : count;
+  if (arguments[1] != "--sdf" || stub_count < 3 || stub_count > 4) {
+    return Usage("after the caption only --sdf <ID> [<n>] [--first] may follow");
   }
   const std::optional<std::int32_t> id = TextToInt32(arguments[2]);
   const std::optional<std::int32_t> action =
-      count == 4 ? TextToInt32(arguments[3]) : std::optional<std::int32_t>(1);
+      stub_count == 4 ? TextToInt32(arguments[3]) : std::optional<std::int32_t>(1);
   if (!id) {
     return Usage("--sdf needs a control ID, a number");
   }
@@ -62,12 +64,15 @@ std::string InspectUsage() {
          "  lumo-inspect.exe <caption>\n"
          "      the window whose title contains <caption>, and every control in it: the n of\n"
          "      %n, the ID of <%ID%>, class, shown or not, text, and the rectangle for [RECT]\n"
-         "  lumo-inspect.exe <caption> --sdf <ID> [<n>]\n"
-         "      a [TIMER.ACTIONn]/[RECT] stub that copies control <ID> (n is 1 unless given)\n"
+         "  lumo-inspect.exe <caption> --sdf <ID> [<n>] [--first]\n"
+         "      a [TIMER.ACTIONn] stub that copies control <ID> (n is 1 unless given), safe\n"
+         "      to append to Lumo.sdf; its [RECT] entry comes under a [RECT] header only with\n"
+         "      --first (the file's first stub), else as a line to move into that section\n"
          "  lumo-inspect.exe --check [<file>]\n"
          "      loads Lumo.sdf (beside this program unless <file> is given) as Lumo.exe does,\n"
-         "      and with the register window open, runs its commands and one capture tick\n"
-         "      without the announcer, writing the picture to preview.bmp\n"
+         "      and with the register window open, runs its commands, the hotkeys of the\n"
+         "      Lumo.hkd beside it and one capture tick without the announcer, writing the\n"
+         "      picture to preview.bmp\n"
          "\n"
          "Exit code 0 when all went well, 1 otherwise.\n";
 }

@@ -12,6 +12,7 @@ struct InspectArguments {
   std::string Caption;          // List, Stub: ANSI bytes
   std::int32_t StubId = 0;      // Stub: the control's dialog ID
   std::int32_t StubAction = 1;  // Stub: n of [TIMER.ACTIONn] and of its [RECT] entry
+  bool StubFirst = false;       // Stub: with the [RECT] header, for the file's first stub
   std::string SdfPath;          // Check: empty for Lumo.sdf beside the program
   std::string Error;            // Usage: what was wrong, empty when help was asked for
 };

@@ -17,6 +17,10 @@ void ShowErrorBox(const std::string& text);
 // No icon, one OK button, centred on the screen; returns when the user has closed it.
 void ShowInformationBox(const std::string& text);
 
+// Once the session ends nobody is left to answer a box, and an open one would hold up the
+// end: from then on the two above show nothing.
+void StopShowingBoxes();
+
 // The message boundary of a window procedure: an exception ends the event being handled,
 // the user sees its text in the error box, and the program goes on (the result is then 0).
 template <typename Handler>

@@ -6,18 +6,18 @@
 
 namespace lumo {
 
-std::optional<RegistryKey> RegistryKey::OpenExisting(HKEY root, const std::string& path) {
+std::optional<RegistryKey> RegistryKey::OpenForReading(HKEY root, const std::string& path) {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
     return std::nullopt;
   }
   return RegistryKey(key);
 }
 
-std::optional<RegistryKey> RegistryKey::OpenOrCreate(HKEY root, const std::string& path) {
+std::optional<RegistryKey> RegistryKey::CreateForWriting(HKEY root, const std::string& path) {
   HKEY key = nullptr;
-  if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                      nullptr, &key, nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
+                      &key, nullptr) != ERROR_SUCCESS) {
     return std::nullopt;
   }
   return RegistryKey(key);

@@ -10,10 +10,12 @@ namespace lumo {
 
 class RegistryKey {
  public:
-  // The key with full access, or nothing when it is missing or cannot be opened so.
-  static std::optional<RegistryKey> OpenExisting(HKEY root, const std::string& path);
-  // As OpenExisting, creating the key when it is missing.
-  static std::optional<RegistryKey> OpenOrCreate(HKEY root, const std::string& path);
+  // The key for reading values, or nothing when it is missing or cannot be opened so. Only
+  // the rights used are asked for: a standard user, or an administrator under UAC, may
+  // read a key of the machine but not change it.
+  static std::optional<RegistryKey> OpenForReading(HKEY root, const std::string& path);
+  // The key for writing values, created when it is missing; nothing when that fails.
+  static std::optional<RegistryKey> CreateForWriting(HKEY root, const std::string& path);
 
   RegistryKey(RegistryKey&& other) noexcept;
   RegistryKey& operator=(RegistryKey&& other) noexcept;

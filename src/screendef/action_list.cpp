@@ -3,15 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "common/ascii_case.h"
 #include "screendef/token_split.h"
 
 namespace lumo {
 
 namespace {
-
-char AsciiUpper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // prefix is upper-case ASCII; only ASCII letters of token are folded.
 bool HasPrefix(std::string_view token, std::string_view prefix) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "hotkeys/rhkutils.h"
+#include "hotkeys/hotkey_definitions.h"
 #include "screendef/screen_definition.h"
 
 namespace lumo {

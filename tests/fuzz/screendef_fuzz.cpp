@@ -1,5 +1,6 @@
 // Both screen-definition loaders over a file the fuzzer writes, and the number and
-// rectangle forms and the action-list parser over every value in it.
+// rectangle forms and the action-list parser over every value in it; lumo-inspect's report
+// on the file and its command line made of the file's values.
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -8,6 +9,9 @@
 #include "common/number_text.h"
 #include "fake_profile_reader.h"
 #include "fakes/machine.h"
+#include "inspect/check_report.h"
+#include "inspect/file_text_checks.h"
+#include "inspect/inspect_arguments.h"
 #include "screendef/action_list.h"
 #include "screendef/rectangle_value.h"
 #include "screendef/timer_definition.h"
@@ -46,5 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       (!lumo::LoadTimerDefinition(model, timer, file, &failure) && failure.empty())) {
     std::abort();  // the window part cannot fail here; a timer failure always says why
   }
+  const lumo::InspectArguments arguments = lumo::ParseInspectArguments(file.values);
+  if (!lumo::CheckScreenDefinition(file).Report.ends_with('\n') ||
+      (arguments.Run == lumo::InspectArguments::Command::Stub && arguments.StubAction < 1)) {
+    std::abort();  // every report ends its last line; actions count from 1
+  }
+  lumo::SavedAsUtf8(text);
+  lumo::DuplicateSectionReport(text);
   return 0;
 }

@@ -137,7 +137,7 @@ TEST(ExpandBlanks, RunsBecomeThatManySpacesClampedToTheBufferAndStrayBracesStayL
   }
 }
 
-TEST(ExtractSpeechText, FirstNumberFollowedByTheLastTwoCharacters) {
+TEST(ExtractSpeechText, FirstNumberWithoutDigitGroupCommasFollowedByTheLastTwoCharacters) {
   // A price is never cut short, whatever its length.
   const std::string long_number = "123456789012345678.90";
   const std::pair<std::string, std::string> cases[] = {
@@ -151,7 +151,17 @@ TEST(ExtractSpeechText, FirstNumberFollowedByTheLastTwoCharacters) {
       {"", ""},
       {"x", "x"},
       {"\xD4\xAA", "\xD4\xAA"},
-      {"7", "77"}};
+      {"7", "77"},
+      // Only a comma between a digit and exactly three digits, before any dot, groups digits.
+      {kYingShou + "1,234.50" + kYuanZheng, "1234.50" + kYuanZheng},
+      {"1,234,567 ok", "1234567ok"},
+      {"1,234", "123434"},
+      {"1,2345.6", "1.6"},
+      {"1,23 x", "1 x"},
+      {"1,234,5 x", "1234 x"},
+      {"1.500,250 x", "1.500 x"},
+      {",123 x", "123 x"},
+      {"12,,345 x", "12 x"}};
   for (const auto& [text, expected] : cases) {
     EXPECT_EQ(ExtractSpeechText(text), expected) << text;
   }

@@ -1,15 +1,15 @@
 #pragma once
 // A profile given as INI text, read the way the loaders' reader reads a file: "[section]"
 // lines and "key=value" lines, blanks around the value and one pair of enclosing quotes
-// removed, at most 2047 bytes of a value seen. A missing entry gives the default, and the
-// read of the entry fail_at ("SECTION/Key") runs fail, to interrupt a loader there.
+// removed, at most 2047 bytes of a value seen, names in any letter case. A missing entry gives
+// the default; the read of the entry fail_at ("SECTION/Key") runs fail, to interrupt a loader.
 #include <algorithm>
+#include <cctype>
 #include <functional>
 #include <map>
 #include <new>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "screendef/profile_reader.h"
@@ -33,7 +33,7 @@ class FakeProfileReader : public ProfileReader {
             value.back() == value[0]) {
           value = value.substr(1, value.size() - 2);
         }
-        values_[{section, std::string(Trim(line.substr(0, equals)))}] = values.emplace_back(value);
+        values_[Entry(section, Trim(line.substr(0, equals)))] = values.emplace_back(value);
       }
     }
   }
@@ -47,7 +47,7 @@ class FakeProfileReader : public ProfileReader {
     if (section + "/" + key == fail_at) {
       fail();
     }
-    auto found = values_.find({section, key});
+    auto found = values_.find(Entry(section, key));
     return found == values_.end() ? default_value : found->second;
   }
 
@@ -57,7 +57,12 @@ class FakeProfileReader : public ProfileReader {
     return first == text.npos ? std::string_view()
                               : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
   }
-  std::map<std::pair<std::string, std::string>, std::string> values_;
+  static std::string Entry(std::string_view section, std::string_view key) {
+    std::string name = std::string(section) + '\0' + std::string(key);
+    std::ranges::transform(name, name.begin(), [](unsigned char c) { return std::tolower(c); });
+    return name;
+  }
+  std::map<std::string, std::string> values_;
 };
 
 }  // namespace lumo::test

@@ -9,7 +9,7 @@
 #include "editors/hotkey_rows.h"
 #include "editors/hotkey_text.h"
 #include "hotkeys/hotkey_codes.h"
-#include "hotkeys/rhkutils.h"
+#include "hotkeys/hotkey_definitions.h"
 
 namespace lumo {
 namespace {
@@ -46,13 +46,13 @@ TEST(HotkeyTables, EveryKeyNameReachesAVirtualKeyOfItsOwn) {
 TEST(HotkeyTables, ModifiersBecomeWindowsFlagsAndTheFileLiesBesideTheProgram) {
   EXPECT_EQ(HotkeyModifiers(HotkeyRec{}), 0);
   EXPECT_EQ(HotkeyModifiers({-1, true, false, true, true, "", 0, "", false}),
-            hmCtrl | hmShift | hmWin);
+            kModifierCtrl | kModifierShift | kModifierWin);
   EXPECT_EQ(HotkeyModifiers({-1, true, true, false, true, "", 0, "", false}),
-            hmCtrl | hmAlt | hmWin);
-  EXPECT_EQ(ModifierFlags(hmAlt), 1u);
-  EXPECT_EQ(ModifierFlags(hmCtrl), 2u);
-  EXPECT_EQ(ModifierFlags(hmShift), 4u);
-  EXPECT_EQ(ModifierFlags(hmWin), 8u);
+            kModifierCtrl | kModifierAlt | kModifierWin);
+  EXPECT_EQ(ModifierFlags(kModifierAlt), 1u);
+  EXPECT_EQ(ModifierFlags(kModifierCtrl), 2u);
+  EXPECT_EQ(ModifierFlags(kModifierShift), 4u);
+  EXPECT_EQ(ModifierFlags(kModifierWin), 8u);
   EXPECT_EQ(HotkeyFilePath("C:\\Pos\\Lumo.exe"), "C:\\Pos\\Lumo.hkd");
   EXPECT_EQ(HotkeyFilePath("C:\\Pos.v2\\Lumo"), "C:\\Pos.v2\\Lumo.hkd");
   EXPECT_EQ(HotkeyFilePath("C:\\Pos\\Lumo.tar.exe"), "C:\\Pos\\Lumo.tar.hkd");
@@ -71,8 +71,9 @@ TEST(HotkeyText, ModifiersInFixedOrderThenTheKeyAndReadBack) {
   EXPECT_EQ(HotkeyTextToKey("Ctrl+"), 0);
   EXPECT_EQ(HotkeyKeyName("Ctrl+Alt+Shift+Win+Num +"), "Num +");
   EXPECT_EQ(HotkeyKeyName("Shift+Ctrl+A"), "Ctrl+A");  // prefixes come off in order only
-  EXPECT_EQ(HotkeyTextToModifiers("Ctrl+Alt+Shift+Win+A"), hmCtrl | hmAlt | hmShift | hmWin);
-  EXPECT_EQ(HotkeyTextToModifiers("Alt+F4"), hmAlt);
+  EXPECT_EQ(HotkeyTextToModifiers("Ctrl+Alt+Shift+Win+A"),
+            kModifierCtrl | kModifierAlt | kModifierShift | kModifierWin);
+  EXPECT_EQ(HotkeyTextToModifiers("Alt+F4"), kModifierAlt);
   EXPECT_EQ(VirtualKeyOf(HotkeyTextToKey("Ctrl+Shift+F5")), 0x74u);
   // Names match whole, ignoring the case of ASCII letters.
   const std::pair<const char*, int> cases[] = {
@@ -117,7 +118,7 @@ struct FakeChecks : HotkeyChecks {
     calls.push_back(entry + ": " + message);
     return continue_conflict;
   }
-  bool TryRegistration(std::uint8_t key, THotKeyModifiers modifiers) override {
+  bool TryRegistration(std::uint8_t key, ModifierSet modifiers) override {
     calls.push_back("register " + std::to_string(VirtualKeyOf(key)) + " " +
                     std::to_string(modifiers));
     return registration_accepted;

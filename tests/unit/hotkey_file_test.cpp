@@ -265,14 +265,14 @@ class FakeWindow : public HotkeyComponent, public HotkeyHost {
   bool edit_enabled = true;
   bool settings_enabled = false;
 
-  THotKeyEntry AddHotKey(std::uint8_t key, THotKeyModifiers modifiers) override {
+  HotkeyEntry AddHotKey(std::uint8_t key, ModifierSet modifiers) override {
     calls.push_back("Add " + std::to_string(key) + " " + std::to_string(modifiers));
     return {modifiers, key, true};
   }
   void Delete(int) override {}
   void Clear() override { calls.push_back("Clear"); }
   int Count() const override { return 0; }
-  THotKeyEntry Entry(int) const override { return {}; }
+  HotkeyEntry Entry(int) const override { return {}; }
   bool Active() const override { return false; }
   void SetActive(bool value) override { calls.push_back(value ? "Active" : "Inactive"); }
 

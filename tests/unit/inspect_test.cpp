@@ -46,6 +46,10 @@ TEST(CheckScreenDefinition, ReportsEveryReadTheModelAndTheStepThatFailed) {
         "What stays stored:\n  capture timer: off, every 1000 ms", "OnClose: 1 entry\n",
         "TIMER.ACTION2: region 0,0,0,0 (0 x 0): no positive width and height",
         "TIMER.ACTION3: region 5,1,5,9 (0 x 8): no positive width and height"}},
+      {"[TIMER]\nActions=1\n[TIMER.ACTION1]\nBMP_RECT=1\n[RECT]\n"
+       "1=-2147483648,-2147483648,2147483647,2147483647",
+       true,
+       {"(4294967295 x 4294967295) drawn 16 x 16 at (0, 0), too large to copy"}},
   };
   for (const auto& [file, loaded, shown] : cases) {
     const CheckOutcome outcome = CheckScreenDefinition(test::FakeProfileReader(file));
@@ -86,10 +90,14 @@ TEST(SdfStub, CopiesTheClientAreaAndSaysWhichReferenceReachesTheControl) {
         "inside %3: <%1004%> does not reach it; in a hotkey command, %5", "Actions=2 or more",
         "\n[TIMER.ACTION2]\nPROMPT=\nP_X=0\nP_Y=0\nS_X=0\nS_Y=0\nBMP_RECT=2\n[RECT]\n"
         "2=116,83,336,107\n"}) {
-    EXPECT_TRUE(Holds(SdfStub(control, 2), text));
+    EXPECT_TRUE(Holds(SdfStub(control, 2, true), text));
   }
   control.Parent = 0;
-  EXPECT_TRUE(Holds(SdfStub(control, 2), "its text is <%1004%>; in a hotkey command, %5.\n"));
+  EXPECT_TRUE(Holds(SdfStub(control, 2, true), "its text is <%1004%>; in a hotkey command, %5.\n"));
+  // Another stub, appended, leaves the first [RECT] section the only one.
+  EXPECT_TRUE(SdfStub(control, 2, false)
+                  .ends_with("BMP_RECT=2\n; Lumo reads only the first [RECT] section: move the "
+                             "next line into it, without the ';'.\n;2=116,83,336,107\n"));
 }
 
 TEST(FormatListing, SaysWhatEachReferenceReadsOfARow) {

@@ -143,6 +143,7 @@ TEST(LoadTimerDefinition, SwitchesTheTimerAndReadsTheActionsWithTheirRectangles)
   const std::pair<const char*, const char*> cases[] = {
       {"", "ok | enabled 0 interval 1000 | 30 |"},
       {"[TIMER]\nEnable=1\nInterval=0x1F4\nActions=0", "ok | enabled 1 interval 500 | 60 |"},
+      {"[timer]\nENABLE=1\ninterval=250", "ok | enabled 1 interval 250 | 120 |"},  // any case
       {"[TIMER]\nInterval=fast\nActions=-2\n[TIMER.ACTION1]\nPROMPT=x",
        "ok | enabled 0 interval 1000 | 30 |"},
       // The timer is switched before an interval of 0 fails the loading.

@@ -11,7 +11,10 @@
 #include "capture/bmp_file.h"
 #include "capture/braille_picture.h"
 #include "cts4r/announcer_view.h"
+#include "editors/hotkey_text.h"
+#include "hotkeys/hotkey_file.h"
 #include "platform/win_code_page.h"
+#include "platform/win_files.h"
 #include "support/lumo_program.h"
 
 namespace lumo::test {
@@ -101,7 +104,8 @@ TEST(LumoInspect, ListingStubCheckAndADryRunEqualToWhatLumoSendsAndShows) {
   EXPECT_PRED2(Has, none.text, "No visible window has a title that contains \"no such window\"");
 
   // The file an integrator would write: commands, and the stub for the amount due.
-  const Output stub = Inspect(std::string(kCaption) + " --sdf " + std::to_string(rs::kAmountDueId));
+  const Output stub =
+      Inspect(std::string(kCaption) + " --sdf " + std::to_string(rs::kAmountDueId) + " --first");
   ASSERT_EQ(stub.exit, 0u) << stub.text;
   const std::string dir = PrepareLumoDir(
       "inspect-check",
@@ -151,7 +155,13 @@ TEST(LumoInspect, ListingStubCheckAndADryRunEqualToWhatLumoSendsAndShows) {
   const auto black = [&rows](int x, int y) { return rows[y][x] == '#'; };
   EXPECT_EQ(ReadFile(draw.CopyPath.substr(0, draw.CopyPath.size() - 4) + ".txt"),
             BraillePicture(kDisplayWidth, kDisplayHeight, black));
-  Sleep(300);  // painted
+  Sleep(300);     // painted
+  int views = 0;  // after Cls, PrintText, SoundOut and DrawImage: still the one window
+  for (HWND other = nullptr; (other = FindWindowExW(nullptr, other, cts4r::kViewClass, nullptr));) {
+    DWORD owner = 0;
+    views += GetWindowThreadProcessId(other, &owner) != 0 && owner == run.process.Id();
+  }
+  EXPECT_EQ(views, 1);
   const std::vector<std::string> shown = Screenshot(view, "announcer-window");
   int wrong = 0;  // screen pixels of the zoomed display that differ from the picture's
   for (int y = 0; y < kDisplayHeight * cts4r::kViewZoom; ++y) {
@@ -175,6 +185,80 @@ TEST(LumoInspect, ListingStubCheckAndADryRunEqualToWhatLumoSendsAndShows) {
   EXPECT_EQ(slow.exit, 1u);
   EXPECT_PRED2(Has, slow.text, "\"\" (did not answer within 1 s: is the program hung?)");
   EXPECT_LT(slow.ms, none.ms + 2000);
+}
+
+// The exit code of lumo-inspect.exe writing into a pipe that nobody reads any more.
+DWORD ExitCodeIntoClosedPipe(const std::string& arguments) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE read = nullptr;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  PROCESS_INFORMATION info{};
+  std::string line = "\"" + BinDir() + "lumo-inspect.exe\" " + arguments;
+  DWORD code = STILL_ACTIVE;
+  if (CreatePipe(&read, &startup.hStdOutput, &inherit, 0) && CloseHandle(read) &&
+      CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                     nullptr, &startup, &info)) {
+    WaitForSingleObject(info.hProcess, 20000);
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+  }
+  CloseHandle(startup.hStdOutput);
+  return code;
+}
+
+// An integrator's hand-written Lumo.sdf with the mistakes that read nothing: a region over a
+// label's grey and a field's white, a second [RECT] section, references into the panel and
+// to no control, and close commands that read the gone window; with a hotkey beside it.
+TEST(LumoInspect, CheckSaysWhatReadsNothing) {
+  RegisterSim sim = StartRegisterSim("--title CheckStory --text 1001=1,234.50");
+  SetForegroundWindow(sim.window);
+  RECT window{};
+  POINT client{0, 0};
+  GetWindowRect(sim.window, &window);
+  ClientToScreen(sim.window, &client);
+  // The first row: the label "应付金额:" on the window's grey, and the white amount field.
+  const int left = client.x - window.left;
+  const int top = client.y - window.top + 12;
+  const std::string region = std::to_string(left) + "," + std::to_string(top) + "," +
+                             std::to_string(left + 332) + "," + std::to_string(top + 32);
+  const std::string dir = PrepareLumoDir(
+      "inspect-story",
+      "[WINDOW]\r\nCaption=CheckStory\r\nOnShow=\"DISPLAY=~\xD3\xA6\xCA\xD5 <%1004%>\" & "
+      "SPEAK=<%1001%>\xD4\xAA\xD5\xFB & DISPLAY=^<%9999%>\r\nOnClose=DISPLAY=~<%1001%>\r\n"
+      "[TIMER]\r\nEnable=1\r\nActions=2\r\n[TIMER.ACTION1]\r\nBMP_RECT=1\r\n[RECT]\r\n1=" +
+          region + "\r\n[TIMER.ACTION2]\r\nBMP_RECT=2\r\n[RECT]\r\n2=" + region + "\r\n");
+  auto hotkey = std::make_shared<HotkeyRec>();
+  *hotkey = {KeyNameIndex("F7"),     true, true, false, false, "amount", 0,
+             "Display=~%2^SPEAK=%2", true};
+  WinFileSystem files;
+  SaveHotkeys({hotkey}, files, WinCodePage(), dir + "Lumo.hkd");
+
+  const Output check = Inspect("--check", dir);
+  WriteFile(dir + "check-output.txt", check.text);  // for a person to read
+  EXPECT_EQ(check.exit, 0u) << check.text;
+  for (const char* part :
+       {"[RECT] heads 2 sections, at lines 10 and 14: Lumo reads only the first, at line 10",
+        "  ! <%1004%> reads empty: control 1004 lies inside %3, and <%ID%> reaches only",
+        "A hotkey command reaches it as %5",
+        "  ! <%9999%> reads empty: the window has no control 9999",
+        "  SoundOut(\"1234.50元整\")\n  PrintText(1, 2, \"\")\n",
+        "  PrintText(1, 1, \"\")\n  ! <%1001%> reads empty: the window has gone",
+        "  ! TIMER.ACTION1 spans two backgrounds: Lumo takes 0x",
+        "Hotkey Ctrl+Alt+F7 \"amount\", command \"Display=~%2^SPEAK=%2\":\n  Cls(0)\n  wait "
+        "100 ms\n  PrintText(1, 1, \"1,234.50\")\n  SoundOut(\"1,234.50\")\n"}) {
+    EXPECT_PRED2(Has, check.text, part);
+  }
+
+  // The same file saved as UTF-8: said so, and a failure.
+  WriteFile(dir + "utf8.sdf", "\xEF\xBB\xBF[WINDOW]\r\nCaption=\xE6\x94\xB6\xE9\x93\xB6\r\n");
+  const Output utf8 = Inspect("--check utf8.sdf", dir);
+  EXPECT_EQ(utf8.exit, 1u);
+  EXPECT_PRED2(Has, utf8.text, "This file is saved as UTF-8, but Lumo reads it");
+  // Output that cannot be written ends in a failure.
+  EXPECT_EQ(ExitCodeIntoClosedPipe("--help"), 1u);
 }
 
 }  // namespace

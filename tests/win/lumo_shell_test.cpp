@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "app/monitor_ids.h"
+#include "app/settings_keys.h"
 #include "platform/ansi_text.h"
 #include "support/lumo_program.h"
 
@@ -67,7 +68,7 @@ TEST(LumoShell, TrayMenuAboutBoxSecondCopyTheExitQuestionAndAFailedSaveAtClose) 
 
   // The menu draws its Chinese characters; "关于[&A]..." opens the About box.
   int differing = 0;
-  HWND about = OpenFromTrayMenu(run, 'a', "THelpForm", [&](HWND menu) {
+  HWND about = OpenFromTrayMenu(run, 'a', "LumoAboutBox", [&](HWND menu) {
     differing = FirstItemsDiffer(Screenshot(menu, "tray-menu"));
   });
   EXPECT_GT(differing, 20);
@@ -137,6 +138,9 @@ TEST(LumoShell, MachineSettingsAreShownAndTheShownOnesSavedPerUser) {
     const wchar_t* error;                   // the box of a value that cannot be read
     std::tuple<LRESULT, bool, bool> shown;  // port selected, port list usable, monitoring
     DWORD saved_port, saved_auto_start;
+    // An installer closes the program (ENDSESSION_CLOSEAPP) while the box is open: what was
+    // read before and the hotkey file are saved, and Lumo ends by itself, with no box left.
+    bool closed_by_installer = false;
   };
   const Case cases[] = {
       {3, 0, 1, nullptr, {3, true, false}, 3, 0},
@@ -146,6 +150,7 @@ TEST(LumoShell, MachineSettingsAreShownAndTheShownOnesSavedPerUser) {
       // the list selects none.
       {2, {}, 1, L"Invalid data type for 'AutoStart'", {2, false, true}, 2, 1},
       {10, 0, {}, L"Failed to get data for 'UseComport'", {CB_ERR, false, false}, 0xFFFFFFFF, 0},
+      {4, 0, {}, L"Failed to get data for 'UseComport'", {}, 4, 0, true},
   };
   const std::string dir = PrepareLumoDir("settings", kSdf);
   RegDeleteTreeA(HKEY_CURRENT_USER, kUserKey);
@@ -163,23 +168,44 @@ TEST(LumoShell, MachineSettingsAreShownAndTheShownOnesSavedPerUser) {
         set("UseComport", REG_DWORD, &*c.use_port, sizeof(DWORD));
       }
     }
+    DeleteFileA((dir + "Lumo.hkd").c_str());
     LumoRun run = StartLumo(dir, false);
+    const auto close_app = [&] {  // sent, as Windows sends it, while the box waits
+      DWORD_PTR ignored = 0;
+      SendMessageTimeoutW(WindowOf(run.process.Id(), "TForm1", false), WM_ENDSESSION, TRUE,
+                          ENDSESSION_CLOSEAPP, SMTO_BLOCK, 5000, &ignored);
+      EXPECT_TRUE(run.process.WaitForExit(3s));
+    };
     if (c.error) {
-      EXPECT_EQ(AnswerBox(run.process.Id()), c.error);
+      EXPECT_EQ(AnswerBox(run.process.Id(), IDOK,
+                          c.closed_by_installer ? close_app : std::function<void()>()),
+                c.error);
     }
-    run.main = WaitForMainWindow(run.process);
-    ASSERT_NE(run.main, nullptr);
-    HWND ports = GetDlgItem(run.main, kIdComboBox2);
-    EXPECT_EQ(std::make_tuple(SendMessageW(ports, CB_GETCURSEL, 0, 0), IsWindowEnabled(ports) != 0,
-                              SendMessageW(GetDlgItem(run.main, kIdCheckBox1), BM_GETCHECK, 0, 0) ==
-                                  BST_CHECKED),
-              c.shown);
-    ASSERT_TRUE(ExitThroughMenu(run));
-    ASSERT_TRUE(run.process.WaitForExit());
+    if (c.closed_by_installer) {
+      EXPECT_EQ(run.process.ExitCode(), 0u);
+      EXPECT_EQ(ReadFile(dir + "Lumo.hkd").substr(0, 2), "\x06\x1F");  // an empty list's
+    } else {
+      run.main = WaitForMainWindow(run.process);
+      ASSERT_NE(run.main, nullptr);
+      HWND ports = GetDlgItem(run.main, kIdComboBox2);
+      EXPECT_EQ(
+          std::make_tuple(
+              SendMessageW(ports, CB_GETCURSEL, 0, 0), IsWindowEnabled(ports) != 0,
+              SendMessageW(GetDlgItem(run.main, kIdCheckBox1), BM_GETCHECK, 0, 0) == BST_CHECKED),
+          c.shown);
+      ASSERT_TRUE(ExitThroughMenu(run));
+      ASSERT_TRUE(run.process.WaitForExit());
+    }
     EXPECT_EQ(SavedSetting("Comport"), c.saved_port);
     EXPECT_EQ(SavedSetting("AutoStart"), c.saved_auto_start);
     EXPECT_EQ(SavedSetting("UseComport"), std::nullopt);
   }
+  // The machine's key read only: asking for more fails under UAC, losing its values.
+  RegSetKeyValueA(HKEY_LOCAL_MACHINE, kMachineKey, "Comport", REG_DWORD, "\1\0\0", 4);
+  std::optional<RegistryKey> machine = OpenMachineSettings();
+  ASSERT_TRUE(machine);
+  EXPECT_EQ(machine->ReadInt32("Comport"), 1);
+  EXPECT_FALSE(machine->WriteInt32("Comport", 2));
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, kMachineKey);
 }
 

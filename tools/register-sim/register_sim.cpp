@@ -94,6 +94,23 @@ void Hang(DWORD milliseconds) {
   Sleep(milliseconds == 0 ? INFINITE : milliseconds);
 }
 
+WNDPROC g_read_proc = nullptr;  // the control's own procedure, under HangOnRead
+
+LRESULT CALLBACK HangOnRead(HWND control, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_GETTEXT) {
+    Hang(0);
+  }
+  return CallWindowProcW(g_read_proc, control, message, wparam, lparam);
+}
+
+void HangOnReadOf(HWND window, int id) {
+  HWND control = FindControl(window, id);
+  if (control != nullptr && g_read_proc == nullptr) {
+    g_read_proc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HangOnRead)));
+  }
+}
+
 LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcW(window, message, wparam, lparam);
 }
@@ -177,6 +194,10 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
     default:
       if (message == kHangMessage) {
         Hang(static_cast<DWORD>(wparam));
+        return 0;
+      }
+      if (message == kHangOnReadMessage) {
+        HangOnReadOf(window, static_cast<int>(wparam));
         return 0;
       }
       return DefWindowProcW(window, message, wparam, lparam);

@@ -17,6 +17,9 @@
 //   the window title. The message returns TRUE when the control exists.
 //   kHangMessage (sent or posted) with wParam = milliseconds stops answering messages for that
 //   long; wParam = 0 means until the process is ended.
+//   kHangOnReadMessage (sent or posted) with wParam = a control ID: the first WM_GETTEXT that
+//   control gets afterwards stops the register for good, as a register that hangs while a
+//   reader waits for it. Until then the title and every control answer.
 #include <cstdint>
 
 namespace register_sim {
@@ -52,7 +55,8 @@ inline constexpr int kDescendantOrder[] = {
     kTotalLabelId,     kTotalId,     kChangeLabelId, kChangeId,      kPatternId};
 inline constexpr int kDescendantCount = sizeof kDescendantOrder / sizeof kDescendantOrder[0];
 
-inline constexpr unsigned kHangMessage = 0x8000 + 1;  // WM_APP + 1
+inline constexpr unsigned kHangMessage = 0x8000 + 1;        // WM_APP + 1
+inline constexpr unsigned kHangOnReadMessage = 0x8000 + 2;  // WM_APP + 2
 
 // Placement: the window's top-left corner on the screen (clear of the corner where Wine
 // shows its tray window) and its client size.

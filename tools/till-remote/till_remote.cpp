@@ -47,11 +47,11 @@ int WriteHotkeyFile(const Arguments& args) {
   if (definition->Key < 0) {
     return Fail("no key in " + args[1]);
   }
-  const lumo::THotKeyModifiers modifiers = lumo::HotkeyTextToModifiers(args[1]);
-  definition->Ctrl = (modifiers & lumo::hmCtrl) != 0;
-  definition->Alt = (modifiers & lumo::hmAlt) != 0;
-  definition->Shift = (modifiers & lumo::hmShift) != 0;
-  definition->Win = (modifiers & lumo::hmWin) != 0;
+  const lumo::ModifierSet modifiers = lumo::HotkeyTextToModifiers(args[1]);
+  definition->Ctrl = (modifiers & lumo::kModifierCtrl) != 0;
+  definition->Alt = (modifiers & lumo::kModifierAlt) != 0;
+  definition->Shift = (modifiers & lumo::kModifierShift) != 0;
+  definition->Win = (modifiers & lumo::kModifierWin) != 0;
   definition->Description = args[2];
   definition->Action = lumo::kActionRunCommand;
   definition->Parameter = args[3];

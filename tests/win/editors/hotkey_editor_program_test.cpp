@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "editors/hotkey_text.h"
-#include "editors/win/EdCmd.h"
-#include "editors/win/hotkey.h"
+#include "editors/win/command_editor.h"
+#include "editors/win/hotkey_editor.h"
 #include "support/input.h"
 #include "support/lumo_program.h"
 
@@ -23,16 +23,16 @@ TEST(HotkeyEditorProgram, MenuOpensTheEditorAndAnAppliedHotkeyFiresAndIsSaved) {
   const std::string dir = PrepareLumoDir("hotkey-editor-program", "[WINDOW]\r\nCaption=x\r\n");
   LumoRun run = StartLumo(dir);
   ASSERT_NE(run.main, nullptr);
-  HWND editor = OpenFromTrayMenu(run, 'h', "TEdKeyForm");  // "编辑热键[&H]"
+  HWND editor = OpenFromTrayMenu(run, 'h', "LumoHotkeyEditor");  // "编辑热键[&H]"
   ASSERT_NE(editor, nullptr);
   EXPECT_EQ(GetWindow(editor, GW_OWNER), run.main);
 
-  Click(GetDlgItem(editor, TEdKeyForm::kedtDescription));
+  Click(GetDlgItem(editor, HotkeyEditor::kDescriptionEdit));
   TypeText(L"合计");
-  Click(GetDlgItem(editor, TEdKeyForm::kchkCtrl));
-  Click(GetDlgItem(editor, TEdKeyForm::kchkShift));
+  Click(GetDlgItem(editor, HotkeyEditor::kCtrlCheck));
+  Click(GetDlgItem(editor, HotkeyEditor::kShiftCheck));
   // F7 chosen as a person would: the list opened, its first letter typed until it is there.
-  HWND keys = GetDlgItem(editor, TEdKeyForm::kcboHotkey);
+  HWND keys = GetDlgItem(editor, HotkeyEditor::kKeyCombo);
   Click(keys);
   for (int tries = 0; tries < 20 && SendMessageA(keys, CB_GETCURSEL, 0, 0) != KeyNameIndex("F7");
        ++tries) {
@@ -41,23 +41,23 @@ TEST(HotkeyEditorProgram, MenuOpensTheEditorAndAnAppliedHotkeyFiresAndIsSaved) {
   }
   PressCombination(0, VK_RETURN);
   // The command comes from the command editor behind the field's button, one line each.
-  HWND field = GetDlgItem(editor, TEdKeyForm::kedtCommandLine);
-  HWND apply = GetDlgItem(editor, TEdKeyForm::kbtnApply);
+  HWND field = GetDlgItem(editor, HotkeyEditor::kCommandLineField);
+  HWND apply = GetDlgItem(editor, HotkeyEditor::kApplyButton);
   const auto browse = [&] {
     RECT r;
     GetClientRect(field, &r);
     Click(field, r.right - 8);
-    HWND commands = WindowOf(run.process.Id(), "TEdCmdForm");
+    HWND commands = WindowOf(run.process.Id(), "LumoCommandEditor");
     Sleep(100);
     return commands;
   };
   HWND commands = browse();
   ASSERT_NE(commands, nullptr);
-  Click(GetDlgItem(commands, TEdCmdForm::kButton1));
+  Click(GetDlgItem(commands, CommandEditor::kSpeakButton));
   TypeText(L"hello");
-  Click(GetDlgItem(commands, TEdCmdForm::kButton2));
+  Click(GetDlgItem(commands, CommandEditor::kDisplayButton));
   TypeText(L"~hi");
-  Click(GetDlgItem(commands, TEdCmdForm::kBitBtn1));
+  Click(GetDlgItem(commands, CommandEditor::kOkButton));
   ASSERT_TRUE(WaitUntil([&] { return TextOf(field) == L"Speak=hello^Display=~hi"; }));
   EXPECT_EQ(SendMessageW(field, EM_GETSEL, 0, 0), MAKELRESULT(0, 23));  // selected as a whole
   Click(apply);
@@ -70,12 +70,13 @@ TEST(HotkeyEditorProgram, MenuOpensTheEditorAndAnAppliedHotkeyFiresAndIsSaved) {
   // Opened again, the command editor shows the field's lines; Cancel changes nothing.
   commands = browse();
   ASSERT_NE(commands, nullptr);
-  EXPECT_EQ(TextOf(GetDlgItem(commands, TEdCmdForm::kMemo1)), L"Speak=hello\r\nDisplay=~hi\r\n");
-  Click(GetDlgItem(commands, TEdCmdForm::kBitBtn2));
+  EXPECT_EQ(TextOf(GetDlgItem(commands, CommandEditor::kCommandsMemo)),
+            L"Speak=hello\r\nDisplay=~hi\r\n");
+  Click(GetDlgItem(commands, CommandEditor::kCancelButton));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(commands) || !IsWindowVisible(commands); }));
   EXPECT_EQ(TextOf(field), L"Speak=hello^Display=~hi");
   EXPECT_FALSE(IsWindowEnabled(apply));
-  Click(GetDlgItem(editor, TEdKeyForm::kbtnClose));
+  Click(GetDlgItem(editor, HotkeyEditor::kCloseButton));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor) || !IsWindowVisible(editor); }));
   ASSERT_TRUE(ExitThroughMenu(run));
   ASSERT_TRUE(run.process.WaitForExit());

@@ -1,5 +1,5 @@
 #pragma once
-// A non-visual component with a private hidden window that receives its messages.
+// The base of a non-visual object that needs messages: a private message-only window.
 #include <windows.h>
 
 #include <exception>
@@ -7,23 +7,23 @@
 
 namespace lumo {
 
-struct TMessage {
+struct WindowMessage {
   UINT Msg;
   WPARAM WParam;
   LPARAM LParam;
   LRESULT Result;
 };
 
-class TWindowedComponent {
+class MessageWindow {
  public:
-  TWindowedComponent() = default;
-  virtual ~TWindowedComponent();
-  TWindowedComponent(const TWindowedComponent&) = delete;
-  TWindowedComponent& operator=(const TWindowedComponent&) = delete;
+  MessageWindow() = default;
+  virtual ~MessageWindow();
+  MessageWindow(const MessageWindow&) = delete;
+  MessageWindow& operator=(const MessageWindow&) = delete;
 
-  bool HandleAllocated() const { return FHandle != nullptr; }
+  bool HasHandle() const { return handle_ != nullptr; }
   // Creates the hidden window when it does not exist yet.
-  void HandleNeeded();
+  void EnsureHandle();
   HWND Handle();
 
   // Told about an exception that a message handler let out; the exception goes no further,
@@ -32,14 +32,14 @@ class TWindowedComponent {
 
  protected:
   // Handles one message of the hidden window; the base passes every message on to
-  // DefaultHandler.
-  virtual void WndProc(TMessage& message);
-  void DefaultHandler(TMessage& message);
+  // PassToDefault.
+  virtual void HandleMessage(WindowMessage& message);
+  void PassToDefault(WindowMessage& message);
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
 
-  HWND FHandle = nullptr;
+  HWND handle_ = nullptr;
 };
 
 }  // namespace lumo

@@ -1,12 +1,12 @@
-#include "hotkeys/win/WComp.h"
+#include "hotkeys/win/message_window.h"
 
 namespace lumo {
 
 namespace {
 
-const wchar_t kWindowClass[] = L"LumoComponentWindow";
+const wchar_t kWindowClass[] = L"LumoMessageWindow";
 
-ATOM RegisterComponentClass(WNDPROC procedure) {
+ATOM RegisterWindowClass(WNDPROC procedure) {
   static const ATOM atom = [procedure] {
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
@@ -20,55 +20,55 @@ ATOM RegisterComponentClass(WNDPROC procedure) {
 
 }  // namespace
 
-TWindowedComponent::~TWindowedComponent() {
-  if (FHandle) {
+MessageWindow::~MessageWindow() {
+  if (handle_) {
     // The derived part is gone: the window's last messages go straight to DefWindowProc.
-    SetWindowLongPtrW(FHandle, GWLP_USERDATA, 0);
-    DestroyWindow(FHandle);
-    FHandle = nullptr;
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+    DestroyWindow(handle_);
+    handle_ = nullptr;
   }
 }
 
-void TWindowedComponent::HandleNeeded() {
-  if (FHandle) {
+void MessageWindow::EnsureHandle() {
+  if (handle_) {
     return;
   }
-  RegisterComponentClass(WindowProcedure);
+  RegisterWindowClass(WindowProcedure);
   // A message-only window: never shown, never in the way, still gets posted messages.
   CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                   GetModuleHandleW(nullptr), this);
 }
 
-HWND TWindowedComponent::Handle() {
-  HandleNeeded();
-  return FHandle;
+HWND MessageWindow::Handle() {
+  EnsureHandle();
+  return handle_;
 }
 
-void TWindowedComponent::WndProc(TMessage& message) {
-  DefaultHandler(message);
+void MessageWindow::HandleMessage(WindowMessage& message) {
+  PassToDefault(message);
 }
 
-void TWindowedComponent::DefaultHandler(TMessage& message) {
-  if (FHandle) {
-    message.Result = DefWindowProcW(FHandle, message.Msg, message.WParam, message.LParam);
+void MessageWindow::PassToDefault(WindowMessage& message) {
+  if (handle_) {
+    message.Result = DefWindowProcW(handle_, message.Msg, message.WParam, message.LParam);
   }
 }
 
-LRESULT CALLBACK TWindowedComponent::WindowProcedure(HWND window, UINT msg, WPARAM wparam,
-                                                     LPARAM lparam) {
+LRESULT CALLBACK MessageWindow::WindowProcedure(HWND window, UINT msg, WPARAM wparam,
+                                                LPARAM lparam) {
   if (msg == WM_NCCREATE) {
     auto* component =
-        static_cast<TWindowedComponent*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    component->FHandle = window;
+        static_cast<MessageWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    component->handle_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(component));
   }
-  auto* component = reinterpret_cast<TWindowedComponent*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* component = reinterpret_cast<MessageWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!component) {
     return DefWindowProcW(window, msg, wparam, lparam);
   }
-  TMessage message{msg, wparam, lparam, 0};
+  WindowMessage message{msg, wparam, lparam, 0};
   try {
-    component->WndProc(message);
+    component->HandleMessage(message);
   } catch (const std::exception& error) {
     try {
       if (component->OnError) {
@@ -80,7 +80,7 @@ LRESULT CALLBACK TWindowedComponent::WindowProcedure(HWND window, UINT msg, WPAR
   }
   if (msg == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    component->FHandle = nullptr;
+    component->handle_ = nullptr;
   }
   return message.Result;
 }

@@ -1,4 +1,4 @@
-#include "hotkeys/rhkutils.h"
+#include "hotkeys/hotkey_definitions.h"
 
 #include "common/dbcs.h"
 
@@ -43,16 +43,16 @@ std::uint8_t KeyIndexToHotKeyKey(std::int32_t key_index) {
   return static_cast<std::uint8_t>(key_index + 7);
 }
 
-THotKeyModifiers HotkeyModifiers(const HotkeyRec& definition) {
-  THotKeyModifiers result = 0;
+ModifierSet HotkeyModifiers(const HotkeyRec& definition) {
+  ModifierSet result = 0;
   if (definition.Ctrl)
-    result |= hmCtrl;
+    result |= kModifierCtrl;
   if (definition.Alt)
-    result |= hmAlt;
+    result |= kModifierAlt;
   if (definition.Shift)
-    result |= hmShift;
+    result |= kModifierShift;
   if (definition.Win)
-    result |= hmWin;
+    result |= kModifierWin;
   return result;
 }
 
@@ -72,7 +72,7 @@ std::string HotkeyFilePath(std::string_view exe_path) {
     }
   }
   std::string result(exe_path.substr(0, dot));
-  result += ".hkd";
+  result += kHotkeyFileExtension;
   return result;
 }
 

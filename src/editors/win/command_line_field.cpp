@@ -1,4 +1,4 @@
-#include "editors/win/RefEdit.h"
+#include "editors/win/command_line_field.h"
 
 #include <windowsx.h>
 
@@ -6,7 +6,7 @@
 
 #include "announcer/command_execution.h"
 #include "editors/command_lines.h"
-#include "editors/win/EdCmd.h"
+#include "editors/win/command_editor.h"
 #include "platform/message_boxes.h"
 #include "platform/wnd.h"
 
@@ -14,7 +14,7 @@ namespace lumo {
 
 namespace {
 
-constexpr wchar_t kSelfProperty[] = L"Lumo.TRefEdit";
+constexpr wchar_t kSelfProperty[] = L"Lumo.CommandLineField";
 
 void Pixel(HDC dc, int x, int y, int colour_index) {
   SetPixel(dc, x, y, GetSysColor(colour_index));
@@ -31,21 +31,21 @@ void Edge(HDC dc, int colour_index, POINT a, POINT b, POINT c) {
 
 }  // namespace
 
-// ---- TBrowseButton ----
+// ---- BrowseButton ----
 
-void TBrowseButton::SetBounds(int left, int top, int width, int height) {
+void BrowseButton::SetBounds(int left, int top, int width, int height) {
   bounds_ = RECT{left, top, left + width, top + height};
 }
 
-bool TBrowseButton::Contains(POINT p) const {
+bool BrowseButton::Contains(POINT p) const {
   return PtInRect(&bounds_, p) != FALSE;
 }
 
-void TBrowseButton::Invalidate() const {
-  InvalidateRect(FEdit.Handle(), &bounds_, FALSE);
+void BrowseButton::Invalidate() const {
+  InvalidateRect(field_.Handle(), &bounds_, FALSE);
 }
 
-void TBrowseButton::Paint(HDC dc) const {
+void BrowseButton::Paint(HDC dc) const {
   const int w = bounds_.right - bounds_.left;
   const int h = bounds_.bottom - bounds_.top;
   if (w <= 0 || h <= 0) {
@@ -77,7 +77,7 @@ void TBrowseButton::Paint(HDC dc) const {
     y = h - 5;
   }
   // The dots follow the field's enabled state, not the button's.
-  const bool enabled = IsWindowEnabled(FEdit.Handle()) != FALSE;
+  const bool enabled = IsWindowEnabled(field_.Handle()) != FALSE;
   for (int x : {x0, x0 + 3, x0 + 6}) {
     if (enabled) {
       Pixel(dc, x, y, COLOR_BTNTEXT);
@@ -89,17 +89,17 @@ void TBrowseButton::Paint(HDC dc) const {
   RestoreDC(dc, saved);
 }
 
-void TBrowseButton::MouseDown() {
+void BrowseButton::MouseDown() {
   tracking_ = true;
   down_ = true;
   Invalidate();
-  HWND edit = FEdit.Handle();
+  HWND edit = field_.Handle();
   if (IsWindowEnabled(edit) && IsWindowVisible(edit)) {
     SetFocus(edit);
   }
 }
 
-void TBrowseButton::MouseMove(POINT p) {
+void BrowseButton::MouseMove(POINT p) {
   if (!tracking_) {
     return;
   }
@@ -110,7 +110,7 @@ void TBrowseButton::MouseMove(POINT p) {
   }
 }
 
-void TBrowseButton::CancelTracking() {
+void BrowseButton::CancelTracking() {
   tracking_ = false;
   if (down_) {
     down_ = false;
@@ -118,28 +118,28 @@ void TBrowseButton::CancelTracking() {
   }
 }
 
-bool TBrowseButton::MouseUp(POINT p) {
+bool BrowseButton::MouseUp(POINT p) {
   if (!tracking_) {
     return false;
   }
   tracking_ = false;
   down_ = false;
   Invalidate();
-  UpdateWindow(FEdit.Handle());
+  UpdateWindow(field_.Handle());
   return Contains(p);
 }
 
-void TBrowseButton::Click() {
+void BrowseButton::Click() {
   if (OnClick) {
     OnClick();
   }
-  FEdit.Browse();
+  field_.Browse();
 }
 
-// ---- TRefEdit ----
+// ---- CommandLineField ----
 
-TRefEdit::TRefEdit(HWND parent, int id, int x, int y, int width, int height)
-    : FButton(std::make_unique<TBrowseButton>(*this)) {
+CommandLineField::CommandLineField(HWND parent, int id, int x, int y, int width, int height)
+    : button_(std::make_unique<BrowseButton>(*this)) {
   // ANSI control: the text is command lines in the system's code page. ES_MULTILINE lets
   // the formatting rectangle leave room for the button.
   hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
@@ -153,10 +153,10 @@ TRefEdit::TRefEdit(HWND parent, int id, int x, int y, int width, int height)
   static_assert(std::is_same_v<decltype(&SubclassProc), WNDPROC>);
   edit_proc_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
-  WMSize();
+  HandleSize();
 }
 
-TRefEdit::~TRefEdit() {
+CommandLineField::~CommandLineField() {
   if (IsWindow(hwnd_)) {
     SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(edit_proc_));
     RemovePropW(hwnd_, kSelfProperty);
@@ -164,7 +164,7 @@ TRefEdit::~TRefEdit() {
   }
 }
 
-std::string TRefEdit::Text() const {
+std::string CommandLineField::Text() const {
   const int length = GetWindowTextLengthA(hwnd_);
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
   const int copied = GetWindowTextA(hwnd_, text.data(), length + 1);
@@ -172,19 +172,19 @@ std::string TRefEdit::Text() const {
   return text;
 }
 
-void TRefEdit::SetText(const std::string& text) {
-  SetWindowTextA(hwnd_, text.c_str());  // raises OnChange, see WMSetText
+void CommandLineField::SetText(const std::string& text) {
+  SetWindowTextA(hwnd_, text.c_str());  // raises OnChange, see HandleSetText
 }
 
-bool TRefEdit::Visible() const {
+bool CommandLineField::Visible() const {
   return IsWindowVisible(hwnd_) != FALSE;
 }
 
-void TRefEdit::SetVisible(bool visible) {
+void CommandLineField::SetVisible(bool visible) {
   ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
 }
 
-bool TRefEdit::HandleCommand(WPARAM wparam, LPARAM lparam) {
+bool CommandLineField::HandleCommand(WPARAM wparam, LPARAM lparam) {
   if (reinterpret_cast<HWND>(lparam) != hwnd_) {
     return false;
   }
@@ -194,8 +194,8 @@ bool TRefEdit::HandleCommand(WPARAM wparam, LPARAM lparam) {
   return true;
 }
 
-void TRefEdit::Browse() {
-  TEdCmdForm form;
+void CommandLineField::Browse() {
+  CommandEditor form;
   std::vector<std::string> lines;
   SplitCommandLines(Text(), lines);
   form.SetLines(lines);
@@ -208,24 +208,24 @@ void TRefEdit::Browse() {
   }
 }
 
-void TRefEdit::WMSize() {
+void CommandLineField::HandleSize() {
   RECT r;
   GetClientRect(hwnd_, &r);
-  FButton->SetBounds(r.right - kButtonWidth, 0, kButtonWidth, r.bottom);
+  button_->SetBounds(r.right - kButtonWidth, 0, kButtonWidth, r.bottom);
   // The text never runs under the button.
   r.right -= kButtonWidth;
   SendMessageA(hwnd_, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
-  FButton->Invalidate();
+  button_->Invalidate();
 }
 
-void TRefEdit::WMSetFocus() {
+void CommandLineField::HandleSetFocus() {
   RECT r;
   GetClientRect(hwnd_, &r);
   CreateCaret(hwnd_, nullptr, 1, r.bottom - 4);
   ShowCaret(hwnd_);
 }
 
-LRESULT TRefEdit::WMChar(WPARAM wparam, LPARAM lparam) {
+LRESULT CommandLineField::HandleChar(WPARAM wparam, LPARAM lparam) {
   // The field holds one line: Enter (and Ctrl+Enter's line feed) is refused with a beep,
   // yet the key-press event still sees it.
   if (wparam == '\r' || wparam == '\n') {
@@ -244,14 +244,14 @@ LRESULT TRefEdit::WMChar(WPARAM wparam, LPARAM lparam) {
     }
     wparam = static_cast<unsigned char>(key);
   }
-  return Default(WM_CHAR, wparam, lparam);
+  return CallEditProc(WM_CHAR, wparam, lparam);
 }
 
-LRESULT TRefEdit::WMSetText(WPARAM wparam, LPARAM lparam) {
+LRESULT CommandLineField::HandleSetText(WPARAM wparam, LPARAM lparam) {
   // A multi-line edit sends no EN_CHANGE for a text that is set, yet a set text is a
   // change like a typed one. Raised here once, whatever the control sends meanwhile.
   setting_text_ = true;
-  const LRESULT result = Default(WM_SETTEXT, wparam, lparam);
+  const LRESULT result = CallEditProc(WM_SETTEXT, wparam, lparam);
   setting_text_ = false;
   if (OnChange) {
     OnChange();
@@ -259,51 +259,51 @@ LRESULT TRefEdit::WMSetText(WPARAM wparam, LPARAM lparam) {
   return result;
 }
 
-void TRefEdit::CMEnabledChanged() {
-  FButton->Invalidate();
+void CommandLineField::HandleEnable() {
+  button_->Invalidate();
   UpdateWindow(hwnd_);
 }
 
-void TRefEdit::PaintButton() {
+void CommandLineField::PaintButton() {
   HDC dc = GetDC(hwnd_);
-  FButton->Paint(dc);
+  button_->Paint(dc);
   ReleaseDC(hwnd_, dc);
 }
 
-LRESULT TRefEdit::Default(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CommandLineField::CallEditProc(UINT message, WPARAM wparam, LPARAM lparam) {
   return CallWindowProcA(edit_proc_, hwnd_, message, wparam, lparam);
 }
 
-LRESULT TRefEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CommandLineField::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   const POINT p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
   switch (message) {
     case WM_SIZE: {
-      const LRESULT result = Default(message, wparam, lparam);
-      WMSize();
+      const LRESULT result = CallEditProc(message, wparam, lparam);
+      HandleSize();
       return result;
     }
     case WM_SETFOCUS: {
-      const LRESULT result = Default(message, wparam, lparam);
-      WMSetFocus();
+      const LRESULT result = CallEditProc(message, wparam, lparam);
+      HandleSetFocus();
       return result;
     }
     case WM_CHAR:
-      return WMChar(wparam, lparam);
+      return HandleChar(wparam, lparam);
     case WM_SETTEXT:
-      return WMSetText(wparam, lparam);
+      return HandleSetText(wparam, lparam);
     case WM_ENABLE: {
-      const LRESULT result = Default(message, wparam, lparam);
-      CMEnabledChanged();
+      const LRESULT result = CallEditProc(message, wparam, lparam);
+      HandleEnable();
       return result;
     }
     case WM_PAINT: {
-      const LRESULT result = Default(message, wparam, lparam);
+      const LRESULT result = CallEditProc(message, wparam, lparam);
       PaintButton();
       return result;
     }
     case WM_GETDLGCODE: {
       // Enter comes here (to be refused), Tab moves on as in any one-line field.
-      LRESULT code = Default(message, wparam, lparam) & ~DLGC_WANTALLKEYS;
+      LRESULT code = CallEditProc(message, wparam, lparam) & ~DLGC_WANTALLKEYS;
       const auto* msg = reinterpret_cast<const MSG*>(lparam);
       if (msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
           msg->wParam == VK_RETURN) {
@@ -315,49 +315,50 @@ LRESULT TRefEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       POINT cursor;
       GetCursorPos(&cursor);
       ScreenToClient(hwnd_, &cursor);
-      if (LOWORD(lparam) == HTCLIENT && FButton->Contains(cursor)) {
+      if (LOWORD(lparam) == HTCLIENT && button_->Contains(cursor)) {
         SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
         return TRUE;
       }
-      return Default(message, wparam, lparam);
+      return CallEditProc(message, wparam, lparam);
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:  // a double click is just another click
-      if (FButton->Contains(p)) {
+      if (button_->Contains(p)) {
         SetCapture(hwnd_);
-        FButton->MouseDown();
+        button_->MouseDown();
         return 0;
       }
       break;
     case WM_MOUSEMOVE:
-      if (FButton->Tracking()) {
-        FButton->MouseMove(p);
+      if (button_->Tracking()) {
+        button_->MouseMove(p);
         return 0;
       }
       break;
     case WM_LBUTTONUP:
-      if (FButton->Tracking()) {
-        const bool clicked = FButton->MouseUp(p);
+      if (button_->Tracking()) {
+        const bool clicked = button_->MouseUp(p);
         ReleaseCapture();
         if (clicked) {
-          FButton->Click();
+          button_->Click();
         }
         return 0;
       }
       break;
     case WM_CAPTURECHANGED:
-      if (FButton->Tracking() && reinterpret_cast<HWND>(lparam) != hwnd_) {
-        FButton->CancelTracking();
+      if (button_->Tracking() && reinterpret_cast<HWND>(lparam) != hwnd_) {
+        button_->CancelTracking();
       }
       break;
     default:
       break;
   }
-  return Default(message, wparam, lparam);
+  return CallEditProc(message, wparam, lparam);
 }
 
-LRESULT CALLBACK TRefEdit::SubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* self = static_cast<TRefEdit*>(GetPropW(hwnd, kSelfProperty));
+LRESULT CALLBACK CommandLineField::SubclassProc(HWND hwnd, UINT message, WPARAM wparam,
+                                                LPARAM lparam) {
+  auto* self = static_cast<CommandLineField*>(GetPropW(hwnd, kSelfProperty));
   if (!self) {
     return DefWindowProcA(hwnd, message, wparam, lparam);
   }
@@ -368,7 +369,7 @@ LRESULT CALLBACK TRefEdit::SubclassProc(HWND hwnd, UINT message, WPARAM wparam, 
     self->hwnd_ = nullptr;
     return CallWindowProcA(original, hwnd, message, wparam, lparam);
   }
-  return AtMessageBoundary([&] { return self->Handle(message, wparam, lparam); });
+  return AtMessageBoundary([&] { return self->HandleMessage(message, wparam, lparam); });
 }
 
 }  // namespace lumo

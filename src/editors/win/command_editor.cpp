@@ -1,4 +1,4 @@
-#include "editors/win/EdCmd.h"
+#include "editors/win/command_editor.h"
 
 #include <climits>
 
@@ -19,7 +19,7 @@ constexpr int kPanelLeft = kClientWidth - kRightPanelWidth;    // 273
 
 }  // namespace
 
-TEdCmdForm::TEdCmdForm() {
+CommandEditor::CommandEditor() {
   CreateWnd({.class_name = kClassName,
              .title = L"编辑报价器指令",
              .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
@@ -31,7 +31,7 @@ TEdCmdForm::TEdCmdForm() {
   CreateControls();
 }
 
-void TEdCmdForm::CreateControls() {
+void CommandEditor::CreateControls() {
   HWND form = Handle();
   // Creation order is tab order: the bottom panel, the right panel, then the memo.
   const int bottom = kPanelTop + 19;
@@ -45,61 +45,61 @@ void TEdCmdForm::CreateControls() {
                          .id = id,
                          .style = WS_TABSTOP | kind});
   };
-  button(kButton3, L"校验(&V)", 198, bottom, BS_PUSHBUTTON);
-  button(kButton1, L"语音指令", 8, bottom, BS_PUSHBUTTON);
-  button(kButton2, L"显示指令", 89, bottom, BS_PUSHBUTTON);
+  button(kVerifyButton, L"校验(&V)", 198, bottom, BS_PUSHBUTTON);
+  button(kSpeakButton, L"语音指令", 8, bottom, BS_PUSHBUTTON);
+  button(kDisplayButton, L"显示指令", 89, bottom, BS_PUSHBUTTON);
   // OK and Cancel carry a glyph before the caption: drawn by the form.
-  button(kBitBtn1, L"确定", kPanelLeft + 16, 9, BS_OWNERDRAW);
-  button(kBitBtn2, L"取消", kPanelLeft + 16, 49, BS_OWNERDRAW);
+  button(kOkButton, L"确定", kPanelLeft + 16, 9, BS_OWNERDRAW);
+  button(kCancelButton, L"取消", kPanelLeft + 16, 49, BS_OWNERDRAW);
   CreateLabel(form, -1, L"有效格式:", kPanelLeft + 19, 104);
   CreateLabel(form, -1, L"Speak=...", kPanelLeft + 19, 128);
   CreateLabel(form, -1, L"Display=...", kPanelLeft + 19, 152);
   // The command lines are system texts: an ANSI control keeps them as code-page bytes.
   // No word wrap, so that a memo line is always one command line.
-  memo1_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
-                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
-                               ES_AUTOHSCROLL | ES_WANTRETURN,
-                           0, 0, kPanelLeft, kPanelTop, form,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMemo1)),
-                           GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(memo1_, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
+  memo_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
+                              ES_AUTOHSCROLL | ES_WANTRETURN,
+                          0, 0, kPanelLeft, kPanelTop, form,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCommandsMemo)),
+                          GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
 }
 
-void TEdCmdForm::SetLines(const std::vector<std::string>& lines) {
-  SetWindowTextA(memo1_, MemoTextOf(lines).c_str());
+void CommandEditor::SetLines(const std::vector<std::string>& lines) {
+  SetWindowTextA(memo_, MemoTextOf(lines).c_str());
 }
 
-std::string TEdCmdForm::MemoText() const {
-  const int length = GetWindowTextLengthA(memo1_);
+std::string CommandEditor::MemoText() const {
+  const int length = GetWindowTextLengthA(memo_);
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(memo1_, text.data(), length + 1);
+  const int copied = GetWindowTextA(memo_, text.data(), length + 1);
   text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
   return text;
 }
 
-std::vector<std::string> TEdCmdForm::Lines() const {
+std::vector<std::string> CommandEditor::Lines() const {
   return MemoLines(MemoText());
 }
 
-bool TEdCmdForm::VerifyCommands() const {
+bool CommandEditor::VerifyCommands() const {
   return lumo::VerifyCommands(Lines());
 }
 
-void TEdCmdForm::InsertLine(const char* line) {
+void CommandEditor::InsertLine(const char* line) {
   const CommandLineInsert insert = AppendCommandLine(MemoText(), line);
   // Positions past the end are clamped to it, whatever unit the control counts in.
-  SendMessageA(memo1_, EM_SETSEL, INT_MAX, INT_MAX);
-  SendMessageA(memo1_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(insert.text.c_str()));
+  SendMessageA(memo_, EM_SETSEL, INT_MAX, INT_MAX);
+  SendMessageA(memo_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(insert.text.c_str()));
   if (insert.select_line_break) {
     DWORD start = 0;
-    SendMessageA(memo1_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    SendMessageA(memo_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
     // Anchor at the end, caret before the line break: typing goes on after the "=".
-    SendMessageA(memo1_, EM_SETSEL, start, start - 2);
+    SendMessageA(memo_, EM_SETSEL, start, start - 2);
   }
-  SetFocus(memo1_);
+  SetFocus(memo_);
 }
 
-void TEdCmdForm::Button3Click() {
+void CommandEditor::OnVerify() {
   if (VerifyCommands()) {
     MessageBoxW(Handle(), L"校验通过", L"校验", MB_OK | MB_ICONINFORMATION);
   } else {
@@ -107,31 +107,31 @@ void TEdCmdForm::Button3Click() {
   }
 }
 
-void TEdCmdForm::BitBtn1Click() {
+void CommandEditor::OnOk() {
   // Invalid lines are reported by the verify button only; OK just stays.
   if (VerifyCommands()) {
     EndModal(IDOK);
   }
 }
 
-bool TEdCmdForm::OnCommand(int id, int code, HWND) {
+bool CommandEditor::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED) {
     return false;
   }
   switch (id) {
-    case kButton1:
-      Button1Click();
+    case kSpeakButton:
+      OnSpeak();
       return true;
-    case kButton2:
-      Button2Click();
+    case kDisplayButton:
+      OnDisplay();
       return true;
-    case kButton3:
-      Button3Click();
+    case kVerifyButton:
+      OnVerify();
       return true;
-    case kBitBtn1:
-      BitBtn1Click();
+    case kOkButton:
+      OnOk();
       return true;
-    case kBitBtn2:
+    case kCancelButton:
       EndModal(IDCANCEL);
       return true;
     default:
@@ -139,7 +139,7 @@ bool TEdCmdForm::OnCommand(int id, int code, HWND) {
   }
 }
 
-void TEdCmdForm::Paint() {
+void CommandEditor::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(Handle(), &ps);
   RECT bottom{0, kPanelTop, kClientWidth, kClientHeight};
@@ -149,11 +149,11 @@ void TEdCmdForm::Paint() {
   EndPaint(Handle(), &ps);
 }
 
-LRESULT TEdCmdForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CommandEditor::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
-      const bool ok = item->CtlID == static_cast<UINT>(kBitBtn1);
+      const bool ok = item->CtlID == static_cast<UINT>(kOkButton);
       DrawGlyphButton(*item, ok ? ButtonGlyph::kCheck : ButtonGlyph::kCross, ok);
       return TRUE;
     }

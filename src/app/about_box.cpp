@@ -1,4 +1,4 @@
-#include "app/About.h"
+#include "app/about_box.h"
 
 #include "app/monitor_ids.h"
 
@@ -8,8 +8,8 @@ namespace {
 constexpr wchar_t kAuthor[] = L"Lumo 开发组";
 }  // namespace
 
-THelpForm::THelpForm(HWND owner) {
-  CreateWnd({.class_name = kAboutClassName,
+AboutBox::AboutBox(HWND owner) {
+  CreateWnd({.class_name = kClassName,
              .title = L"关于",
              .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
              .ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
@@ -18,9 +18,9 @@ THelpForm::THelpForm(HWND owner) {
              .client_size = true,
              .owner = owner});
   HWND hwnd = Handle();
-  Label1_ = CreateLabel(hwnd, kIdAboutLabel1, L"Lumo", 56, 32, UiFontUnderlined());
+  title_label_ = CreateLabel(hwnd, kIdAboutLabel1, L"Lumo", 56, 32, UiFontUnderlined());
   CreateLabel(hwnd, kIdAboutLabel2, L"版本： V1.0", 56, 56);
-  Label3_ = CreateLabel(hwnd, kIdAboutLabel3, L"", 56, 80);
+  author_label_ = CreateLabel(hwnd, kIdAboutLabel3, L"", 56, 80);
   HWND image = CreateControl(hwnd, {.class_name = L"STATIC",
                                     .x = 231,
                                     .y = 24,
@@ -39,18 +39,18 @@ THelpForm::THelpForm(HWND owner) {
                        .height = 25,
                        .id = IDOK,
                        .style = WS_TABSTOP | BS_DEFPUSHBUTTON});
-  FormCreate();
+  ShowAuthor();
 }
 
-void THelpForm::FormCreate() {
-  SetLabelText(Label3_, std::wstring(L"作者： ") + kAuthor);
+void AboutBox::ShowAuthor() {
+  SetLabelText(author_label_, std::wstring(L"作者： ") + kAuthor);
 }
 
-void THelpForm::SetLabel1(const std::wstring& text) {
-  SetLabelText(Label1_, text);
+void AboutBox::SetTitle(const std::wstring& text) {
+  SetLabelText(title_label_, text);
 }
 
-bool THelpForm::OnCommand(int id, int code, HWND) {
+bool AboutBox::OnCommand(int id, int code, HWND) {
   // The OK button, and Esc or Enter through the dialog keyboard handling.
   if ((id == IDOK || id == IDCANCEL) && code == BN_CLICKED) {
     EndModal(IDOK);

@@ -1,8 +1,8 @@
-#include "editors/win/hkError.h"
+#include "editors/win/hotkey_conflict_box.h"
 
 namespace lumo {
 
-TfrmHotkeyError::TfrmHotkeyError(HWND owner) {
+HotkeyConflictBox::HotkeyConflictBox(HWND owner) {
   CreateWnd({.class_name = kClassName,
              .title = L"热键定义错误",
              .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
@@ -28,9 +28,9 @@ TfrmHotkeyError::TfrmHotkeyError(HWND owner) {
                          .style = SS_LEFT | SS_NOPREFIX,
                          .font = font});
   };
-  label(klblHotkeyUsed, L"This hotkey combination is in use by ", 8, 14, nullptr);
-  label(klblEntry, L"<conflicting entry>", 24, 14, entry_font_);
-  label(klblDescription, L"If you continue, only one of the hotkey combinations will be active", 48,
+  label(kInUseLabel, L"This hotkey combination is in use by ", 8, 14, nullptr);
+  label(kEntryLabel, L"<conflicting entry>", 24, 14, entry_font_);
+  label(kMessageLabel, L"If you continue, only one of the hotkey combinations will be active", 48,
         29, nullptr);
   auto button = [&](int id, const wchar_t* caption, int x, DWORD kind) {
     CreateControl(form, {.class_name = L"BUTTON",
@@ -42,24 +42,24 @@ TfrmHotkeyError::TfrmHotkeyError(HWND owner) {
                          .id = id,
                          .style = WS_TABSTOP | kind});
   };
-  button(kbtnOk, L"继续", 50, BS_DEFPUSHBUTTON);
-  button(kbtnCancel, L"取消", 130, BS_PUSHBUTTON);
+  button(kContinueButton, L"继续", 50, BS_DEFPUSHBUTTON);
+  button(kCancelButton, L"取消", 130, BS_PUSHBUTTON);
 }
 
-TfrmHotkeyError::~TfrmHotkeyError() {
+HotkeyConflictBox::~HotkeyConflictBox() {
   Destroy();
   DeleteObject(entry_font_);
 }
 
-void TfrmHotkeyError::SetEntry(const std::string& description) {
-  SetWindowTextA(GetDlgItem(Handle(), klblEntry), description.c_str());
+void HotkeyConflictBox::SetEntry(const std::string& description) {
+  SetWindowTextA(GetDlgItem(Handle(), kEntryLabel), description.c_str());
 }
 
-void TfrmHotkeyError::SetDescription(const std::string& message) {
-  SetWindowTextA(GetDlgItem(Handle(), klblDescription), message.c_str());
+void HotkeyConflictBox::SetDescription(const std::string& message) {
+  SetWindowTextA(GetDlgItem(Handle(), kMessageLabel), message.c_str());
 }
 
-bool TfrmHotkeyError::OnCommand(int id, int, HWND) {
+bool HotkeyConflictBox::OnCommand(int id, int, HWND) {
   if (id != IDOK && id != IDCANCEL) {
     return false;
   }

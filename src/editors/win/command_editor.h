@@ -1,6 +1,6 @@
 #pragma once
-// TEdCmdForm: the modal dialog in which the user writes the announcer command of a hotkey,
-// one command line per line of Memo1.
+// The modal dialog in which the user writes the announcer command of a hotkey,
+// one command line per line of its memo.
 #include <windows.h>
 
 #include <string>
@@ -10,12 +10,12 @@
 
 namespace lumo {
 
-class TEdCmdForm : public ModalWnd {
+class CommandEditor : public ModalWnd {
  public:
   // Created hidden, owned by the thread's active window (if any).
-  TEdCmdForm();
+  CommandEditor();
 
-  // Memo1's lines.
+  // The memo's lines.
   void SetLines(const std::vector<std::string>& lines);
   std::vector<std::string> Lines() const;
 
@@ -25,30 +25,30 @@ class TEdCmdForm : public ModalWnd {
   // ShowModal gives IDOK (1) when the user confirmed valid lines, IDCANCEL (2) otherwise.
 
   // Control IDs, for whoever drives the dialog.
-  static constexpr int kMemo1 = 100;
-  static constexpr int kButton1 = 101;  // "语音指令"
-  static constexpr int kButton2 = 102;  // "显示指令"
-  static constexpr int kButton3 = 103;  // "校验(&V)"
-  static constexpr int kBitBtn1 = IDOK;
-  static constexpr int kBitBtn2 = IDCANCEL;
-  static constexpr wchar_t kClassName[] = L"TEdCmdForm";
+  static constexpr int kCommandsMemo = 100;
+  static constexpr int kSpeakButton = 101;    // "语音指令"
+  static constexpr int kDisplayButton = 102;  // "显示指令"
+  static constexpr int kVerifyButton = 103;   // "校验(&V)"
+  static constexpr int kOkButton = IDOK;
+  static constexpr int kCancelButton = IDCANCEL;
+  static constexpr wchar_t kClassName[] = L"LumoCommandEditor";
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   bool OnCommand(int id, int code, HWND control) override;
-  HWND InitialFocus() override { return memo1_; }
+  HWND InitialFocus() override { return memo_; }
   void CreateControls();
   void Paint();
 
   void InsertLine(const char* line);
-  void Button1Click() { InsertLine("Speak="); }
-  void Button2Click() { InsertLine("Display="); }
-  void Button3Click();
-  void BitBtn1Click();
+  void OnSpeak() { InsertLine("Speak="); }
+  void OnDisplay() { InsertLine("Display="); }
+  void OnVerify();
+  void OnOk();
 
   std::string MemoText() const;
 
-  HWND memo1_ = nullptr;
+  HWND memo_ = nullptr;
 };
 
 }  // namespace lumo

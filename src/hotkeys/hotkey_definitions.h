@@ -52,10 +52,13 @@ inline constexpr std::int32_t kActionSettings = 3;
 std::uint8_t KeyIndexToHotKeyKey(std::int32_t key_index);
 
 // The component's modifier set of a definition.
-THotKeyModifiers HotkeyModifiers(const HotkeyRec& definition);
+ModifierSet HotkeyModifiers(const HotkeyRec& definition);
 
 // The hotkey file: the program's full path with its extension replaced by ".hkd" (added
 // when the file name has none).
 std::string HotkeyFilePath(std::string_view exe_path);
+
+// The hotkey file's extension: the stored Lumo.hkd beside the program is found by it.
+inline constexpr char kHotkeyFileExtension[] = ".hkd";
 
 }  // namespace lumo

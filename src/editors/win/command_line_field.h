@@ -1,5 +1,5 @@
 #pragma once
-// TRefEdit: a one-line text field with a small "..." button inside its right edge. Its
+// A one-line text field with a small "..." button inside its right edge. Its
 // text is a list of announcer command lines joined by "^"; the button edits them line by
 // line in the command editor.
 #include <windows.h>
@@ -10,12 +10,12 @@
 
 namespace lumo {
 
-class TRefEdit;
+class CommandLineField;
 
 // The windowless button drawn on the field's own window.
-class TBrowseButton {
+class BrowseButton {
  public:
-  explicit TBrowseButton(TRefEdit& edit) : FEdit(edit) {}
+  explicit BrowseButton(CommandLineField& edit) : field_(edit) {}
 
   RECT Bounds() const { return bounds_; }
   void SetBounds(int left, int top, int width, int height);
@@ -37,23 +37,23 @@ class TBrowseButton {
   std::function<void()> OnClick;
 
  private:
-  TRefEdit& FEdit;
+  CommandLineField& field_;
   RECT bounds_{};
   bool down_ = false;      // drawn pressed
   bool tracking_ = false;  // the mouse went down on the button and is still held
 };
 
-class TRefEdit {
+class CommandLineField {
  public:
   static constexpr int kButtonWidth = 16;
 
-  TRefEdit(HWND parent, int id, int x, int y, int width, int height);
-  ~TRefEdit();
-  TRefEdit(const TRefEdit&) = delete;
-  TRefEdit& operator=(const TRefEdit&) = delete;
+  CommandLineField(HWND parent, int id, int x, int y, int width, int height);
+  ~CommandLineField();
+  CommandLineField(const CommandLineField&) = delete;
+  CommandLineField& operator=(const CommandLineField&) = delete;
 
   HWND Handle() const { return hwnd_; }
-  TBrowseButton& Button() { return *FButton; }
+  BrowseButton& Button() { return *button_; }
 
   std::string Text() const;
   void SetText(const std::string& text);  // raises OnChange
@@ -73,19 +73,19 @@ class TRefEdit {
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Default(UINT message, WPARAM wparam, LPARAM lparam);
-  void WMSize();
-  void WMSetFocus();
-  LRESULT WMChar(WPARAM wparam, LPARAM lparam);
-  LRESULT WMSetText(WPARAM wparam, LPARAM lparam);
-  void CMEnabledChanged();
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT CallEditProc(UINT message, WPARAM wparam, LPARAM lparam);
+  void HandleSize();
+  void HandleSetFocus();
+  LRESULT HandleChar(WPARAM wparam, LPARAM lparam);
+  LRESULT HandleSetText(WPARAM wparam, LPARAM lparam);
+  void HandleEnable();
   void PaintButton();
 
   HWND hwnd_ = nullptr;
   WNDPROC edit_proc_ = nullptr;
   bool setting_text_ = false;
-  std::unique_ptr<TBrowseButton> FButton;
+  std::unique_ptr<BrowseButton> button_;
 };
 
 }  // namespace lumo

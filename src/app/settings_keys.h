@@ -1,0 +1,18 @@
+#pragma once
+// The program's two settings keys: the machine's, read at start, and the user's, written
+// at close. Start-up never reads the user's.
+#include <windows.h>
+
+#include <optional>
+
+#include "platform/registry_key.h"
+
+namespace lumo {
+
+// HKEY_LOCAL_MACHINE "Software\K&V\Lumo", for reading only: an integrator's values must
+// reach a program that runs without elevation.
+std::optional<RegistryKey> OpenMachineSettings();
+// HKEY_CURRENT_USER "Software\Lumo", created when missing.
+std::optional<RegistryKey> OpenUserSettings();
+
+}  // namespace lumo
