@@ -172,8 +172,9 @@ void TForm1::FormCreate() {
     hotkey_actions_->HotKeyPressed(index);
   };
   SysHotKey1->OnError = [this](const std::exception& error) { ReportError(error.what()); };
-  SysHotKey1->OnRegistered = [this](int index, bool registered, unsigned long error) {
-    LogHotkeyRegistration(HotkeyNamed(index, hotkeys_), registered, error);
+  // Kept for the log line after the install: the editor's trial registrations come here too.
+  SysHotKey1->OnRegistered = [this](int index, bool, unsigned long error) {
+    registration_errors_[index] = error;
   };
   hotkey_actions_ = std::make_unique<HotkeyActions>(hotkeys_, *SysHotKey1, hotkey_store_, *this);
   // The session may end while a box of a step below is open: the rest of the start-up is
@@ -633,6 +634,10 @@ void TForm1::RunHotkeyCommand(const std::string& parameter) {
 
 void TForm1::ReportError(const std::string& text) {
   ShowErrorBox(text);
+}
+
+void TForm1::HotkeyInstalled(std::int32_t index, bool registered) {
+  LogHotkeyRegistration(HotkeyNamed(index, hotkeys_), registered, registration_errors_[index]);
 }
 
 void TForm1::StateChanged(const ServiceState& state) {

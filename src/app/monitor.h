@@ -4,6 +4,7 @@
 // second copy into calls on them.
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -53,6 +54,7 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   void N6Click() override;
   void RunHotkeyCommand(const std::string& parameter) override;
   void ReportError(const std::string& text) override;
+  void HotkeyInstalled(std::int32_t index, bool registered) override;
 
  private:
   // The capture timer as the screen definition switches it.
@@ -133,6 +135,7 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   const char* service_cause_ = "by hand";
   bool logged_running_ = false;
   std::string last_missing_title_;
+  std::map<int, unsigned long> registration_errors_;  // by hotkey identifier
   bool ExitConfirmed = false;
   bool closed_ = false;
   bool asking_exit_ = false;     // the exit question is open

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "common/program_path.h"
+#include "platform/ansi_text.h"
 #include "platform/win_code_page.h"
 
 namespace lumo {
@@ -117,6 +118,10 @@ void OpenProgramLog(const std::string& program_path) {
     paths.push_back(local + "\\Lumo\\Lumo.log");
   }
   g_log = std::make_unique<SupportLog>(g_storage, g_clock, g_code_page, std::move(paths));
+}
+
+void LogErrorBox(const std::wstring& text) {
+  ProgramLog().Write("box", "error: " + WideToAnsi(text));
 }
 
 void LogProgramStartOrEnd(const char* event, const char* version, const std::string& program_path) {

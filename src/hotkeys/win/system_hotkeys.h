@@ -31,8 +31,8 @@ class SystemHotkeys : public MessageWindow, public HotkeyComponent {
   void RegisterIfActive();
 
   HotkeyPressedHandler OnPressed;
-  // After each registration: the entry's index, whether Windows took it, and its error
-  // code when not.
+  // After each registration attempt: the entry's index, whether Windows took it, and its
+  // error code when not.
   std::function<void(int index, bool registered, unsigned long error)> OnRegistered;
 
  protected:
