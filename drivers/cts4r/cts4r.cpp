@@ -1,10 +1,11 @@
 // The announcer driver's four calls. Each one appends a line to the record and, when asked
-// for, shows itself in the announcer window: it never fails and returns at once, as a
-// caller that ignores results expects of a device driver.
+// for, shows itself in the announcer window, and returns at once. It returns 1, or 0 for
+// the calls named in LUMO_ANNOUNCER_FAIL ("SoundOut,Cls"): a driver that lost its device.
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "announcer_view.h"
 #include "call_record.h"
@@ -20,6 +21,23 @@ using lumo::cts4r::RecordPath;
 
 std::string Stamp(const char* name) {
   return std::to_string(MonotonicMilliseconds()) + " " + name;
+}
+
+int Result(const char* name) noexcept {
+  char names[256];
+  const DWORD length = GetEnvironmentVariableA("LUMO_ANNOUNCER_FAIL", names, sizeof names);
+  if (length == 0 || length >= sizeof names) {
+    return 1;
+  }
+  std::string_view rest(names, length);
+  while (!rest.empty()) {
+    const std::size_t comma = rest.find(',');
+    if (rest.substr(0, comma) == name) {
+      return 0;
+    }
+    rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+  }
+  return 1;
 }
 
 std::string Quoted(const char* text) {
@@ -55,7 +73,7 @@ int __stdcall Cls(std::int32_t mode) noexcept {
     lumo::cts4r::ViewClear();
   } catch (...) {
   }
-  return 1;
+  return Result("Cls");
 }
 
 int __stdcall PrintText(std::int32_t first, std::int32_t line, const char* text) noexcept {
@@ -65,7 +83,7 @@ int __stdcall PrintText(std::int32_t first, std::int32_t line, const char* text)
     lumo::cts4r::ViewPrint(line, text ? text : "");
   } catch (...) {
   }
-  return 1;
+  return Result("PrintText");
 }
 
 int __stdcall SoundOut(const char* text) noexcept {
@@ -74,7 +92,7 @@ int __stdcall SoundOut(const char* text) noexcept {
     lumo::cts4r::ViewSpeak(text ? text : "");
   } catch (...) {
   }
-  return 1;
+  return Result("SoundOut");
 }
 
 int __stdcall DrawImage(std::int32_t x, std::int32_t y, const char* path,
@@ -94,7 +112,7 @@ int __stdcall DrawImage(std::int32_t x, std::int32_t y, const char* path,
                            " " + Quoted(path) + " " + area + " " + Quoted(copy.c_str()));
   } catch (...) {
   }
-  return 1;
+  return Result("DrawImage");
 }
 
 }  // extern "C"

@@ -27,15 +27,15 @@ HHOOK g_hook = nullptr;
 HANDLE g_process = nullptr;
 HANDLE g_wait = nullptr;
 
-void ReportEnd(LONG attachment, HWND notify) {
+void ReportEnd(LONG attachment, HWND notify, WPARAM how) {
   if (attachment != 0 && InterlockedCompareExchange(&g_attachment, 0, attachment) == attachment) {
-    PostMessageA(notify, WM_HOOKCLOSED, 0, 0);
+    PostMessageA(notify, WM_HOOKCLOSED, how, 0);
   }
 }
 
 LRESULT CALLBACK CbtProc(int code, WPARAM wparam, LPARAM lparam) {
   if (code == HCBT_DESTROYWND && reinterpret_cast<HWND>(wparam) == g_register) {
-    ReportEnd(g_attachment, g_notify);
+    ReportEnd(g_attachment, g_notify, kHookClosedWindow);
   }
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }
@@ -43,7 +43,7 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wparam, LPARAM lparam) {
 // Thread-pool callback: the register process ended, with or without destroying its window.
 // After a normal close the hook has reported already and this finds nothing to do.
 VOID CALLBACK ProcessEnded(PVOID context, BOOLEAN) {
-  ReportEnd(static_cast<LONG>(reinterpret_cast<LONG_PTR>(context)), g_notify);
+  ReportEnd(static_cast<LONG>(reinterpret_cast<LONG_PTR>(context)), g_notify, kHookClosedProcess);
 }
 
 void StopWaiting() {
@@ -113,7 +113,7 @@ extern "C" BOOL WINAPI InstallAllHook(DWORD thread, HWND notify, HWND register_w
   }
   // The window may already be gone, before the hook could see it go.
   if (!IsWindow(register_window)) {
-    ReportEnd(attachment, notify);
+    ReportEnd(attachment, notify, kHookClosedWindow);
   }
   return TRUE;
 }

@@ -10,6 +10,9 @@
 #endif
 
 #define WM_HOOKCLOSED (WM_USER + 103)
+// WM_HOOKCLOSED's wParam: how the register went. Lumo only writes it into its log.
+inline constexpr WPARAM kHookClosedWindow = 0;   // the window was destroyed
+inline constexpr WPARAM kHookClosedProcess = 1;  // its process ended without destroying it
 
 extern "C" {
 // Attaches to thread (the register window's); on success the low byte of the result is

@@ -28,4 +28,24 @@ class WindowTexts {
   virtual WindowHandle NthDescendant(WindowHandle parent, std::int32_t n) = 0;
 };
 
+// Passes every read on to another WindowTexts; a subclass changes what AnsweredText does,
+// and Text follows it.
+class ForwardingWindowTexts : public WindowTexts {
+ public:
+  explicit ForwardingWindowTexts(WindowTexts& texts) : texts_(texts) {}
+
+  WindowHandle DialogItem(WindowHandle window, std::int32_t id) override {
+    return texts_.DialogItem(window, id);
+  }
+  std::string Text(WindowHandle window, std::size_t buffer_size) override {
+    return AnsweredText(window, buffer_size).value_or(std::string());
+  }
+  WindowHandle NthDescendant(WindowHandle parent, std::int32_t n) override {
+    return texts_.NthDescendant(parent, n);
+  }
+
+ protected:
+  WindowTexts& texts_;
+};
+
 }  // namespace lumo

@@ -8,19 +8,20 @@
 #include "app/monitor.h"
 #include "app/monitor_ids.h"
 #include "common/program_path.h"
+#include "lumo_version.h"
 #include "platform/ansi_text.h"
 #include "platform/message_boxes.h"
 #include "platform/message_loop.h"
+#include "platform/program_log.h"
 #include "platform/system_error.h"
 #include "platform/win_code_page.h"
 
 namespace {
 
-std::string ProgramFileName() {
+std::string ProgramPath() {
   char path[MAX_PATH] = {};
   const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string full(path, length);
-  return full.substr(lumo::DirectoryPart(full).size());
+  return std::string(path, length);
 }
 
 // The kernel reads a backslash in an object name as a namespace separator and refuses the
@@ -36,9 +37,12 @@ int Run() {
   // Every text helper steps over characters by the system's lead bytes, the file name
   // below included.
   lumo::UseSystemLeadBytes();
+  const std::string path = ProgramPath();
+  lumo::OpenProgramLog(path);
+  lumo::LogProgramStartOrEnd("start", LUMO_VERSION_TEXT, path);
   // One copy at a time: the mutex is named after the program's file name and stays open
   // for the life of the process.
-  const std::string name = ProgramFileName();
+  const std::string name = path.substr(lumo::DirectoryPart(path).size());
   HANDLE mutex = CreateMutexW(nullptr, FALSE, InstanceMutexName(name).c_str());
   if (mutex == nullptr) {
     // Without the mutex there is no telling whether another copy runs, and two copies would
@@ -53,6 +57,7 @@ int Run() {
     if (first != nullptr) {
       SendMessageA(first, lumo::kWmRestoreApp, 0, 0);
     }
+    lumo::ProgramLog().Write("end", "another copy runs already; its window was asked to show");
     return 0;
   }
   // Windows may start the program again after an installer has closed it to replace its
@@ -69,16 +74,19 @@ int Run() {
     form.EndAfterLoop();
   }
   hotkeys.clear();
+  lumo::LogProgramStartOrEnd("end", LUMO_VERSION_TEXT, path);
   return result;
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  int result = 1;
   try {
-    return Run();
+    result = Run();
   } catch (const std::exception& error) {
     lumo::ShowErrorBox(error.what());
   }
-  return 1;
+  lumo::ProgramLog().Flush();
+  return result;
 }

@@ -4,6 +4,7 @@
 
 #include "app/about_box.h"
 #include "app/monitor_ids.h"
+#include "app/monitor_log.h"
 #include "app/settings_keys.h"
 #include "announcer/command_execution.h"
 #include "common/errors.h"
@@ -12,11 +13,13 @@
 #include "hooker.h"
 #include "platform/ansi_text.h"
 #include "platform/message_boxes.h"
+#include "platform/program_log.h"
 #include "platform/tray_icon.h"
 #include "platform/win_profile_reader.h"
 #include "screendef/screen_definition_file.h"
 #include "screendef/timer_definition.h"
 #include "screendef/window_definition.h"
+#include "supportlog/event_texts.h"
 
 namespace lumo {
 
@@ -25,6 +28,7 @@ namespace {
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT_PTR kTimer2 = 2;
 constexpr UINT_PTR kCopyTimer = 3;
+constexpr UINT_PTR kLogTimer = 4;  // the support log's lines to its file, off the fast paths
 constexpr UINT kTimer2Interval = 200;
 
 constexpr wchar_t kNotStarted[] = L"服务未启动.";
@@ -59,7 +63,11 @@ const wchar_t* StatusText(ServiceStatus status) {
 }  // namespace
 
 TForm1::TForm1(HotkeyList& hotkeys)
-    : hotkeys_(hotkeys), hotkey_store_(files_, code_page_, HotkeyFilePath(ProgramPath())) {}
+    : hotkeys_(hotkeys),
+      hotkey_store_(files_, code_page_, HotkeyFilePath(ProgramPath())),
+      logged_announcer_(announcer_, ProgramLog()),
+      logged_texts_(window_texts_, ProgramLog()),
+      capture_summary_(ProgramLog()) {}
 
 TForm1::~TForm1() {
   if (PopupMenu1 != nullptr) {
@@ -83,6 +91,7 @@ void TForm1::Create() {
              .icon = icon_});
   CreateControls();
   SetTimer(Handle(), kTimer2, kTimer2Interval, nullptr);
+  SetTimer(Handle(), kLogTimer, 1000, nullptr);
   ApplyState(service_.State());
   FormCreate();
   if (!Ended() && !in_tray_) {
@@ -159,13 +168,19 @@ void TForm1::FormCreate() {
                                              capture_system_, announcer_);
   SysHotKey1 = std::make_unique<SystemHotkeys>();
   SysHotKey1->OnPressed = [this](SystemHotkeys&, std::int32_t index) {
+    ProgramLog().Write("hotkey", "pressed " + HotkeyNamed(index, hotkeys_));
     hotkey_actions_->HotKeyPressed(index);
   };
   SysHotKey1->OnError = [this](const std::exception& error) { ReportError(error.what()); };
+  // Kept for the log line after the install: the editor's trial registrations come here too.
+  SysHotKey1->OnRegistered = [this](int index, bool, unsigned long error) {
+    registration_errors_[index] = error;
+  };
   hotkey_actions_ = std::make_unique<HotkeyActions>(hotkeys_, *SysHotKey1, hotkey_store_, *this);
   // The session may end while a box of a step below is open: the rest of the start-up is
   // left out then, and the end of the message loop finishes the program.
   hotkey_actions_->LoadHotkeys();
+  LogHotkeyFile(true, hotkey_store_, hotkeys_.size());
   if (Ended()) {
     return;
   }
@@ -188,6 +203,7 @@ void TForm1::FormCreate() {
   const WinProfileReader file(sdf_path);
   std::string failure;
   if (!LoadWindowDefinition(*screen_, file, &failure)) {
+    ProgramLog().Write("sdf", "failed: " + failure);
     ReportError(sdf_path + "\r\n" + failure);
     RequestClose();
     if (Ended()) {
@@ -195,11 +211,16 @@ void TForm1::FormCreate() {
     }
   }
   if (!LoadTimerDefinition(*screen_, copy_timer_, file, &failure)) {
+    ProgramLog().Write("sdf", "failed: " + failure);
     ReportError(sdf_path + "\r\n" + failure);
     RequestClose();
     if (Ended()) {
       return;
     }
+  } else {
+    LogScreenDefinitionLoaded(
+        sdf_path,
+        ScreenDefinitionLoaded(sdf_path, *screen_, copy_timer_.Enabled(), copy_timer_.Interval()));
   }
   service_.CheckBox1Click(SendMessageW(CheckBox1, BM_GETCHECK, 0, 0) == BST_CHECKED);
   // A polling tick inside a start-up box may have started the service already.
@@ -289,9 +310,11 @@ void TForm1::WMEndSession() {
       WriteSettings();
       if (hotkey_actions_) {
         hotkey_actions_->SaveHotkeys();
+        LogHotkeyFile(false, hotkey_store_, hotkeys_.size());
       }
     } catch (const std::exception&) {
     }
+    ProgramLog().Flush();
     RemoveTrayIcon(Handle(), kWmTrayNotify);
     in_tray_ = false;
   }
@@ -307,6 +330,7 @@ void TForm1::EndAfterLoop() {
   }
   closed_ = true;
   if (service_.State().Running()) {
+    service_cause_ = "at exit";
     service_.Button2Click();
   }
   ReleaseScreen();
@@ -318,12 +342,14 @@ void TForm1::EndAfterLoop() {
 
 void TForm1::FormClose() {
   if (service_.State().Running()) {
+    service_cause_ = "at exit";
     service_.Button2Click();
   }
   WriteSettings();
   ReleaseScreen();
   if (hotkey_actions_) {
     hotkey_actions_->SaveHotkeys();
+    LogHotkeyFile(false, hotkey_store_, hotkeys_.size());
     hotkey_actions_->RemoveHotkeys();
   }
   RemoveTrayIcon(Handle(), kWmTrayNotify);
@@ -441,6 +467,10 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   }
   switch (message) {
     case kWmHookClosed:
+      ProgramLog().Write("register", wparam == kHookClosedProcess
+                                         ? "lost: its process ended (killed or crashed)"
+                                         : "lost: its window closed");
+      service_cause_ = "automatically: the register went away";
       service_.HookClosed();
       return 0;
     case kWmTrayNotify:
@@ -455,6 +485,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
+      LogEndSession(wparam != 0, lparam);
       if (wparam) {
         WMEndSession();
       }
@@ -468,11 +499,13 @@ bool TForm1::OnCommand(int id, int code, HWND) {
   switch (id) {
     case kIdButton1:
       if (code == BN_CLICKED) {
+        service_cause_ = "by hand";
         service_.Button1Click(AttemptBy::Person);
       }
       return true;
     case kIdButton2:
       if (code == BN_CLICKED) {
+        service_cause_ = "by hand";
         service_.Button2Click();
       }
       return true;
@@ -503,11 +536,15 @@ bool TForm1::OnCommand(int id, int code, HWND) {
 
 void TForm1::OnTimer(UINT_PTR id) {
   if (id == kTimer1) {
+    service_cause_ = "automatically";
     service_.Timer1Timer();
   } else if (id == kTimer2) {
     Timer2Timer();
   } else if (id == kCopyTimer && capture_) {
     capture_->CopyTimerTimer(MonitoredWindow());
+    capture_summary_.AfterTick(GetTickCount64(), MonitoredWindow(), capture_->Counts());
+  } else if (id == kLogTimer) {
+    ProgramLog().Flush();
   }
 }
 
@@ -546,7 +583,9 @@ std::string TForm1::WindowCaption() {
 bool TForm1::InstallMonitorHook(WindowHandle window) {
   HWND target = reinterpret_cast<HWND>(window);
   const DWORD thread = GetWindowThreadProcessId(target, nullptr);
-  return (InstallAllHook(thread, Handle(), target) & 0xFF) != 0;
+  const bool installed = (InstallAllHook(thread, Handle(), target) & 0xFF) != 0;
+  LogRegisterFound(target, window_texts_.Text(window, kTitleBufferSize), installed);
+  return installed;
 }
 
 void TForm1::UnInstallHook() {
@@ -558,14 +597,16 @@ void TForm1::ShowInformation(const std::string& text) {
 }
 
 CommandContext TForm1::Context() {
-  return CommandContext{MonitoredWindow(), window_texts_, announcer_, sleeper_};
+  return CommandContext{MonitoredWindow(), logged_texts_, logged_announcer_, sleeper_};
 }
 
 void TForm1::RunShowActions() {
+  ProgramLog().Write("command", "show commands");
   RunActionList(Context(), screen_ ? screen_->OnShowActions.get() : nullptr);
 }
 
 void TForm1::RunCloseActions() {
+  ProgramLog().Write("command", "close commands");
   RunActionList(Context(), screen_ ? screen_->OnCloseActions.get() : nullptr);
 }
 
@@ -587,6 +628,7 @@ bool TForm1::SettingsEnabled() const {
 void TForm1::N6Click() {}
 
 void TForm1::RunHotkeyCommand(const std::string& parameter) {
+  ProgramLog().Write("command", "hotkey command \"" + parameter + "\"");
   lumo::RunHotkeyCommand(Context(), parameter);
 }
 
@@ -594,8 +636,29 @@ void TForm1::ReportError(const std::string& text) {
   ShowErrorBox(text);
 }
 
+void TForm1::HotkeyInstalled(std::int32_t index, bool registered) {
+  LogHotkeyRegistration(HotkeyNamed(index, hotkeys_), registered, registration_errors_[index]);
+}
+
 void TForm1::StateChanged(const ServiceState& state) {
+  if (state.Running() != logged_running_) {
+    logged_running_ = state.Running();
+    if (logged_running_) {
+      ProgramLog().Write("register", "attached");
+    }
+    ProgramLog().Write("service",
+                       std::string(logged_running_ ? "started " : "stopped ") + service_cause_);
+  }
   ApplyState(state);
+}
+
+void TForm1::CaptionMissing(const std::string& title) {
+  // Polling asks twice a second: only a new title in front is worth a line.
+  if (title != last_missing_title_) {
+    last_missing_title_ = title;
+    ProgramLog().Write("register", "not found: the window in front, \"" + title +
+                                       "\", does not contain \"" + WindowCaption() + "\"");
+  }
 }
 
 }  // namespace lumo

@@ -4,6 +4,7 @@
 // second copy into calls on them.
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,8 @@
 #include "screendef/capture_timer.h"
 #include "screendef/screen_definition.h"
 #include "service/service_control.h"
+#include "supportlog/capture_summary.h"
+#include "supportlog/logged_calls.h"
 
 namespace lumo {
 
@@ -51,6 +54,7 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   void N6Click() override;
   void RunHotkeyCommand(const std::string& parameter) override;
   void ReportError(const std::string& text) override;
+  void HotkeyInstalled(std::int32_t index, bool registered) override;
 
  private:
   // The capture timer as the screen definition switches it.
@@ -59,6 +63,8 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
     explicit CopyTimerSwitch(TForm1& form) : form_(form) {}
     void SetEnabled(bool enabled) override;
     void SetInterval(std::uint32_t milliseconds) override;
+    bool Enabled() const { return enabled_; }
+    std::uint32_t Interval() const { return interval_; }
 
    private:
     void Apply();
@@ -105,6 +111,7 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   void RunShowActions() override;
   void RunCloseActions() override;
   void StateChanged(const ServiceState& state) override;
+  void CaptionMissing(const std::string& title) override;
 
   HotkeyList& hotkeys_;
   WinFileSystem files_;
@@ -121,6 +128,14 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   std::unique_ptr<ScreenCapture> capture_;
   std::unique_ptr<ScreenDefinition> screen_;
   CopyTimerSwitch copy_timer_{*this};
+  // The support log's view of commands and capture; the service's cause for its next change.
+  LoggingAnnouncer logged_announcer_;
+  LoggingWindowTexts logged_texts_;
+  CaptureSummary capture_summary_;
+  const char* service_cause_ = "by hand";
+  bool logged_running_ = false;
+  std::string last_missing_title_;
+  std::map<int, unsigned long> registration_errors_;  // by hotkey identifier
   bool ExitConfirmed = false;
   bool closed_ = false;
   bool asking_exit_ = false;     // the exit question is open

@@ -32,7 +32,10 @@ void ScreenCapture::CopyTimerTimer(WindowHandle monitored_window) {
   }
   if (!SameImage(FDisplayImage, FSentImage)) {
     SendDisplayImage();
-  } else if (FIdleTicks < FDefinition.ShowLastingTicks) {
+    return;
+  }
+  ++FCounts.Unchanged;
+  if (FIdleTicks < FDefinition.ShowLastingTicks) {
     ++FIdleTicks;
   } else {
     ShowAdvertisement();
@@ -119,6 +122,7 @@ void ScreenCapture::SendDisplayImage() {
   FAnnouncer.DrawImage(0, 0, FTmpPath, nullptr);
   FSentImage = FDisplayImage;
   FIdleTicks = 0;
+  ++FCounts.Pictures;
 }
 
 void ScreenCapture::ShowAdvertisement() {
@@ -128,6 +132,7 @@ void ScreenCapture::ShowAdvertisement() {
     FAdPath.assign(FAdFolder);
     FAdPath += FAdNames[pick];
     FAnnouncer.DrawImage(0, 0, FAdPath, &kWholeDisplay);
+    ++FCounts.Advertisements;
   }
   FIdleTicks = 0;
 }

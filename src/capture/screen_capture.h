@@ -20,6 +20,15 @@
 
 namespace lumo {
 
+// What the ticks did since the capture began, for the support log's summary.
+struct CaptureCounts {
+  std::uint64_t Pictures = 0;        // pictures sent to the display
+  std::uint64_t Unchanged = 0;       // ticks that found the picture as it was sent
+  std::uint64_t Advertisements = 0;  // advertisements shown
+
+  bool operator==(const CaptureCounts&) const = default;
+};
+
 class ScreenCapture {
  public:
   // program_dir ends with its backslash. The definition, system and announcer must outlive
@@ -33,6 +42,7 @@ class ScreenCapture {
   const DisplayPicture& DisplayImage() const { return FDisplayImage; }
   const DisplayPicture& SentImage() const { return FSentImage; }
   std::int32_t IdleTicks() const { return FIdleTicks; }
+  const CaptureCounts& Counts() const { return FCounts; }
 
  private:
   // A prompt is rendered once and kept: the text and the default font do not change.
@@ -57,6 +67,7 @@ class ScreenCapture {
   DisplayPicture FDisplayImage;
   DisplayPicture FSentImage;
   std::int32_t FIdleTicks = 0;
+  CaptureCounts FCounts;
 
   // The window of this tick, and what it showed.
   WindowHandle FWindow = 0;

@@ -40,6 +40,9 @@ void HotkeyActions::InstallHotkeys() {
     component_.AddHotKey(KeyIndexToHotKeyKey(rec.Key), HotkeyModifiers(rec));
   }
   component_.SetActive(true);
+  for (int i = 0; i < component_.Count(); ++i) {
+    host_.HotkeyInstalled(i, component_.Entry(i).Registered);
+  }
 }
 
 void HotkeyActions::RemoveHotkeys() {

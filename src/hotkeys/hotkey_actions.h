@@ -28,6 +28,11 @@ class HotkeyHost {
   virtual void RunHotkeyCommand(const std::string& parameter) = 0;
   // The application's general error report: an error box with the text.
   virtual void ReportError(const std::string& text) = 0;
+  // After an install, each definition by its identifier: whether Windows took it.
+  virtual void HotkeyInstalled(std::int32_t index, bool registered) {
+    static_cast<void>(index);
+    static_cast<void>(registered);
+  }
 };
 
 class HotkeyActions {

@@ -56,6 +56,7 @@ std::optional<std::string> HotkeyStore::Save(const HotkeyList& list) {
     copied_ = true;
   }
   SaveHotkeys(list, files_, code_page_, path_);
+  saved_ = true;
   return notice;
 }
 

@@ -17,6 +17,11 @@ class HotkeyStore {
 
   const std::string& Path() const { return path_; }
   std::string BackupPath() const { return path_ + ".bak"; }
+  // For the support log: the file could not be read completely at start-up; a copy of it
+  // was kept at BackupPath; the last Save wrote the file.
+  bool ReadFailed() const { return unread_; }
+  bool CopiedAside() const { return copied_ && unread_; }
+  bool Saved() const { return saved_; }
 
   // Appends the file's definitions to list. No file yet (the first start) is no error.
   // A file that cannot be opened or read completely: the definitions read completely stay
@@ -38,6 +43,7 @@ class HotkeyStore {
   std::string path_;
   bool unread_ = false;  // the file was there but could not be read completely
   bool copied_ = false;  // a copy of that file exists at BackupPath
+  bool saved_ = false;
   std::vector<HotkeyRec> read_;
 };
 

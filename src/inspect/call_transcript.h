@@ -13,11 +13,11 @@ namespace lumo {
 // SoundOut("text"), DrawImage(0, 0, "path", null). Texts stay ANSI bytes.
 class CallTranscript : public Announcer, public Sleeper {
  public:
-  void Cls(std::int32_t mode) override;
-  void PrintText(std::int32_t first, std::int32_t line, const std::string& text) override;
-  void SoundOut(const std::string& text) override;
-  void DrawImage(std::int32_t x, std::int32_t y, const std::string& path,
-                 const AnnouncerRect* rect) override;
+  std::int32_t Cls(std::int32_t mode) override;
+  std::int32_t PrintText(std::int32_t first, std::int32_t line, const std::string& text) override;
+  std::int32_t SoundOut(const std::string& text) override;
+  std::int32_t DrawImage(std::int32_t x, std::int32_t y, const std::string& path,
+                         const AnnouncerRect* rect) override;
   void Sleep(std::uint32_t milliseconds) override;
 
   std::vector<std::string> Lines;

@@ -7,21 +7,22 @@ namespace lumo {
 static_assert(sizeof(AnnouncerRect) == 4 * sizeof(std::int32_t),
               "the driver reads the rectangle as four 32-bit integers");
 
-void Cts4rAnnouncer::Cls(std::int32_t mode) {
-  ::Cls(mode);
+std::int32_t Cts4rAnnouncer::Cls(std::int32_t mode) {
+  return ::Cls(mode);
 }
 
-void Cts4rAnnouncer::PrintText(std::int32_t first, std::int32_t line, const std::string& text) {
-  ::PrintText(first, line, text.c_str());
+std::int32_t Cts4rAnnouncer::PrintText(std::int32_t first, std::int32_t line,
+                                       const std::string& text) {
+  return ::PrintText(first, line, text.c_str());
 }
 
-void Cts4rAnnouncer::SoundOut(const std::string& text) {
-  ::SoundOut(text.c_str());
+std::int32_t Cts4rAnnouncer::SoundOut(const std::string& text) {
+  return ::SoundOut(text.c_str());
 }
 
-void Cts4rAnnouncer::DrawImage(std::int32_t x, std::int32_t y, const std::string& path,
-                               const AnnouncerRect* rect) {
-  ::DrawImage(x, y, path.c_str(), reinterpret_cast<const std::int32_t*>(rect));
+std::int32_t Cts4rAnnouncer::DrawImage(std::int32_t x, std::int32_t y, const std::string& path,
+                                       const AnnouncerRect* rect) {
+  return ::DrawImage(x, y, path.c_str(), reinterpret_cast<const std::int32_t*>(rect));
 }
 
 }  // namespace lumo

@@ -1,6 +1,6 @@
 #pragma once
 // The announcer's driver library, linked at load time: the program does not start without
-// cts4r.dll. Results are never examined.
+// cts4r.dll. Results go only to the support log.
 #include <cstdint>
 
 extern "C" {

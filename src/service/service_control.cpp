@@ -26,9 +26,12 @@ void ServiceControl::Button1Click(AttemptBy by) {
     return;
   }
   WindowHandle candidate = ports_.ForegroundWindow();
-  if (candidate != 0 &&
-      !CaptionOccurs(ports_.WindowTitle(candidate, kTitleBufferSize), ports_.WindowCaption())) {
-    candidate = 0;
+  if (candidate != 0) {
+    const std::string title = ports_.WindowTitle(candidate, kTitleBufferSize);
+    if (!CaptionOccurs(title, ports_.WindowCaption())) {
+      ports_.CaptionMissing(title);
+      candidate = 0;
+    }
   }
   if (candidate == 0) {
     if (by == AttemptBy::Person) {

@@ -44,6 +44,8 @@ class ServicePorts {
   virtual void RunShowActions() = 0;
   virtual void RunCloseActions() = 0;
   virtual void StateChanged(const ServiceState& state) = 0;
+  // The window in front has this title, and the caption is not in it (for the support log).
+  virtual void CaptionMissing(const std::string& title) { static_cast<void>(title); }
 };
 
 inline constexpr std::size_t kTitleBufferSize = 64;

@@ -1,6 +1,8 @@
 // The capture timer end to end: Lumo.exe copying register-sim.exe's amount display in each
 // of its screens to the recording cts4r.dll, its advertisements while no register is
-// attached, a tmp.bmp it cannot write, and a field with the blinking caret.
+// attached, a tmp.bmp it cannot write, and a field with the blinking caret. Beside it the
+// support log of that day: held by someone else, so that it goes to the fallback folder,
+// with a hotkey whose speech the driver fails.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,12 +11,14 @@
 #include <set>
 
 #include "platform/win_capture_system.h"
+#include "support/input.h"
 #include "support/lumo_program.h"
 
 namespace lumo::test {
 namespace {
 
 namespace rs = register_sim;
+using namespace std::string_literals;
 
 constexpr int kIntervalMs = 100;
 constexpr int kTicksBetweenAds = 4;  // ShowLasting 300 ms: 3 unchanged ticks, then an ad
@@ -52,6 +56,12 @@ std::string Sdf(const CaptureRectangle (&rects)[2]) {
   return sdf;
 }
 
+// Ctrl+Alt+F6 "Thanks": clears the display, prints "paid" and speaks "thanks".
+const std::string kThanksHotkey =
+    "\x06\x1FHotkey definitions, version 1.0\x01"
+    "\x06\x06Thanks\x02\0\x06\x1A"
+    "Display=~paid^Speak=thanks\x09\x09\x08\x08\x02\x4A\x09\0"s;
+
 ColourRegion Copy(HWND sim, const CaptureRectangle& rect) {
   ColourRegion region;
   region.ResetWhite(rect.Right - rect.Left, rect.Bottom - rect.Top);
@@ -67,7 +77,18 @@ TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBm
       rects[i] = InWindow(measured.window, kRegions[i]);
     }
   }
+  if (!CombinationIsFree(MOD_CONTROL | MOD_ALT, VK_F6)) {
+    GTEST_SKIP() << "Ctrl+Alt+F6 is not free";
+  }
   const std::string dir = PrepareLumoDir("lumo-capture", Sdf(rects));
+  WriteFile(dir + "Lumo.hkd", kThanksHotkey);
+  WriteFile(dir + "Lumo.log", "held");
+  HANDLE log_holder =
+      CreateFileA((dir + "Lumo.log").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(log_holder, INVALID_HANDLE_VALUE);
+  CreateDirectoryA((dir + "local").c_str(), nullptr);
+  SetEnvironmentVariableA("LOCALAPPDATA", (dir + "local").c_str());
+  SetEnvironmentVariableA("LUMO_ANNOUNCER_FAIL", "SoundOut");
   const std::string ad = dir + "ad\\";
   const std::string tmp = dir + "tmp.bmp";
   CreateDirectoryA(ad.c_str(), nullptr);
@@ -75,7 +96,10 @@ TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBm
   WriteFile(ad + "hidden.bmp", "BM");  // hidden files are no advertisements
   SetFileAttributesA((ad + "hidden.bmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
   LumoRun run = StartLumo(dir);
+  SetEnvironmentVariableA("LOCALAPPDATA", nullptr);
+  SetEnvironmentVariableA("LUMO_ANNOUNCER_FAIL", nullptr);
   ASSERT_NE(run.main, nullptr);
+  const ULONGLONG started = GetTickCount64();
   const AnnouncerRecord& record = run.record;
   const std::string an_ad = "DrawImage 0 0 " + ad + "a.bmp 0,0,239,35";
 
@@ -162,9 +186,67 @@ TEST(LumoCapture, AdsWhileIdleEachScreenBlackOnWhiteSentOnceAndNothingWhileTmpBm
         EXPECT_EQ(calls[i].Summary, an_ad);
       }
     }
+    if (s == 2) {
+      PressCombination(MOD_CONTROL | MOD_ALT, VK_F6);
+      ASSERT_TRUE(WaitUntil([&] { return record.Count("SoundOut thanks") == 1; }));
+    }
     PostMessageW(sim.window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kStopped; }));
   }
+
+  // The log could not be written beside the program, and no box said so.
+  EXPECT_EQ(WindowOf(run.process.Id(), "#32770", true, 0ms), nullptr);
+  ASSERT_TRUE(ExitThroughMenu(run));
+  ASSERT_TRUE(run.process.WaitForExit());
+  const ULONGLONG minutes = (GetTickCount64() - started) / 60000;
+  CloseHandle(log_holder);
+  EXPECT_EQ(ReadFile(dir + "Lumo.log"), "held");
+  const std::string log = ReadFile(dir + "local\\Lumo\\Lumo.log");
+  ASSERT_TRUE(log.starts_with("\xEF\xBB\xBF")) << log;
+  std::vector<std::string> events = LogEvents(log);
+  std::erase_if(events, [](const std::string& event) {
+    return event.starts_with("register not found");  // whichever windows came in front
+  });
+  // A capture summary comes once a minute at most, wherever that minute ends.
+  const auto summaries = std::erase_if(events, [](const std::string& event) {
+    return event.starts_with("capture ") && event.find(" pictures sent, ") != std::string::npos;
+  });
+  EXPECT_LE(summaries, minutes + 1);
+  const std::string exe = dir + "Lumo.exe";
+  ASSERT_GE(events.size(), 2u);
+  EXPECT_TRUE(events.front().starts_with("start Lumo ")) << events.front();
+  EXPECT_NE(events.front().find(" \"" + exe + "\", ANSI code page 936, Windows "),
+            std::string::npos);
+  EXPECT_EQ(events.back(), "end" + events.front().substr(5));
+  std::vector<std::string> expected{
+      events.front(), "hotkeys read \"" + dir + "Lumo.hkd\": 1 definitions",
+      "hotkey registered #0 Ctrl+Alt+F6 \"Thanks\"",
+      "sdf loaded \"" + dir +
+          "Lumo.sdf\": caption \"银台\", 0 show, 0 close, 2 timer actions, "
+          "timer on 100 ms"};
+  for (std::size_t s = 0; s < std::size(rs::kScreens); ++s) {
+    for (const char* event :
+         {"register found \"收银台 - 演示\" of register-sim.exe", "register hook installed",
+          "command show commands", "register attached", "service started automatically",
+          "capture first picture sent after attaching"}) {
+      expected.push_back(event);
+    }
+    if (s == 2) {
+      for (const char* event :
+           {"hotkey pressed #0 Ctrl+Alt+F6 \"Thanks\"",
+            "command hotkey command \"Display=~paid^Speak=thanks\"", "call Cls(0) = 1",
+            "call PrintText(1, 1, \"paid\") = 1", "call SoundOut(\"thanks\") = 0 FAILED"}) {
+        expected.push_back(event);
+      }
+    }
+    for (const char* event : {"register lost: its window closed", "command close commands",
+                              "service stopped automatically: the register went away"}) {
+      expected.push_back(event);
+    }
+  }
+  expected.push_back("hotkeys saved \"" + dir + "Lumo.hkd\": 1 definitions");
+  expected.push_back(events.back());
+  EXPECT_EQ(events, expected) << log;
 }
 
 }  // namespace

@@ -187,6 +187,25 @@ TEST(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
                                       "SoundOut 12.50", "SoundOut 0.00", "SoundOut 8888", "Cls 0",
                                       "PrintText 1 1 ", "SoundOut ", "SoundOut ", "SoundOut ",
                                       "Cls 0", "PrintText 1 1 show"}));
+  // The support log: the second Ctrl+Alt+F7 refused with the system's reason, who started
+  // and stopped the service, one unanswered read for each run that met the hung register,
+  // and the session's end inside the second of them.
+  std::vector<std::string> events = LogEvents(
+      ReadFile(dir + "Lumo.log"), {"hotkey refused", "service", "box", "timeout", "session"});
+  ASSERT_EQ(events.size(), 9u);
+  EXPECT_TRUE(events[0].starts_with("hotkey refused #1 Ctrl+Alt+F7 \"Twin\": ")) << events[0];
+  EXPECT_GT(events[0].size(), 40u);
+  for (const std::size_t timeout : {2, 6}) {
+    EXPECT_TRUE(events[timeout].starts_with("timeout window 0x")) << events[timeout];
+    EXPECT_TRUE(
+        events[timeout].ends_with(" of the register did not answer WM_GETTEXT in time: it hangs"));
+    events[timeout] = "timeout";
+  }
+  EXPECT_EQ(std::vector<std::string>(events.begin() + 1, events.end()),
+            (std::vector<std::string>{"service started automatically", "timeout",
+                                      "service stopped by hand", "box information: InstallHook OK",
+                                      "session end: Windows logs off or shuts down", "timeout",
+                                      "service started by hand", "service stopped at exit"}));
 }
 
 TEST(LumoRobustness, StartUpQuestionsTheRegisterClosedOrKilledAndAHeldHotkeyFile) {
@@ -251,6 +270,23 @@ TEST(LumoRobustness, StartUpQuestionsTheRegisterClosedOrKilledAndAHeldHotkeyFile
       Summaries(run.record.Calls()),
       (std::vector<std::string>{"Cls 0", "PrintText 1 1 show", "Cls 0", "PrintText 1 1 bye",
                                 "Cls 0", "PrintText 1 1 show", "Cls 0", "PrintText 1 1 bye"}));
+  // The support log: every box with its text, the file that could not be read, the capture
+  // section's failure, and how each register went.
+  const std::vector<std::string> events =
+      LogEvents(ReadFile(dir + "Lumo.log"), {"hotkeys", "sdf", "register lost", "box"});
+  ASSERT_EQ(events.size(), 9u);
+  EXPECT_TRUE(events[0].starts_with("box error: Cannot open file \"" + dir + "Lumo.hkd\". "));
+  EXPECT_EQ(events[1],
+            "hotkeys read failed \"" + dir + "Lumo.hkd\": 0 definitions read completely");
+  EXPECT_TRUE(events[2].starts_with("sdf failed: ")) << events[2];
+  EXPECT_NE(events[2].find("[RECT] 5=none"), std::string::npos);
+  EXPECT_EQ(events[3], "box error: " + dir + "Lumo.sdf | " + events[2].substr(12));
+  EXPECT_EQ(std::vector<std::string>(events.begin() + 4, events.end()),
+            (std::vector<std::string>{
+                "register lost: its process ended (killed or crashed)",
+                "box error: 'y' is not a valid integer value", "register lost: its window closed",
+                "box error: 'y' is not a valid integer value",
+                "hotkeys left as it was \"" + dir + "Lumo.hkd\": not saved"}));
 }
 
 }  // namespace

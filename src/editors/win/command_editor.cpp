@@ -4,6 +4,7 @@
 
 #include "editors/command_lines.h"
 #include "editors/win/glyph_button.h"
+#include "platform/program_log.h"
 #include "platform/wnd.h"
 
 namespace lumo {
@@ -103,6 +104,7 @@ void CommandEditor::OnVerify() {
   if (VerifyCommands()) {
     MessageBoxW(Handle(), L"校验通过", L"校验", MB_OK | MB_ICONINFORMATION);
   } else {
+    LogErrorBox(L"校验失败");
     MessageBoxW(Handle(), L"校验失败", L"校验", MB_OK | MB_ICONERROR);
   }
 }

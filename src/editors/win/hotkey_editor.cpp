@@ -4,6 +4,7 @@
 
 #include "editors/win/command_line_field.h"
 #include "editors/win/hotkey_conflict_box.h"
+#include "platform/program_log.h"
 
 namespace lumo {
 
@@ -251,6 +252,7 @@ bool HotkeyEditor::TryRegistration(std::uint8_t key, ModifierSet modifiers) {
   // The test entry goes again at once, whatever the answer.
   hotkeys_.Delete(hotkeys_.Count() - 1);
   if (!entry.Registered) {
+    LogErrorBox(L"该热键组合已经被其他应用程序使用.");
     MessageBoxW(Handle(), L"该热键组合已经被其他应用程序使用.", L"错误",
                 MB_OK | MB_ICONINFORMATION);
   }

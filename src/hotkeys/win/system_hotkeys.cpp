@@ -67,6 +67,9 @@ void SystemHotkeys::RegisterEntry(int index) {
   HotkeyEntry& entry = *entries_[index];
   entry.Registered = RegisterHotKey(Handle(), index, ModifierFlags(entry.Modifiers),
                                     VirtualKeyOf(entry.Key)) != FALSE;
+  if (OnRegistered) {
+    OnRegistered(index, entry.Registered, entry.Registered ? 0 : GetLastError());
+  }
 }
 
 void SystemHotkeys::UnregisterEntry(int index) {

@@ -31,6 +31,9 @@ class SystemHotkeys : public MessageWindow, public HotkeyComponent {
   void RegisterIfActive();
 
   HotkeyPressedHandler OnPressed;
+  // After each registration attempt: the entry's index, whether Windows took it, and its
+  // error code when not.
+  std::function<void(int index, bool registered, unsigned long error)> OnRegistered;
 
  protected:
   void HandleMessage(WindowMessage& message) override;

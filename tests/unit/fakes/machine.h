@@ -53,19 +53,28 @@ class FakeWindowTexts : public WindowTexts {
 class RecordingAnnouncer : public Announcer, public Sleeper {
  public:
   std::vector<std::string> calls;
+  std::int32_t result = 1;  // what every call returns
 
-  void Cls(std::int32_t mode) override { calls.push_back("Cls " + std::to_string(mode)); }
-  void PrintText(std::int32_t first, std::int32_t line, const std::string& text) override {
+  std::int32_t Cls(std::int32_t mode) override {
+    calls.push_back("Cls " + std::to_string(mode));
+    return result;
+  }
+  std::int32_t PrintText(std::int32_t first, std::int32_t line, const std::string& text) override {
     calls.push_back("PrintText " + std::to_string(first) + " " + std::to_string(line) + " '" +
                     text + "'");
+    return result;
   }
-  void SoundOut(const std::string& text) override { calls.push_back("SoundOut '" + text + "'"); }
-  void DrawImage(std::int32_t x, std::int32_t y, const std::string& path,
-                 const AnnouncerRect* r) override {
+  std::int32_t SoundOut(const std::string& text) override {
+    calls.push_back("SoundOut '" + text + "'");
+    return result;
+  }
+  std::int32_t DrawImage(std::int32_t x, std::int32_t y, const std::string& path,
+                         const AnnouncerRect* r) override {
     calls.push_back("DrawImage " + std::to_string(x) + "," + std::to_string(y) + " " + path + " " +
                     (r ? std::to_string(r->Left) + "," + std::to_string(r->Top) + "," +
                              std::to_string(r->Right) + "," + std::to_string(r->Bottom)
                        : "null"));
+    return result;
   }
   void Sleep(std::uint32_t milliseconds) override {
     calls.push_back("Sleep " + std::to_string(milliseconds));

@@ -1,5 +1,6 @@
 #include "support/lumo_program.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "app/monitor_ids.h"
@@ -110,6 +111,26 @@ std::wstring AnswerBox(DWORD process_id, int id, const std::function<void()>& me
   // Posted: the box's owner may do long work once it returns.
   PostMessageW(GetDlgItem(box, id), BM_CLICK, 0, 0);
   return WaitUntil([box] { return !IsWindow(box); }) ? text : text + L" <still open>";
+}
+
+std::vector<std::string> LogEvents(const std::string& log) {
+  constexpr std::size_t kTimeWidth = 24;  // "2026-12-08 14:05:03.127 "
+  std::vector<std::string> events;
+  std::size_t start = 3;
+  for (std::size_t end; (end = log.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    events.push_back(log.substr(start + kTimeWidth, end - start - kTimeWidth));
+  }
+  return events;
+}
+
+std::vector<std::string> LogEvents(const std::string& log,
+                                   std::initializer_list<std::string_view> prefixes) {
+  std::vector<std::string> events = LogEvents(log);
+  std::erase_if(events, [&](const std::string& event) {
+    return std::none_of(prefixes.begin(), prefixes.end(),
+                        [&](std::string_view prefix) { return event.starts_with(prefix); });
+  });
+  return events;
 }
 
 RegisterSim StartRegisterSim(const std::string& arguments) {

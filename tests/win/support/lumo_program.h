@@ -3,8 +3,11 @@
 // and their message boxes, looked at and answered from outside as a person would.
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "register-sim/register_sim_protocol.h"
 #include "support/announcer_record.h"
@@ -51,6 +54,12 @@ bool WaitVisible(HWND window, bool visible);
 // and " <still open>" after when it did not close; "<no box>" when none came.
 std::wstring AnswerBox(DWORD process_id, int id = IDOK,
                        const std::function<void()>& meanwhile = {});
+
+// The lines of a Lumo.log after its byte-order mark, without their times.
+std::vector<std::string> LogEvents(const std::string& log);
+// Those events that begin with one of the prefixes.
+std::vector<std::string> LogEvents(const std::string& log,
+                                   std::initializer_list<std::string_view> prefixes);
 
 struct RegisterSim {
   Process process;
