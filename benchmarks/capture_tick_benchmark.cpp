@@ -112,7 +112,7 @@ ScreenDefinition FourActions() {
   ScreenDefinition definition;
   definition.ShowLastingTicks = 1000000;
   for (int i = 0; i < 4; ++i) {
-    TBmpAction action;
+    CaptureAction action;
     action.Prompt = "Total";
     action.PromptX = 60 * i;
     action.CaptureRect = {150 * i, 100, 150 * i + 120, 140};
@@ -162,10 +162,10 @@ class MidGreyTick {
         announcer_(announcer),
         path_(program_dir + "tmp.bmp") {}
 
-  void CopyTimerTimer(WindowHandle window) {
+  void OnCaptureTick(WindowHandle window) {
     prompts_.resize(definition_.TimerActions.size());
     for (std::size_t i = 0; i < definition_.TimerActions.size(); ++i) {
-      const TBmpAction& action = definition_.TimerActions[i];
+      const CaptureAction& action = definition_.TimerActions[i];
       const CaptureRectangle& rect = action.CaptureRect;
       const int width = rect.Right - rect.Left;
       const int height = rect.Bottom - rect.Top;
@@ -206,8 +206,8 @@ class SummarisedTick {
                  CaptureSystem& system, Announcer& announcer)
       : capture_(definition, program_dir, system, announcer), summary_(BenchLog()) {}
 
-  void CopyTimerTimer(WindowHandle window) {
-    capture_.CopyTimerTimer(window);
+  void OnCaptureTick(WindowHandle window) {
+    capture_.OnCaptureTick(window);
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     summary_.AfterTick(static_cast<std::uint64_t>(
                            std::chrono::duration_cast<std::chrono::milliseconds>(now).count()),
@@ -225,7 +225,7 @@ void RunTicks(benchmark::State& state, bool changing) {
   BenchSystem system;
   BenchAnnouncer announcer;
   auto tick = std::make_unique<Tick>(definition, "C:\\Pos\\", system, announcer);
-  tick->CopyTimerTimer(1);  // first tick: buffers and prompts
+  tick->OnCaptureTick(1);  // first tick: buffers and prompts
   const long allocations_before = g_allocations;
   const long writes_before = system.writes;
   const long draws_before = announcer.draws;
@@ -236,7 +236,7 @@ void RunTicks(benchmark::State& state, bool changing) {
       system.SetAmount(++amount);
       state.ResumeTiming();
     }
-    tick->CopyTimerTimer(1);
+    tick->OnCaptureTick(1);
   }
   const double ticks = static_cast<double>(state.iterations());
   state.counters["allocs/tick"] = static_cast<double>(g_allocations - allocations_before) / ticks;

@@ -21,10 +21,10 @@ void ShowDisplayText(const CommandContext& context, std::string_view text) {
   }
 }
 
-void RunActionList(const CommandContext& whole, const TLumoAction* first) {
+void RunActionList(const CommandContext& whole, const CommandAction* first) {
   OneRunWindowTexts texts(whole.Texts);
   const CommandContext context{whole.MonitoredWindow, texts, whole.Driver, whole.Clock};
-  for (const TLumoAction* action = first; action; action = action->Next.get()) {
+  for (const CommandAction* action = first; action; action = action->Next.get()) {
     if (action->Kind == kDisplayAction) {
       ShowDisplayText(context, ExpandActionText(context, action->Text));
     } else if (action->Kind == kSpeakAction) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "announcer/command_context.h"
-#include "screendef/lumo_action.h"
+#include "screendef/command_action.h"
 
 namespace lumo {
 
@@ -18,7 +18,7 @@ inline constexpr std::uint32_t kClearWaitMilliseconds = 100;
 // other kinds are passed over. Once a read of the register window has timed out, the rest
 // of the run reads it as empty without waiting again. A ConversionError stops the run at
 // the failing entry; the entries before it stay run.
-void RunActionList(const CommandContext& context, const TLumoAction* first);
+void RunActionList(const CommandContext& context, const CommandAction* first);
 
 // "~text" clears the display, waits and prints text on line 1; "^text" prints text on
 // line 2; anything else, the empty text included, does nothing.

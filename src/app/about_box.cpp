@@ -1,6 +1,6 @@
 #include "app/about_box.h"
 
-#include "app/monitor_ids.h"
+#include "app/main_window_ids.h"
 
 namespace lumo {
 
@@ -18,15 +18,15 @@ AboutBox::AboutBox(HWND owner) {
              .client_size = true,
              .owner = owner});
   HWND hwnd = Handle();
-  title_label_ = CreateLabel(hwnd, kIdAboutLabel1, L"Lumo", 56, 32, UiFontUnderlined());
-  CreateLabel(hwnd, kIdAboutLabel2, L"版本： V1.0", 56, 56);
-  author_label_ = CreateLabel(hwnd, kIdAboutLabel3, L"", 56, 80);
+  title_label_ = CreateLabel(hwnd, kIdAboutTitle, L"Lumo", 56, 32, UiFontUnderlined());
+  CreateLabel(hwnd, kIdAboutVersion, L"版本： V1.0", 56, 56);
+  author_label_ = CreateLabel(hwnd, kIdAboutAuthor, L"", 56, 80);
   HWND image = CreateControl(hwnd, {.class_name = L"STATIC",
                                     .x = 231,
                                     .y = 24,
                                     .width = 57,
                                     .height = 57,
-                                    .id = kIdAboutImage1,
+                                    .id = kIdAboutIcon,
                                     .style = SS_ICON | SS_CENTERIMAGE});
   HICON icon = static_cast<HICON>(
       LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 48, 48, LR_SHARED));

@@ -5,24 +5,19 @@
 #include <algorithm>
 #include <string>
 
-#include "app/monitor.h"
-#include "app/monitor_ids.h"
+#include "app/main_window.h"
+#include "app/main_window_ids.h"
 #include "common/program_path.h"
 #include "lumo_version.h"
 #include "platform/ansi_text.h"
 #include "platform/message_boxes.h"
 #include "platform/message_loop.h"
+#include "platform/program_file.h"
 #include "platform/program_log.h"
 #include "platform/system_error.h"
 #include "platform/win_code_page.h"
 
 namespace {
-
-std::string ProgramPath() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return std::string(path, length);
-}
 
 // The kernel reads a backslash in an object name as a namespace separator and refuses the
 // name. The file name holds none as a character of its own, but whatever the conversion
@@ -37,7 +32,7 @@ int Run() {
   // Every text helper steps over characters by the system's lead bytes, the file name
   // below included.
   lumo::UseSystemLeadBytes();
-  const std::string path = ProgramPath();
+  const std::string path = lumo::ProgramFilePath();
   lumo::OpenProgramLog(path);
   lumo::LogProgramStartOrEnd("start", LUMO_VERSION_TEXT, path);
   // One copy at a time: the mutex is named after the program's file name and stays open
@@ -53,7 +48,7 @@ int Run() {
     return 1;
   }
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
-    HWND first = FindWindowA("TForm1", "Lumo");
+    HWND first = FindWindowW(lumo::kMainClassName, lumo::kMainTitle);
     if (first != nullptr) {
       SendMessageA(first, lumo::kWmRestoreApp, 0, 0);
     }
@@ -68,10 +63,10 @@ int Run() {
   lumo::HotkeyList hotkeys;
   int result = 0;
   {
-    lumo::TForm1 form(hotkeys);
-    form.Create();
+    lumo::MainWindow main_window(hotkeys);
+    main_window.Create();
     result = lumo::RunMessageLoop();
-    form.EndAfterLoop();
+    main_window.EndAfterLoop();
   }
   hotkeys.clear();
   lumo::LogProgramStartOrEnd("end", LUMO_VERSION_TEXT, path);

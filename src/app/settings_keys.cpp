@@ -4,17 +4,18 @@ namespace lumo {
 
 namespace {
 
-constexpr char kMachineKey[] = "Software\\K&V\\Lumo";
-constexpr char kUserKey[] = "Software\\Lumo";
+// Integrators, the installer package and tills' existing settings use both key paths.
+constexpr char kMachineSettingsKey[] = "Software\\K&V\\Lumo";
+constexpr char kUserSettingsKey[] = "Software\\Lumo";
 
 }  // namespace
 
 std::optional<RegistryKey> OpenMachineSettings() {
-  return RegistryKey::OpenForReading(HKEY_LOCAL_MACHINE, kMachineKey);
+  return RegistryKey::OpenForReading(HKEY_LOCAL_MACHINE, kMachineSettingsKey);
 }
 
 std::optional<RegistryKey> OpenUserSettings() {
-  return RegistryKey::CreateForWriting(HKEY_CURRENT_USER, kUserKey);
+  return RegistryKey::CreateForWriting(HKEY_CURRENT_USER, kUserSettingsKey);
 }
 
 }  // namespace lumo

@@ -9,7 +9,7 @@
 #include "capture/colour_region.h"
 #include "capture/prompt_mask.h"
 #include "common/window_handle.h"
-#include "screendef/bmp_action.h"
+#include "screendef/capture_action.h"
 
 namespace lumo {
 

@@ -14,36 +14,36 @@ const AnnouncerRect kWholeDisplay{0, 0, kDisplayWidth - 1, kDisplayHeight - 1};
 
 ScreenCapture::ScreenCapture(const ScreenDefinition& definition, const std::string& program_dir,
                              CaptureSystem& system, Announcer& announcer)
-    : FDefinition(definition),
-      FSystem(system),
-      FAnnouncer(announcer),
-      FTmpPath(program_dir + "tmp.bmp"),
-      FAdFolder(program_dir + "ad\\") {}
+    : definition_(definition),
+      system_(system),
+      announcer_(announcer),
+      tmp_path_(program_dir + "tmp.bmp"),
+      ad_folder_(program_dir + "ad\\") {}
 
-void ScreenCapture::CopyTimerTimer(WindowHandle monitored_window) {
-  const std::vector<TBmpAction>& actions = FDefinition.TimerActions;
-  if (FPrompts.size() < actions.size()) {
-    FPrompts.resize(actions.size());
+void ScreenCapture::OnCaptureTick(WindowHandle monitored_window) {
+  const std::vector<CaptureAction>& actions = definition_.TimerActions;
+  if (prompts_.size() < actions.size()) {
+    prompts_.resize(actions.size());
   }
-  FWindow = monitored_window;
-  FHaveLayout = FWindow != 0 && !actions.empty() && FSystem.GetWindowLayout(FWindow, FLayout);
+  window_ = monitored_window;
+  have_layout_ = window_ != 0 && !actions.empty() && system_.GetWindowLayout(window_, layout_);
   for (std::size_t i = 0; i < actions.size(); ++i) {
-    RunBmpAction(i, actions[i]);
+    RunCaptureAction(i, actions[i]);
   }
-  if (!SameImage(FDisplayImage, FSentImage)) {
+  if (!SameImage(display_image_, sent_image_)) {
     SendDisplayImage();
     return;
   }
-  ++FCounts.Unchanged;
-  if (FIdleTicks < FDefinition.ShowLastingTicks) {
-    ++FIdleTicks;
+  ++counts_.Unchanged;
+  if (idle_ticks_ < definition_.ShowLastingTicks) {
+    ++idle_ticks_;
   } else {
     ShowAdvertisement();
   }
 }
 
-void ScreenCapture::RunBmpAction(std::size_t index, const TBmpAction& action) {
-  if (FWindow == 0) {
+void ScreenCapture::RunCaptureAction(std::size_t index, const CaptureAction& action) {
+  if (window_ == 0) {
     return;
   }
   const CaptureRectangle& rect = action.CaptureRect;
@@ -55,11 +55,11 @@ void ScreenCapture::RunBmpAction(std::size_t index, const TBmpAction& action) {
   }
   const RegionFrame frame = CopyRegion(rect, width, height);
   DrawPrompt(index, action);
-  StretchRegion(FRegion, frame, FInk, FDisplayImage,
+  StretchRegion(region_, frame, ink_, display_image_,
                 {action.ImageX, action.ImageY, PlaceWidth(width, height), kPlaceHeight});
 }
 
-// Copies the part of the region that lies inside the window into FRegion, so that a tick
+// Copies the part of the region that lies inside the window into region_, so that a tick
 // costs no more than copying the window, and finds its ink. What lies outside the window, a
 // region too large to copy and a failed copy are white.
 RegionFrame ScreenCapture::CopyRegion(const CaptureRectangle& rect, std::int64_t width,
@@ -67,74 +67,74 @@ RegionFrame ScreenCapture::CopyRegion(const CaptureRectangle& rect, std::int64_t
   const std::int64_t left = std::max<std::int64_t>(rect.Left, 0);
   const std::int64_t top = std::max<std::int64_t>(rect.Top, 0);
   const RegionFrame frame{width, height, left - rect.Left, top - rect.Top};
-  FRegion.ResetWhite(0, 0);
-  if (!FHaveLayout || !CopyableRegion(width, height)) {
+  region_.ResetWhite(0, 0);
+  if (!have_layout_ || !CopyableRegion(width, height)) {
     return frame;
   }
-  const std::int64_t right = std::min<std::int64_t>(rect.Right, FLayout.width);
-  const std::int64_t bottom = std::min<std::int64_t>(rect.Bottom, FLayout.height);
+  const std::int64_t right = std::min<std::int64_t>(rect.Right, layout_.width);
+  const std::int64_t bottom = std::min<std::int64_t>(rect.Bottom, layout_.height);
   if (right <= left || bottom <= top) {
     return frame;
   }
-  FRegion.ResetWhite(static_cast<int>(right - left), static_cast<int>(bottom - top));
+  region_.ResetWhite(static_cast<int>(right - left), static_cast<int>(bottom - top));
   const CaptureRectangle inside{static_cast<std::int32_t>(left), static_cast<std::int32_t>(top),
                                 static_cast<std::int32_t>(right),
                                 static_cast<std::int32_t>(bottom)};
-  if (!FSystem.CopyWindowRect(FWindow, inside, FRegion)) {
-    FRegion.ResetWhite(0, 0);
+  if (!system_.CopyWindowRect(window_, inside, region_)) {
+    region_.ResetWhite(0, 0);
     return frame;
   }
   // The caret blinks: were it copied, an unchanged screen would be sent on every blink.
   // Its pixels take no part in finding the background and then show it.
   const auto cover_caret = [&](ColourPixel colour) {
-    const CaptureRectangle& caret = FLayout.caret;
-    if (FLayout.has_caret) {
-      FRegion.Fill(std::int64_t{caret.Left} - left, std::int64_t{caret.Top} - top,
+    const CaptureRectangle& caret = layout_.caret;
+    if (layout_.has_caret) {
+      region_.Fill(std::int64_t{caret.Left} - left, std::int64_t{caret.Top} - top,
                    std::int64_t{caret.Right} - left, std::int64_t{caret.Bottom} - top, colour);
     }
   };
   cover_caret(kNoColour);
-  FInk.background = FCounter.MostFrequent(FRegion);
-  cover_caret(FInk.background);
+  ink_.background = counter_.MostFrequent(region_);
+  cover_caret(ink_.background);
   return frame;
 }
 
-void ScreenCapture::DrawPrompt(std::size_t index, const TBmpAction& action) {
+void ScreenCapture::DrawPrompt(std::size_t index, const CaptureAction& action) {
   if (action.Prompt.empty()) {
     return;
   }
-  PromptCache& cache = FPrompts[index];
+  PromptCache& cache = prompts_[index];
   if (!cache.rendered || cache.text != action.Prompt) {
     cache.text = action.Prompt;
-    FSystem.RenderPrompt(cache.text, cache.mask);
+    system_.RenderPrompt(cache.text, cache.mask);
     cache.rendered = true;
   }
-  PlacePrompt(cache.mask, FDisplayImage, action.PromptX, action.PromptY);
+  PlacePrompt(cache.mask, display_image_, action.PromptX, action.PromptY);
 }
 
 void ScreenCapture::SendDisplayImage() {
-  EncodeBmp(FDisplayImage, FBmp);
+  EncodeBmp(display_image_, bmp_);
   // Without a fresh file the driver would get a stale picture: leave SentImage as it was so
   // that the next tick tries again.
-  if (!FSystem.WriteFile(FTmpPath, FBmp.data(), FBmp.size())) {
+  if (!system_.WriteFile(tmp_path_, bmp_.data(), bmp_.size())) {
     return;
   }
-  FAnnouncer.DrawImage(0, 0, FTmpPath, nullptr);
-  FSentImage = FDisplayImage;
-  FIdleTicks = 0;
-  ++FCounts.Pictures;
+  announcer_.DrawImage(0, 0, tmp_path_, nullptr);
+  sent_image_ = display_image_;
+  idle_ticks_ = 0;
+  ++counts_.Pictures;
 }
 
 void ScreenCapture::ShowAdvertisement() {
-  FSystem.ListFolderFiles(FAdFolder, FAdNames);
-  if (!FAdNames.empty()) {
-    const std::size_t pick = PickIndex(FSystem.HighResolutionCounter(), FAdNames.size());
-    FAdPath.assign(FAdFolder);
-    FAdPath += FAdNames[pick];
-    FAnnouncer.DrawImage(0, 0, FAdPath, &kWholeDisplay);
-    ++FCounts.Advertisements;
+  system_.ListFolderFiles(ad_folder_, ad_names_);
+  if (!ad_names_.empty()) {
+    const std::size_t pick = PickIndex(system_.HighResolutionCounter(), ad_names_.size());
+    ad_path_.assign(ad_folder_);
+    ad_path_ += ad_names_[pick];
+    announcer_.DrawImage(0, 0, ad_path_, &kWholeDisplay);
+    ++counts_.Advertisements;
   }
-  FIdleTicks = 0;
+  idle_ticks_ = 0;
 }
 
 }  // namespace lumo

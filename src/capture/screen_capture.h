@@ -37,12 +37,12 @@ class ScreenCapture {
                 CaptureSystem& system, Announcer& announcer);
 
   // One tick of CopyTimer. monitored_window is the attached register window, 0 for none.
-  void CopyTimerTimer(WindowHandle monitored_window);
+  void OnCaptureTick(WindowHandle monitored_window);
 
-  const DisplayPicture& DisplayImage() const { return FDisplayImage; }
-  const DisplayPicture& SentImage() const { return FSentImage; }
-  std::int32_t IdleTicks() const { return FIdleTicks; }
-  const CaptureCounts& Counts() const { return FCounts; }
+  const DisplayPicture& DisplayImage() const { return display_image_; }
+  const DisplayPicture& SentImage() const { return sent_image_; }
+  std::int32_t IdleTicks() const { return idle_ticks_; }
+  const CaptureCounts& Counts() const { return counts_; }
 
  private:
   // A prompt is rendered once and kept: the text and the default font do not change.
@@ -52,36 +52,36 @@ class ScreenCapture {
     bool rendered = false;
   };
 
-  void RunBmpAction(std::size_t index, const TBmpAction& action);
+  void RunCaptureAction(std::size_t index, const CaptureAction& action);
   RegionFrame CopyRegion(const CaptureRectangle& rect, std::int64_t width, std::int64_t height);
-  void DrawPrompt(std::size_t index, const TBmpAction& action);
+  void DrawPrompt(std::size_t index, const CaptureAction& action);
   void SendDisplayImage();
   void ShowAdvertisement();
 
-  const ScreenDefinition& FDefinition;
-  CaptureSystem& FSystem;
-  Announcer& FAnnouncer;
-  const std::string FTmpPath;
-  const std::string FAdFolder;
+  const ScreenDefinition& definition_;
+  CaptureSystem& system_;
+  Announcer& announcer_;
+  const std::string tmp_path_;
+  const std::string ad_folder_;
 
-  DisplayPicture FDisplayImage;
-  DisplayPicture FSentImage;
-  std::int32_t FIdleTicks = 0;
-  CaptureCounts FCounts;
+  DisplayPicture display_image_;
+  DisplayPicture sent_image_;
+  std::int32_t idle_ticks_ = 0;
+  CaptureCounts counts_;
 
   // The window of this tick, and what it showed.
-  WindowHandle FWindow = 0;
-  bool FHaveLayout = false;
-  WindowLayout FLayout;
+  WindowHandle window_ = 0;
+  bool have_layout_ = false;
+  WindowLayout layout_;
 
   // Kept between ticks so that an ordinary tick allocates nothing.
-  ColourRegion FRegion;
-  BackgroundCounter FCounter;
-  InkRule FInk;
-  std::vector<PromptCache> FPrompts;
-  BmpFileBytes FBmp{};
-  std::vector<std::string> FAdNames;
-  std::string FAdPath;
+  ColourRegion region_;
+  BackgroundCounter counter_;
+  InkRule ink_;
+  std::vector<PromptCache> prompts_;
+  BmpFileBytes bmp_{};
+  std::vector<std::string> ad_names_;
+  std::string ad_path_;
 };
 
 }  // namespace lumo

@@ -70,7 +70,7 @@ void HotkeyRows::SetCaption(std::size_t row, std::string caption) {
 HotkeyFields HotkeyRows::Fill(const HotkeyList& list) {
   rows_.clear();
   selected_ = -1;
-  for (const std::shared_ptr<HotkeyRec>& record : list) {
+  for (const std::shared_ptr<HotkeyDefinition>& record : list) {
     if (!record) {
       continue;  // an empty slot holds no definition to show
     }
@@ -234,7 +234,7 @@ HotkeyList HotkeyRows::Apply() {
   HotkeyList list;
   const std::wstring yes = YesNo(true);
   for (HotkeyRow& row : rows_) {
-    auto record = std::make_shared<HotkeyRec>();
+    auto record = std::make_shared<HotkeyDefinition>();
     const ModifierSet modifiers = HotkeyTextToModifiers(row.hotkey);
     record->Ctrl = (modifiers & kModifierCtrl) != 0;
     record->Alt = (modifiers & kModifierAlt) != 0;

@@ -21,7 +21,7 @@ struct HotkeyRow {
   std::string parameter;  // command lines joined by "^" (ANSI)
   std::string hotkey;     // hotkey text
   std::wstring active;    // one of YesNoNames
-  std::shared_ptr<const HotkeyRec> link;
+  std::shared_ptr<const HotkeyDefinition> link;
 };
 
 // What the edit controls show for a row.

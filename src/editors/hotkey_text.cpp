@@ -43,7 +43,7 @@ std::string HotkeyText(bool ctrl, bool alt, bool shift, bool win, std::string_vi
   return AppendHotkeyPart(std::move(text), key_name);
 }
 
-std::string HotkeyTextOf(const HotkeyRec& definition) {
+std::string HotkeyTextOf(const HotkeyDefinition& definition) {
   const bool named = definition.Key >= 0 && definition.Key < kKeyNameCount;
   return HotkeyText(definition.Ctrl, definition.Alt, definition.Shift, definition.Win,
                     named ? KeyNames[static_cast<std::size_t>(definition.Key)] : "");
@@ -81,7 +81,7 @@ ModifierSet HotkeyTextToModifiers(std::string_view text) {
 }
 
 std::uint8_t HotkeyTextToKey(std::string_view text) {
-  return KeyIndexToHotKeyKey(KeyNameIndex(HotkeyKeyName(text)));
+  return VirtualKeyOfIndex(KeyNameIndex(HotkeyKeyName(text)));
 }
 
 }  // namespace lumo

@@ -20,7 +20,7 @@ std::string HotkeyText(bool ctrl, bool alt, bool shift, bool win, std::string_vi
 // The text of a stored definition. A Key outside the table has no name: the text ends
 // with the modifiers, exactly as the editor writes a combination without a key, so that
 // it reads back to Key -1.
-std::string HotkeyTextOf(const HotkeyRec& definition);
+std::string HotkeyTextOf(const HotkeyDefinition& definition);
 
 // What remains after "Ctrl+", "Alt+", "Shift+" and "Win+" are taken off the front in turn.
 std::string_view HotkeyKeyName(std::string_view text);

@@ -35,9 +35,9 @@ void HotkeyActions::SaveHotkeys() {
 void HotkeyActions::InstallHotkeys() {
   for (const auto& definition : list_) {
     // An empty slot still takes its index, so that the identifiers stay the list's indices.
-    const HotkeyRec none;
-    const HotkeyRec& rec = definition ? *definition : none;
-    component_.AddHotKey(KeyIndexToHotKeyKey(rec.Key), HotkeyModifiers(rec));
+    const HotkeyDefinition none;
+    const HotkeyDefinition& rec = definition ? *definition : none;
+    component_.AddHotkey(VirtualKeyOfIndex(rec.Key), HotkeyModifiers(rec));
   }
   component_.SetActive(true);
   for (int i = 0; i < component_.Count(); ++i) {
@@ -50,7 +50,7 @@ void HotkeyActions::RemoveHotkeys() {
   component_.Clear();
 }
 
-void HotkeyActions::HotKeyPressed(std::int32_t index) {
+void HotkeyActions::OnHotkeyPressed(std::int32_t index) {
   try {
     ExecuteHotkey(index);
   } catch (const std::exception& error) {
@@ -65,7 +65,7 @@ void HotkeyActions::ExecuteHotkey(std::int32_t index) {
     return;
   }
   // Held for the whole action: the editor, opened from here, may rebuild the list.
-  const std::shared_ptr<HotkeyRec> definition = list_[static_cast<std::size_t>(index)];
+  const std::shared_ptr<HotkeyDefinition> definition = list_[static_cast<std::size_t>(index)];
   if (!definition) {
     return;
   }
@@ -75,15 +75,15 @@ void HotkeyActions::ExecuteHotkey(std::int32_t index) {
       break;
     case kActionEditHotkeys:
       if (host_.EditHotkeysEnabled()) {
-        host_.N5Click();
+        host_.OnEditHotkeys();
       }
       break;
     case kActionConsole:
-      host_.N1Click();
+      host_.RestoreFromTray();
       break;
     case kActionSettings:
       if (host_.SettingsEnabled()) {
-        host_.N6Click();
+        host_.OnSettings();
       }
       break;
     default:

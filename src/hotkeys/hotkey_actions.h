@@ -15,15 +15,15 @@ class HotkeyHost {
  public:
   virtual ~HotkeyHost() = default;
   // The tray menu's "恢复窗口[&R]": the icon removed, the window shown in front.
-  virtual void N1Click() = 0;
+  virtual void RestoreFromTray() = 0;
   // Whether the tray menu item "编辑热键[&H]" is enabled right now.
   virtual bool EditHotkeysEnabled() const = 0;
   // The tray menu's "编辑热键[&H]": the hotkey editor, modal; returns when it closes.
-  virtual void N5Click() = 0;
+  virtual void OnEditHotkeys() = 0;
   // Whether the tray menu item "设置[&S]..." is enabled right now.
   virtual bool SettingsEnabled() const = 0;
   // The tray menu's "设置[&S]...".
-  virtual void N6Click() = 0;
+  virtual void OnSettings() = 0;
   // Runs an announcer command text (command lines joined by "^").
   virtual void RunHotkeyCommand(const std::string& parameter) = 0;
   // The application's general error report: an error box with the text.
@@ -54,7 +54,7 @@ class HotkeyActions {
   void RemoveHotkeys();
 
   // The component's OnPressed. An error of the action is reported and ends the key press.
-  void HotKeyPressed(std::int32_t index);
+  void OnHotkeyPressed(std::int32_t index);
   void ExecuteHotkey(std::int32_t index);
 
  private:

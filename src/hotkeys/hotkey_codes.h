@@ -27,7 +27,7 @@ class HotkeyComponent {
   virtual ~HotkeyComponent() = default;
   // Appends an entry and, while active, registers it at once. The copy returned tells
   // whether Windows accepted the combination; the entry stays either way.
-  virtual HotkeyEntry AddHotKey(std::uint8_t key, ModifierSet modifiers) = 0;
+  virtual HotkeyEntry AddHotkey(std::uint8_t key, ModifierSet modifiers) = 0;
   virtual void Delete(int index) = 0;
   // Removes every entry; Active keeps its value.
   virtual void Clear() = 0;

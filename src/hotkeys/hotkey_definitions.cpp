@@ -25,7 +25,7 @@ const std::array<std::wstring_view, 4> ActionNames = {L"执行报价器指令", 
 
 const std::array<std::wstring_view, 2> YesNoNames = {L"否", L"是"};
 
-std::uint8_t KeyIndexToHotKeyKey(std::int32_t key_index) {
+std::uint8_t VirtualKeyOfIndex(std::int32_t key_index) {
   // Component key index of each KeyNames entry. The component's table has keys the names
   // lack (cancel, clear, select, ...), and Home/End swap places between the two.
   static constexpr std::uint8_t kFirst18[18] = {2,  3,  5,  6,  7,  8,  9,  10, 11,
@@ -43,7 +43,7 @@ std::uint8_t KeyIndexToHotKeyKey(std::int32_t key_index) {
   return static_cast<std::uint8_t>(key_index + 7);
 }
 
-ModifierSet HotkeyModifiers(const HotkeyRec& definition) {
+ModifierSet HotkeyModifiers(const HotkeyDefinition& definition) {
   ModifierSet result = 0;
   if (definition.Ctrl)
     result |= kModifierCtrl;

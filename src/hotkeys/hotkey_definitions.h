@@ -12,7 +12,7 @@
 
 namespace lumo {
 
-struct HotkeyRec {
+struct HotkeyDefinition {
   std::int32_t Key = -1;  // index into KeyNames; -1 = no key chosen
   bool Ctrl = false;
   bool Alt = false;
@@ -23,25 +23,25 @@ struct HotkeyRec {
   std::string Parameter;    // ANSI bytes; the announcer command of action 0
   bool Active = false;
 
-  bool operator==(const HotkeyRec&) const = default;
+  bool operator==(const HotkeyDefinition&) const = default;
 };
 
 // The process-wide ordered list; an entry's index is its hotkey identifier. Records are
 // shared so that an editor row keeps its record readable after the list is rebuilt.
-using HotkeyList = std::vector<std::shared_ptr<HotkeyRec>>;
+using HotkeyList = std::vector<std::shared_ptr<HotkeyDefinition>>;
 
 inline constexpr int kKeyNameCount = 95;
 
-// Key names, indexed by HotkeyRec::Key (ASCII).
+// Key names, indexed by HotkeyDefinition::Key (ASCII).
 extern const std::array<std::string_view, kKeyNameCount> KeyNames;
 
-// Action names, indexed by HotkeyRec::Action; texts of the program's own user interface.
+// Action names, indexed by HotkeyDefinition::Action; texts of the program's own user interface.
 extern const std::array<std::wstring_view, 4> ActionNames;
 
-// The editor's text for HotkeyRec::Active: "否" at 0, "是" at 1.
+// The editor's text for HotkeyDefinition::Active: "否" at 0, "是" at 1.
 extern const std::array<std::wstring_view, 2> YesNoNames;
 
-// The hotkey actions, by HotkeyRec::Action.
+// The hotkey actions, by HotkeyDefinition::Action.
 inline constexpr std::int32_t kActionRunCommand = 0;
 inline constexpr std::int32_t kActionEditHotkeys = 1;
 inline constexpr std::int32_t kActionConsole = 2;
@@ -49,10 +49,10 @@ inline constexpr std::int32_t kActionSettings = 3;
 
 // The component key index (into VirtualKeyTable) of a KeyNames index; 0 (no key) for any
 // index outside 0 to 94, -1 included.
-std::uint8_t KeyIndexToHotKeyKey(std::int32_t key_index);
+std::uint8_t VirtualKeyOfIndex(std::int32_t key_index);
 
 // The component's modifier set of a definition.
-ModifierSet HotkeyModifiers(const HotkeyRec& definition);
+ModifierSet HotkeyModifiers(const HotkeyDefinition& definition);
 
 // The hotkey file: the program's full path with its extension replaced by ".hkd" (added
 // when the file name has none).

@@ -8,7 +8,7 @@ void ReadHotkeys(TaggedReader& reader, HotkeyList& list) {
   reader.ReadString();  // the header: any string is accepted
   reader.ReadListBegin();
   while (!reader.EndOfList()) {
-    auto definition = std::make_shared<HotkeyRec>();
+    auto definition = std::make_shared<HotkeyDefinition>();
     definition->Description = reader.ReadString();
     definition->Action = reader.ReadInteger();
     if (definition->Action == kActionRunCommand) {

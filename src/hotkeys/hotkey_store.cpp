@@ -36,8 +36,9 @@ void HotkeyStore::Load(HotkeyList& list) {
 }
 
 bool HotkeyStore::Unchanged(const HotkeyList& list) const {
-  return std::equal(list.begin(), list.end(), read_.begin(), read_.end(),
-                    [](const auto& rec, const HotkeyRec& read) { return rec && *rec == read; });
+  return std::equal(
+      list.begin(), list.end(), read_.begin(), read_.end(),
+      [](const auto& rec, const HotkeyDefinition& read) { return rec && *rec == read; });
 }
 
 std::optional<std::string> HotkeyStore::Save(const HotkeyList& list) {

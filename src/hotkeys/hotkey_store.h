@@ -44,7 +44,7 @@ class HotkeyStore {
   bool unread_ = false;  // the file was there but could not be read completely
   bool copied_ = false;  // a copy of that file exists at BackupPath
   bool saved_ = false;
-  std::vector<HotkeyRec> read_;
+  std::vector<HotkeyDefinition> read_;
 };
 
 }  // namespace lumo

@@ -45,7 +45,7 @@ void AppendReads(std::string& out, const std::vector<ProfileRead>& reads, std::s
   }
 }
 
-std::string EntryMeaning(const TLumoAction& entry) {
+std::string EntryMeaning(const CommandAction& entry) {
   if (entry.Kind == kSpeakAction) {
     return "speech: the first number and the last two characters are spoken";
   }
@@ -69,9 +69,9 @@ std::string EntryMeaning(const TLumoAction& entry) {
   return "display, but without ~ or ^ in front it shows nothing";
 }
 
-void AppendActionList(std::string& out, const std::string& name, const TLumoAction* first) {
-  std::vector<const TLumoAction*> entries;
-  for (const TLumoAction* entry = first; entry != nullptr; entry = entry->Next.get()) {
+void AppendActionList(std::string& out, const std::string& name, const CommandAction* first) {
+  std::vector<const CommandAction*> entries;
+  for (const CommandAction* entry = first; entry != nullptr; entry = entry->Next.get()) {
     entries.push_back(entry);
   }
   out += "  " + name + ": " + std::to_string(entries.size()) +
@@ -86,7 +86,7 @@ std::string Point(std::int32_t x, std::int32_t y) {
   return std::string("(").append(std::to_string(x)).append(", ").append(std::to_string(y)) + ")";
 }
 
-std::string Placement(const TBmpAction& action) {
+std::string Placement(const CaptureAction& action) {
   const CaptureRectangle& r = action.CaptureRect;
   const std::int64_t width = std::int64_t{r.Right} - r.Left;
   const std::int64_t height = std::int64_t{r.Bottom} - r.Top;
@@ -116,7 +116,7 @@ void AppendTimerPart(std::string& out, const RecordingTimer& timer, const Screen
   }
   out += "\n  advertisement after " + std::to_string(model.ShowLastingTicks) + " unchanged ticks\n";
   for (std::size_t i = 0; i < model.TimerActions.size(); ++i) {
-    const TBmpAction& action = model.TimerActions[i];
+    const CaptureAction& action = model.TimerActions[i];
     out += "  TIMER.ACTION" + std::to_string(i + 1) + ": " + Placement(action) + '\n';
     if (!action.Prompt.empty()) {
       out += "    prompt " + Quoted(action.Prompt) + " at " +

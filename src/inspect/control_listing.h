@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/window_handle.h"
-#include "screendef/bmp_action.h"
+#include "screendef/capture_action.h"
 
 namespace lumo {
 

@@ -100,7 +100,7 @@ void AppendCalls(std::string& out, CallTranscript& transcript, const Run& run) {
 }
 
 void AppendCommands(std::string& out, const DryRunWindow& window, bool window_gone,
-                    const TLumoAction* first) {
+                    const CommandAction* first) {
   CallTranscript transcript;
   ReferenceRecorder texts(window.Texts, window_gone);
   const CommandContext context{window.Handle, texts, transcript, transcript};
@@ -149,7 +149,7 @@ DryRunOutcome RunDry(const ScreenDefinition& model, const DryRunWindow& window,
   CallTranscript transcript;
   NoWriteCaptureSystem no_write(system);
   ScreenCapture capture(model, program_dir, no_write, transcript);
-  capture.CopyTimerTimer(window.Handle);
+  capture.OnCaptureTick(window.Handle);
   out += "One capture tick:\n";
   for (const std::string& line : transcript.Lines) {
     out += "  " + line + '\n';
@@ -166,7 +166,7 @@ std::string RunHotkeysDry(const HotkeyList& hotkeys, const DryRunWindow& window)
   std::string out;
   CallTranscript transcript;
   const CommandContext context{window.Handle, window.Texts, transcript, transcript};
-  for (const std::shared_ptr<HotkeyRec>& hotkey : hotkeys) {
+  for (const std::shared_ptr<HotkeyDefinition>& hotkey : hotkeys) {
     if (!hotkey) {
       continue;
     }

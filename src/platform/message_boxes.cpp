@@ -1,6 +1,7 @@
 #include "platform/message_boxes.h"
 
 #include "platform/ansi_text.h"
+#include "platform/program_file.h"
 #include "platform/program_log.h"
 #include "service/message_title.h"
 
@@ -28,9 +29,7 @@ void ShowBox(const std::string& text, UINT icon) {
 }  // namespace
 
 std::wstring ProgramMessageTitle() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return AnsiToWide(MessageTitle(std::string(path, length)));
+  return AnsiToWide(MessageTitle(ProgramFilePath()));
 }
 
 void ShowErrorBox(const std::string& text) {

@@ -27,13 +27,13 @@ ActionList ActionFromToken(const std::string& token) {
   constexpr std::string_view kDisplay = "DISPLAY=";
   constexpr std::string_view kSpeak = "SPEAK=";
   if (HasPrefix(token, kDisplay)) {
-    return std::make_unique<TLumoAction>(kDisplayAction, token.substr(kDisplay.size()));
+    return std::make_unique<CommandAction>(kDisplayAction, token.substr(kDisplay.size()));
   }
   if (HasPrefix(token, kSpeak)) {
-    return std::make_unique<TLumoAction>(kSpeakAction, token.substr(kSpeak.size()));
+    return std::make_unique<CommandAction>(kSpeakAction, token.substr(kSpeak.size()));
   }
   // Kept in its place so that the list matches the value token for token.
-  return std::make_unique<TLumoAction>(kDisplayAction, std::string());
+  return std::make_unique<CommandAction>(kDisplayAction, std::string());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-#include "screendef/lumo_action.h"
+#include "screendef/command_action.h"
 
 namespace lumo {
 

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string_view>
 
-#include "screendef/bmp_action.h"
+#include "screendef/capture_action.h"
 
 namespace lumo {
 

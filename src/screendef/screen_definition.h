@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "screendef/bmp_action.h"
-#include "screendef/lumo_action.h"
+#include "screendef/capture_action.h"
+#include "screendef/command_action.h"
 
 namespace lumo {
 
@@ -16,7 +16,7 @@ struct ScreenDefinition {
   ActionList OnCloseActions;  // run when the register window has closed
   // Capture ticks the display picture may stay unchanged before an advertisement shows.
   std::int32_t ShowLastingTicks = 0;
-  std::vector<TBmpAction> TimerActions;  // in the order of their section numbers
+  std::vector<CaptureAction> TimerActions;  // in the order of their section numbers
 };
 
 }  // namespace lumo

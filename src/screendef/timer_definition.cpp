@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "screendef/definition_keys.h"
 #include "screendef/load_failure.h"
 #include "screendef/profile_values.h"
 #include "screendef/rectangle_value.h"
@@ -14,18 +15,18 @@ namespace {
 
 // Reads action section, "RECT" included; nothing when its rectangle is not four numbers,
 // with the reason in failure.
-std::optional<TBmpAction> ReadAction(const ProfileReader& file, const std::string& section,
-                                     std::string* failure) {
-  TBmpAction action;
-  action.Prompt = ReadString(file, section, "PROMPT", "");
-  action.PromptX = ReadInteger(file, section, "P_X", 0);
-  action.PromptY = ReadInteger(file, section, "P_Y", 0);
-  action.ImageX = ReadInteger(file, section, "S_X", 0);
-  action.ImageY = ReadInteger(file, section, "S_Y", 0);
+std::optional<CaptureAction> ReadAction(const ProfileReader& file, const std::string& section,
+                                        std::string* failure) {
+  CaptureAction action;
+  action.Prompt = ReadString(file, section, sdf::kPrompt, "");
+  action.PromptX = ReadInteger(file, section, sdf::kPromptX, 0);
+  action.PromptY = ReadInteger(file, section, sdf::kPromptY, 0);
+  action.ImageX = ReadInteger(file, section, sdf::kImageX, 0);
+  action.ImageY = ReadInteger(file, section, sdf::kImageY, 0);
   // The "RECT" key is the plain decimal number: a missing "BMP_RECT" names entry 0.
-  const std::int32_t number = ReadInteger(file, section, "BMP_RECT", 0);
+  const std::int32_t number = ReadInteger(file, section, sdf::kRectangleNumber, 0);
   const std::string key = std::to_string(number);
-  const std::string text = ReadString(file, "RECT", key, "0,0,0,0");
+  const std::string text = ReadString(file, sdf::kRectSection, key, "0,0,0,0");
   const std::optional<CaptureRectangle> rect = ParseRectangle(text);
   if (!rect) {
     Failed(failure, "[RECT] " + key + "=" + text + " (named by [" + section +
@@ -42,12 +43,14 @@ bool LoadTimerDefinition(ScreenDefinition& model, CaptureTimer& timer, const Pro
                          std::string* failure) {
   try {
     model.TimerActions.clear();
-    timer.SetEnabled(ReadBool(file, "TIMER", "Enable", false));
+    timer.SetEnabled(ReadBool(file, sdf::kTimerSection, sdf::kEnable, false));
     // A negative number in the file stands for its unsigned 32-bit pattern.
-    const auto interval = static_cast<std::uint32_t>(ReadInteger(file, "TIMER", "Interval", 1000));
+    const auto interval =
+        static_cast<std::uint32_t>(ReadInteger(file, sdf::kTimerSection, sdf::kInterval, 1000));
     timer.SetInterval(interval);
 
-    const std::int32_t show_lasting = ReadInteger(file, "TIMER", "ShowLasting", 30000);
+    const std::int32_t show_lasting =
+        ReadInteger(file, sdf::kTimerSection, sdf::kShowLasting, 30000);
     if (interval == 0) {
       return Failed(failure, "[TIMER] Interval is 0: the capture timer needs a period");
     }
@@ -57,7 +60,7 @@ bool LoadTimerDefinition(ScreenDefinition& model, CaptureTimer& timer, const Pro
         static_cast<std::int64_t>(show_lasting) / static_cast<std::int64_t>(interval);
     model.ShowLastingTicks = static_cast<std::int32_t>(ticks);
 
-    const std::int32_t count = ReadInteger(file, "TIMER", "Actions", 0);
+    const std::int32_t count = ReadInteger(file, sdf::kTimerSection, sdf::kActions, 0);
     if (count > kMaxTimerActions) {
       return Failed(failure, "[TIMER] Actions=" + std::to_string(count) + " is over the limit of " +
                                  std::to_string(kMaxTimerActions) +
@@ -65,8 +68,8 @@ bool LoadTimerDefinition(ScreenDefinition& model, CaptureTimer& timer, const Pro
                                  "without one covering another");
     }
     for (std::int32_t n = 1; n <= count; ++n) {
-      std::optional<TBmpAction> action =
-          ReadAction(file, "TIMER.ACTION" + std::to_string(n), failure);
+      std::optional<CaptureAction> action =
+          ReadAction(file, sdf::kActionSectionPrefix + std::to_string(n), failure);
       if (!action) {
         return false;
       }

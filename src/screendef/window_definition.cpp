@@ -1,5 +1,6 @@
 #include "screendef/window_definition.h"
 
+#include "screendef/definition_keys.h"
 #include "screendef/action_list.h"
 #include "screendef/load_failure.h"
 #include "screendef/profile_values.h"
@@ -11,9 +12,10 @@ bool LoadWindowDefinition(ScreenDefinition& model, const ProfileReader& file,
   // The caller decides what a false result leads to; nothing may escape into the
   // window creation that calls us.
   try {
-    model.WindowCaption = ReadString(file, "WINDOW", "Caption", "");
-    model.OnShowActions = ParseActionList(ReadString(file, "WINDOW", "OnShow", ""));
-    model.OnCloseActions = ParseActionList(ReadString(file, "WINDOW", "OnClose", ""));
+    model.WindowCaption = ReadString(file, sdf::kWindowSection, sdf::kCaption, "");
+    model.OnShowActions = ParseActionList(ReadString(file, sdf::kWindowSection, sdf::kOnShow, ""));
+    model.OnCloseActions =
+        ParseActionList(ReadString(file, sdf::kWindowSection, sdf::kOnClose, ""));
     return true;
   } catch (const std::exception& error) {
     return Failed(failure, error.what());

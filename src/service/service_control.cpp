@@ -19,7 +19,7 @@ class FlagScope {
 
 }  // namespace
 
-void ServiceControl::Button1Click(AttemptBy by) {
+void ServiceControl::TryStart(AttemptBy by) {
   // A manual attempt is between its hook and its show commands: a second attempt now would
   // attach again and run the show commands twice.
   if (confirming_) {
@@ -68,30 +68,30 @@ void ServiceControl::Button1Click(AttemptBy by) {
 }
 
 void ServiceControl::MarkRunning() {
-  state_.Button1Enabled = false;
-  state_.Button2Enabled = true;
-  state_.Timer1Enabled = false;
+  state_.StartEnabled = false;
+  state_.StopEnabled = true;
+  state_.PollingEnabled = false;
   state_.Status = ServiceStatus::Running;
   ports_.StateChanged(state_);
 }
 
-void ServiceControl::Button2Click() {
-  ports_.UnInstallHook();
+void ServiceControl::Stop() {
+  ports_.RemoveMonitorHook();
   ++stops_;
-  state_.Button2Enabled = false;
-  state_.Button1Enabled = true;
-  state_.Timer1Enabled = true;
+  state_.StopEnabled = false;
+  state_.StartEnabled = true;
+  state_.PollingEnabled = true;
   state_.MonitoredWindow = 0;
   state_.Status = ServiceStatus::Stopped;
   ports_.StateChanged(state_);
 }
 
-void ServiceControl::Timer1Timer() {
-  Button1Click(AttemptBy::Timer);
+void ServiceControl::OnPollingTick() {
+  TryStart(AttemptBy::Timer);
 }
 
-void ServiceControl::CheckBox1Click(bool checked) {
-  state_.Timer1Interval = checked ? kPollingInterval : 0;
+void ServiceControl::SetAutoMonitoring(bool checked) {
+  state_.PollingInterval = checked ? kPollingInterval : 0;
   ports_.StateChanged(state_);
 }
 
@@ -100,10 +100,10 @@ void ServiceControl::HookClosed() {
     ports_.RunCloseActions();
   } catch (...) {
     // The register window is gone whatever the commands did: stop, then report.
-    Button2Click();
+    Stop();
     throw;
   }
-  Button2Click();
+  Stop();
 }
 
 }  // namespace lumo

@@ -16,16 +16,16 @@ enum class ServiceStatus { NotStarted, Running, Stopped };
 enum class AttemptBy { Person, Timer };
 
 struct ServiceState {
-  bool Button1Enabled = true;
-  bool Button2Enabled = false;
-  bool Timer1Enabled = true;
-  std::uint32_t Timer1Interval = 500;
+  bool StartEnabled = true;
+  bool StopEnabled = false;
+  bool PollingEnabled = true;
+  std::uint32_t PollingInterval = 500;
   ServiceStatus Status = ServiceStatus::NotStarted;
   WindowHandle MonitoredWindow = 0;
 
-  bool Running() const { return Button2Enabled; }
+  bool Running() const { return StopEnabled; }
   // The polling timer ticks only when enabled and with a non-zero interval.
-  bool Polling() const { return Timer1Enabled && Timer1Interval != 0; }
+  bool Polling() const { return PollingEnabled && PollingInterval != 0; }
 };
 
 // What the service needs from the main window and the system.
@@ -37,7 +37,7 @@ class ServicePorts {
   virtual std::string WindowTitle(WindowHandle window, std::size_t buffer_size) = 0;
   virtual std::string WindowCaption() = 0;
   virtual bool InstallMonitorHook(WindowHandle window) = 0;
-  virtual void UnInstallHook() = 0;
+  virtual void RemoveMonitorHook() = 0;
   // Information box; returns when the user has closed it (a nested message loop runs).
   virtual void ShowInformation(const std::string& text) = 0;
   // The show and close command lists; either may throw the error that ended the run.
@@ -58,11 +58,11 @@ class ServiceControl {
   const ServiceState& State() const { return state_; }
 
   // One start attempt.
-  void Button1Click(AttemptBy by);
+  void TryStart(AttemptBy by);
   // Stop: detach and forget the window. Never runs the close commands.
-  void Button2Click();
-  void Timer1Timer();
-  void CheckBox1Click(bool checked);
+  void Stop();
+  void OnPollingTick();
+  void SetAutoMonitoring(bool checked);
   // The register window has gone away: close commands, then stop.
   void HookClosed();
 

@@ -6,9 +6,9 @@ namespace lumo {
 
 namespace {
 
-std::size_t Entries(const TLumoAction* first) {
+std::size_t Entries(const CommandAction* first) {
   std::size_t count = 0;
-  for (const TLumoAction* action = first; action != nullptr; action = action->Next.get()) {
+  for (const CommandAction* action = first; action != nullptr; action = action->Next.get()) {
     ++count;
   }
   return count;
@@ -37,7 +37,7 @@ std::string HotkeyNamed(std::int32_t index, const HotkeyList& list) {
   text.append(std::to_string(index));
   if (index >= 0 && static_cast<std::size_t>(index) < list.size() &&
       list[static_cast<std::size_t>(index)]) {
-    const HotkeyRec& definition = *list[static_cast<std::size_t>(index)];
+    const HotkeyDefinition& definition = *list[static_cast<std::size_t>(index)];
     text.append(" ").append(HotkeyTextOf(definition)).append(" \"");
     text.append(definition.Description).append("\"");
   }

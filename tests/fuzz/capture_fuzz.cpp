@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ScreenCapture capture(model, "C:\\Pos\\", system, system);
   for (int tick = 0; tick < 3; ++tick) {
     system.files.clear();
-    capture.CopyTimerTimer(tick == 1 ? 0 : test::kRegister);
+    capture.OnCaptureTick(tick == 1 ? 0 : test::kRegister);
     if (std::count(system.calls.begin(), system.calls.end(), "copy outside the window") > 0) {
       std::abort();  // only what lies inside the window is ever asked for
     }

@@ -174,9 +174,9 @@ TEST_F(CommandTest, ActionListsRunInOrderExpandedAndStopAtAConversionError) {
                                             "DISPLAY=<%1002%> SPEAK=%3<%1003%> DISPLAY=Total")
                                 .get());
   // Kinds other than display and speak are passed over; a speak entry speaks even nothing.
-  TLumoAction unknown(2, "~A");
-  unknown.Next = std::make_unique<TLumoAction>(255, "Speak");
-  unknown.Next->Next = std::make_unique<TLumoAction>(kSpeakAction, "");
+  CommandAction unknown(2, "~A");
+  unknown.Next = std::make_unique<CommandAction>(255, "Speak");
+  unknown.Next->Next = std::make_unique<CommandAction>(kSpeakAction, "");
   RunActionList(Detached(), &unknown);
   RunActionList(Detached(), nullptr);
   EXPECT_THROW(
@@ -224,7 +224,7 @@ TEST_F(CommandTest, AHungRegisterIsWaitedForOnceACommandRunAndTheRestReadsAsEmpt
   texts.controls[1001] = "c";
   texts.hung = true;
   const CommandContext context = Attached();
-  const TLumoAction entry(kSpeakAction, "<%1001%><%1001%>");
+  const CommandAction entry(kSpeakAction, "<%1001%><%1001%>");
   const std::string command = "Display=~%1^Speak=%2^Speak=%3";
   RunHotkeyCommand(context, command);
   RunHotkeyCommand(context, command);  // the next run asks again

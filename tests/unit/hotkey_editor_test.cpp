@@ -20,7 +20,7 @@ TEST(HotkeyTables, EveryKeyNameReachesAVirtualKeyOfItsOwn) {
   std::map<std::string_view, std::uint32_t> by_name;
   std::set<std::uint32_t> codes = {0};  // and none is no key
   for (int i = 0; i < kKeyNameCount; ++i) {
-    by_name[KeyNames[i]] = VirtualKeyOf(KeyIndexToHotKeyKey(i));
+    by_name[KeyNames[i]] = VirtualKeyOf(VirtualKeyOfIndex(i));
     EXPECT_TRUE(codes.insert(by_name[KeyNames[i]]).second) << KeyNames[i];
   }
   const std::pair<const char*, std::uint32_t> expected[] = {
@@ -36,7 +36,7 @@ TEST(HotkeyTables, EveryKeyNameReachesAVirtualKeyOfItsOwn) {
     EXPECT_EQ(by_name.at(name), code) << name;
   }
   // Indices without a name give no key; the component has keys the names do not offer.
-  EXPECT_EQ(KeyIndexToHotKeyKey(-1) | KeyIndexToHotKeyKey(95) | KeyIndexToHotKeyKey(INT32_MIN), 0);
+  EXPECT_EQ(VirtualKeyOfIndex(-1) | VirtualKeyOfIndex(95) | VirtualKeyOfIndex(INT32_MIN), 0);
   EXPECT_EQ(VirtualKeyOf(0) | VirtualKeyOf(102), 0u);
   EXPECT_EQ(VirtualKeyOf(1), 0x03u);
   EXPECT_EQ(VirtualKeyOf(19), 0x2Bu);
@@ -44,7 +44,7 @@ TEST(HotkeyTables, EveryKeyNameReachesAVirtualKeyOfItsOwn) {
 }
 
 TEST(HotkeyTables, ModifiersBecomeWindowsFlagsAndTheFileLiesBesideTheProgram) {
-  EXPECT_EQ(HotkeyModifiers(HotkeyRec{}), 0);
+  EXPECT_EQ(HotkeyModifiers(HotkeyDefinition{}), 0);
   EXPECT_EQ(HotkeyModifiers({-1, true, false, true, true, "", 0, "", false}),
             kModifierCtrl | kModifierShift | kModifierWin);
   EXPECT_EQ(HotkeyModifiers({-1, true, true, false, true, "", 0, "", false}),
@@ -83,7 +83,7 @@ TEST(HotkeyText, ModifiersInFixedOrderThenTheKeyAndReadBack) {
     EXPECT_EQ(KeyNameIndex(name), index) << '"' << name << '"';
   }
   for (int key = 0; key < kKeyNameCount; ++key) {
-    const HotkeyRec rec{key, false, true, false, key % 2 == 0, "", 0, "", false};
+    const HotkeyDefinition rec{key, false, true, false, key % 2 == 0, "", 0, "", false};
     const std::string text = HotkeyTextOf(rec);
     EXPECT_EQ(KeyNameIndex(HotkeyKeyName(text)), key) << text;
     EXPECT_EQ(HotkeyTextToModifiers(text), HotkeyModifiers(rec)) << text;
@@ -94,11 +94,11 @@ int ByteCompare(const std::string& a, const std::string& b) {
   return std::strcmp(a.c_str(), b.c_str());
 }
 
-std::shared_ptr<HotkeyRec> Def(const std::string& description, std::int32_t key, bool ctrl,
-                               bool active = true, std::int32_t action = 0,
-                               const std::string& parameter = "") {
-  return std::make_shared<HotkeyRec>(
-      HotkeyRec{key, ctrl, false, false, false, description, action, parameter, active});
+std::shared_ptr<HotkeyDefinition> Def(const std::string& description, std::int32_t key, bool ctrl,
+                                      bool active = true, std::int32_t action = 0,
+                                      const std::string& parameter = "") {
+  return std::make_shared<HotkeyDefinition>(
+      HotkeyDefinition{key, ctrl, false, false, false, description, action, parameter, active});
 }
 
 // "如果继续,先前定义的热键 'name' 将失效." in code page 936.
@@ -272,7 +272,7 @@ TEST_F(HotkeyRowsTest, ApplyBuildsNewRecordsInTheOrderShownAndLinksTheRows) {
             "add [>A|3||Alt+Shift+Win+Num +|1|linked] [M|0|Display=~1|Ctrl+|0|linked] "
             "[Q|4||Pause|1|linked] [Z|0|Speak=1|Ctrl+F1|1|linked]");
   ASSERT_EQ(list.size(), 4u);
-  EXPECT_EQ(*list[0], (HotkeyRec{65, false, true, true, true, "A", 3, "", true}));
+  EXPECT_EQ(*list[0], (HotkeyDefinition{65, false, true, true, true, "A", 3, "", true}));
   EXPECT_EQ(*list[1], *Def("M", -1, true, false, 0, "Display=~1"));
   EXPECT_EQ(*list[2], *Def("Q", 3, false, true, -1));
   EXPECT_EQ(*list[3], *old_z);

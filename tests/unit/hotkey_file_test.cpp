@@ -46,12 +46,12 @@ std::string Length4(std::uint32_t n) {
 }
 
 // flags: Ctrl, Alt, Shift, Win and Active, as in "CS..A".
-std::shared_ptr<HotkeyRec> Definition(std::string description, std::int32_t action,
-                                      std::string parameter, std::int32_t key,
-                                      std::string_view flags = ".....") {
-  return std::make_shared<HotkeyRec>(HotkeyRec{key, flags[0] != '.', flags[1] != '.',
-                                               flags[2] != '.', flags[3] != '.', description,
-                                               action, parameter, flags[4] != '.'});
+std::shared_ptr<HotkeyDefinition> Definition(std::string description, std::int32_t action,
+                                             std::string parameter, std::int32_t key,
+                                             std::string_view flags = ".....") {
+  return std::make_shared<HotkeyDefinition>(
+      HotkeyDefinition{key, flags[0] != '.', flags[1] != '.', flags[2] != '.', flags[3] != '.',
+                       description, action, parameter, flags[4] != '.'});
 }
 
 class HotkeyFile : public ::testing::Test {
@@ -265,7 +265,7 @@ class FakeWindow : public HotkeyComponent, public HotkeyHost {
   bool edit_enabled = true;
   bool settings_enabled = false;
 
-  HotkeyEntry AddHotKey(std::uint8_t key, ModifierSet modifiers) override {
+  HotkeyEntry AddHotkey(std::uint8_t key, ModifierSet modifiers) override {
     calls.push_back("Add " + std::to_string(key) + " " + std::to_string(modifiers));
     return {modifiers, key, true};
   }
@@ -276,11 +276,11 @@ class FakeWindow : public HotkeyComponent, public HotkeyHost {
   bool Active() const override { return false; }
   void SetActive(bool value) override { calls.push_back(value ? "Active" : "Inactive"); }
 
-  void N1Click() override { calls.push_back("N1Click"); }
+  void RestoreFromTray() override { calls.push_back("RestoreFromTray"); }
   bool EditHotkeysEnabled() const override { return edit_enabled; }
-  void N5Click() override { calls.push_back("N5Click"); }
+  void OnEditHotkeys() override { calls.push_back("OnEditHotkeys"); }
   bool SettingsEnabled() const override { return settings_enabled; }
-  void N6Click() override { calls.push_back("N6Click"); }
+  void OnSettings() override { calls.push_back("OnSettings"); }
   void RunHotkeyCommand(const std::string& parameter) override {
     if (parameter == "Speak=%x") {
       throw ConversionError("x");
@@ -317,17 +317,17 @@ TEST_F(HotkeyActionsTest, APressRunsTheActionAskingTheMenuItemsAtThatMoment) {
   list_.push_back(Definition("", 0, "", 74, "C...."));
   list_.push_back(Definition("", 0, "Speak=%x", 75, "C...A"));
   for (std::int32_t index : {0, 1, 2, 3, 4, 5, 7, -1}) {
-    actions_.HotKeyPressed(index);
+    actions_.OnHotkeyPressed(index);
   }
   window_.edit_enabled = false;
   window_.settings_enabled = true;
-  actions_.HotKeyPressed(1);
-  actions_.HotKeyPressed(3);
+  actions_.OnHotkeyPressed(1);
+  actions_.OnHotkeyPressed(3);
   // An error is reported and ends only that key press.
-  actions_.HotKeyPressed(6);
-  actions_.HotKeyPressed(0);
-  EXPECT_EQ(window_.calls, (Texts{"Run Display=~%3^Speak=%3", "N5Click", "N1Click", "Run ",
-                                  "N6Click", "Run Display=~%3^Speak=%3"}));
+  actions_.OnHotkeyPressed(6);
+  actions_.OnHotkeyPressed(0);
+  EXPECT_EQ(window_.calls, (Texts{"Run Display=~%3^Speak=%3", "OnEditHotkeys", "RestoreFromTray",
+                                  "Run ", "OnSettings", "Run Display=~%3^Speak=%3"}));
   EXPECT_EQ(window_.errors, Texts{"'x' is not a valid integer value"});
 }
 

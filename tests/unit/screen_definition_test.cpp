@@ -16,7 +16,7 @@ namespace {
 using namespace std::string_literals;
 
 // An action list as each entry's kind (S speak, D display) and text.
-std::string Entries(const TLumoAction* action) {
+std::string Entries(const CommandAction* action) {
   std::string text;
   for (; action; action = action->Next.get()) {
     text += (text.empty() ? "" : " ") + std::string(action->Kind == kSpeakAction ? "S'" : "D'") +
@@ -129,7 +129,7 @@ std::string Load(const test::FakeProfileReader& file, ScreenDefinition model = {
   std::string text =
       LoadTimerDefinition(model, timer, file, &failure) ? "ok |" : "failed: " + failure + " |";
   text += timer.calls + " | " + std::to_string(model.ShowLastingTicks) + " |";
-  for (const TBmpAction& a : model.TimerActions) {
+  for (const CaptureAction& a : model.TimerActions) {
     const CaptureRectangle& r = a.CaptureRect;
     text += " [" + a.Prompt + " " + std::to_string(a.PromptX) + "," + std::to_string(a.PromptY) +
             " " + std::to_string(r.Left) + "," + std::to_string(r.Top) + "," +

@@ -18,8 +18,8 @@ constexpr WindowHandle kRegister = 0x1234;  // 4660
 constexpr WindowHandle kMainWindow = 0x99;
 using Calls = std::vector<std::string>;
 
-// Records every call in order, each reported state as "state <status> <window> <Button1
-// Button2 Timer1 enabled> <interval>", and runs what a test hooks onto a call.
+// Records every call in order, each reported state as "state <status> <window> <start, stop
+// and polling enabled> <interval>", and runs what a test hooks onto a call.
 class FakePorts : public ServicePorts {
  public:
   WindowHandle foreground = kRegister;
@@ -39,16 +39,16 @@ class FakePorts : public ServicePorts {
     Record("install " + std::to_string(window));
     return hook_result;
   }
-  void UnInstallHook() override { Record("uninstall"); }
+  void RemoveMonitorHook() override { Record("uninstall"); }
   void ShowInformation(const std::string& text) override { Record("info " + text); }
   void RunShowActions() override { Record("show"); }
   void RunCloseActions() override { Record("close"); }
   void StateChanged(const ServiceState& s) override {
     const char* status[] = {"new", "running", "stopped"};
     Record("state " + std::string(status[static_cast<int>(s.Status)]) + " " +
-           std::to_string(s.MonitoredWindow) + " " + std::to_string(s.Button1Enabled) +
-           std::to_string(s.Button2Enabled) + std::to_string(s.Timer1Enabled) + " " +
-           std::to_string(s.Timer1Interval));
+           std::to_string(s.MonitoredWindow) + " " + std::to_string(s.StartEnabled) +
+           std::to_string(s.StopEnabled) + std::to_string(s.PollingEnabled) + " " +
+           std::to_string(s.PollingInterval));
   }
 
  private:
@@ -86,20 +86,20 @@ TEST(CaptionMatch, ByteExactCaseSensitiveSearchAndTheTitleIsTheFileNameToItsFirs
 
 TEST_F(ServiceTest, StartOnlyTheRegisterInFrontIsAttachedAndOnlyAPersonIsTold) {
   ports.foreground = kMainWindow;  // pressing the button puts the main window in front
-  service.Button1Click(AttemptBy::Person);
+  service.TryStart(AttemptBy::Person);
   EXPECT_EQ(ports.Take(), (Calls{"title 64", "info Cannot find the monitee window"}));
   ports.foreground = 0;
-  service.Button1Click(AttemptBy::Person);
+  service.TryStart(AttemptBy::Person);
   EXPECT_EQ(ports.Take(), (Calls{"info Cannot find the monitee window"}));
   ports.foreground = kMainWindow;
-  service.Timer1Timer();
+  service.OnPollingTick();
   EXPECT_EQ(ports.Take(), (Calls{"title 64"}));
 
   // The polling timer attaches silently; an error of the show commands is raised once, as
   // the start completes and polling stops.
   ports.foreground = kRegister;
   ports.on["show"] = [] { throw ConversionError("x1"); };
-  EXPECT_THROW(service.Timer1Timer(), ConversionError);
+  EXPECT_THROW(service.OnPollingTick(), ConversionError);
   EXPECT_EQ(ports.Take(),
             (Calls{"title 64", "state new 4660 101 500", "install 4660", "show", kRunning}));
   EXPECT_TRUE(service.State().Running());
@@ -109,18 +109,18 @@ TEST_F(ServiceTest, StartOnlyTheRegisterInFrontIsAttachedAndOnlyAPersonIsTold) {
 TEST_F(ServiceTest, StartAPersonConfirmsBeforeTheShowCommandsAndTicksMeanwhileDoNothing) {
   // A hook that fails keeps the window, and polling tries again.
   ports.hook_result = false;
-  service.Button1Click(AttemptBy::Person);
+  service.TryStart(AttemptBy::Person);
   EXPECT_EQ(ports.Take(), (Calls{"title 64", "state new 4660 101 500", "install 4660"}));
   EXPECT_TRUE(service.State().Polling());
 
   ports.hook_result = true;
-  ports.on["info InstallHook OK"] = [&] { service.Timer1Timer(); };
-  service.Button1Click(AttemptBy::Person);
+  ports.on["info InstallHook OK"] = [&] { service.OnPollingTick(); };
+  service.TryStart(AttemptBy::Person);
   EXPECT_EQ(ports.Take(), (Calls{"title 64", "state new 4660 101 500", "install 4660",
                                  "info InstallHook OK", "show", kRunning}));
   // The guard ends with the box: after a stop a tick starts again.
-  service.Button2Click();
-  service.Timer1Timer();
+  service.Stop();
+  service.OnPollingTick();
   EXPECT_EQ(ports.Take(), (Calls{"uninstall", kStopped, "title 64", "state stopped 4660 101 500",
                                  "install 4660", "show", kRunning}));
 }
@@ -128,16 +128,16 @@ TEST_F(ServiceTest, StartAPersonConfirmsBeforeTheShowCommandsAndTicksMeanwhileDo
 TEST_F(ServiceTest, StopCloseCommandsRunOnlyWhenTheRegisterGoesAndTheServiceStopsAnyway) {
   // Gone while the confirmation box is open: the attempt ends there.
   ports.on["info InstallHook OK"] = [&] { service.HookClosed(); };
-  service.Button1Click(AttemptBy::Person);
+  service.TryStart(AttemptBy::Person);
   EXPECT_EQ(ports.Take(), (Calls{"title 64", "state new 4660 101 500", "install 4660",
                                  "info InstallHook OK", "close", "uninstall", kStopped}));
   // A stop by the button runs no close commands.
-  service.Timer1Timer();
+  service.OnPollingTick();
   ports.Take();
-  service.Button2Click();
+  service.Stop();
   EXPECT_EQ(ports.Take(), (Calls{"uninstall", kStopped}));
   // The close commands see the window; an error of theirs still stops the service.
-  service.Timer1Timer();
+  service.OnPollingTick();
   ports.Take();
   ports.on["close"] = [&] {
     EXPECT_EQ(service.State().MonitoredWindow, kRegister);
@@ -152,15 +152,15 @@ TEST_F(ServiceTest, StopCloseCommandsRunOnlyWhenTheRegisterGoesAndTheServiceStop
 }
 
 TEST_F(ServiceTest, PollingTheCheckBoxSetsTheIntervalAndLeavesTheEnabledState) {
-  service.CheckBox1Click(false);
+  service.SetAutoMonitoring(false);
   EXPECT_FALSE(service.State().Polling());
-  service.CheckBox1Click(true);
-  service.Timer1Timer();
+  service.SetAutoMonitoring(true);
+  service.OnPollingTick();
   // Unchecking while running changes nothing until the stop; afterwards no polling.
-  service.CheckBox1Click(false);
-  service.Button2Click();
+  service.SetAutoMonitoring(false);
+  service.Stop();
   EXPECT_FALSE(service.State().Running());
-  service.CheckBox1Click(true);
+  service.SetAutoMonitoring(true);
   EXPECT_TRUE(service.State().Polling());
   EXPECT_EQ(ports.Take(),
             (Calls{"state new 0 101 0", "state new 0 101 500", "title 64", "state new 4660 101 500",

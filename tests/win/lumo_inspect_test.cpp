@@ -230,7 +230,7 @@ TEST(LumoInspect, CheckSaysWhatReadsNothing) {
       "SPEAK=<%1001%>\xD4\xAA\xD5\xFB & DISPLAY=^<%9999%>\r\nOnClose=DISPLAY=~<%1001%>\r\n"
       "[TIMER]\r\nEnable=1\r\nActions=2\r\n[TIMER.ACTION1]\r\nBMP_RECT=1\r\n[RECT]\r\n1=" +
           region + "\r\n[TIMER.ACTION2]\r\nBMP_RECT=2\r\n[RECT]\r\n2=" + region + "\r\n");
-  auto hotkey = std::make_shared<HotkeyRec>();
+  auto hotkey = std::make_shared<HotkeyDefinition>();
   *hotkey = {KeyNameIndex("F7"),     true, true, false, false, "amount", 0,
              "Display=~%2^SPEAK=%2", true};
   WinFileSystem files;

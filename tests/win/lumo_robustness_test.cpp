@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
-#include "app/monitor_ids.h"
+#include "app/main_window_ids.h"
 #include "support/input.h"
 #include "support/lumo_program.h"
 
@@ -65,8 +65,8 @@ bool WaitRunning(HWND main, HWND sim) {
 
 // Which of the start and stop buttons can be pressed: "10" start only, "01" stop only.
 std::string Buttons(HWND main) {
-  return {IsWindowEnabled(GetDlgItem(main, kIdButton1)) ? '1' : '0',
-          IsWindowEnabled(GetDlgItem(main, kIdButton2)) ? '1' : '0'};
+  return {IsWindowEnabled(GetDlgItem(main, kIdStartButton)) ? '1' : '0',
+          IsWindowEnabled(GetDlgItem(main, kIdStopButton)) ? '1' : '0'};
 }
 
 // A program directory with the window part, this capture part and this hotkey file, and
@@ -106,7 +106,7 @@ TEST(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   EXPECT_GE(calls[1].Ms - calls[0].Ms, 100);
 
   // An editor opened by a hotkey over another disables it until it closes.
-  PostMessageW(run.main, WM_COMMAND, kIdN5, 0);
+  PostMessageW(run.main, WM_COMMAND, kIdEditHotkeysItem, 0);
   HWND first = WindowOf(lumo, "LumoHotkeyEditor");
   ASSERT_NE(first, nullptr);
   PressCombination(kCtrlAlt, VK_F8);
@@ -150,8 +150,8 @@ TEST(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
 
   // Automatic monitoring switched off and the service stopped: nothing polls, though the
   // register is in front. A manual start asks first, in a box without an icon.
-  SendMessageW(GetDlgItem(run.main, kIdCheckBox1), BM_CLICK, 0, 0);
-  SendMessageW(GetDlgItem(run.main, kIdButton2), BM_CLICK, 0, 0);
+  SendMessageW(GetDlgItem(run.main, kIdAutoMonitoringBox), BM_CLICK, 0, 0);
+  SendMessageW(GetDlgItem(run.main, kIdStopButton), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return StatusText(run.main) == kStopped; }));
   EXPECT_EQ(Buttons(run.main), "10");
   SetForegroundWindow(sim.window);
@@ -160,7 +160,7 @@ TEST(LumoRobustness, ServiceHotkeysEditorsTrayAndTheEndOfTheSession) {
   // Its show commands find the register hung, this time for good, at their reading.
   SendMessageW(sim.window, register_sim::kHangOnReadMessage, register_sim::kPanelId, 0);
   before = run.record.Calls().size();
-  PostMessageW(GetDlgItem(run.main, kIdButton1), BM_CLICK, 0, 0);
+  PostMessageW(GetDlgItem(run.main, kIdStartButton), BM_CLICK, 0, 0);
   EXPECT_EQ(AnswerBox(lumo), L"!InstallHook OK");
   ASSERT_TRUE(WaitUntil([&] { return !answers(); }));
 
@@ -232,7 +232,7 @@ TEST(LumoRobustness, StartUpQuestionsTheRegisterClosedOrKilledAndAHeldHotkeyFile
                       [&] {
                         run.main = WindowOf(lumo, "TForm1", false);
                         ASSERT_TRUE(WaitRunning(run.main, sim.window));
-                        PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
+                        PostMessageW(run.main, WM_COMMAND, kIdExitItem, 0);
                         PostMessageW(run.main, WM_CLOSE, 0, 0);
                         Sleep(500);
                       }),

@@ -7,7 +7,7 @@
 #include <optional>
 #include <tuple>
 
-#include "app/monitor_ids.h"
+#include "app/main_window_ids.h"
 #include "app/settings_keys.h"
 #include "platform/ansi_text.h"
 #include "support/lumo_program.h"
@@ -16,8 +16,8 @@ namespace lumo::test {
 namespace {
 
 constexpr char kSdf[] = "[WINDOW]\r\nCaption=checkout\r\n";
-constexpr char kMachineKey[] = "Software\\K&V\\Lumo";
-constexpr char kUserKey[] = "Software\\Lumo";
+constexpr char kMachineSettingsKey[] = "Software\\K&V\\Lumo";
+constexpr char kUserSettingsKey[] = "Software\\Lumo";
 
 // The first two items of the tray menu, "恢复窗口[R]" and "编辑热键[H]", are the first two runs
 // of rows with dark pixels and begin at the same column; drawn as boxes, their first
@@ -40,7 +40,7 @@ int FirstItemsDiffer(const std::vector<std::string>& shown) {
 }
 
 TEST(LumoShell, TrayMenuAboutBoxSecondCopyTheExitQuestionAndAFailedSaveAtClose) {
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kMachineKey);  // the default settings
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kMachineSettingsKey);  // the default settings
   const std::string dir = PrepareLumoDir("shell", kSdf);
   LumoRun run = StartLumo(dir, false);
   run.main = WaitForMainWindow(run.process);
@@ -73,7 +73,7 @@ TEST(LumoShell, TrayMenuAboutBoxSecondCopyTheExitQuestionAndAFailedSaveAtClose) 
   });
   EXPECT_GT(differing, 20);
   ASSERT_NE(about, nullptr);
-  EXPECT_EQ(TextOf(GetDlgItem(about, kIdAboutLabel1)), L"Lumo抓屏服务器");
+  EXPECT_EQ(TextOf(GetDlgItem(about, kIdAboutTitle)), L"Lumo抓屏服务器");
   PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
 
@@ -83,7 +83,7 @@ TEST(LumoShell, TrayMenuAboutBoxSecondCopyTheExitQuestionAndAFailedSaveAtClose) 
   EXPECT_TRUE(WaitVisible(run.main, true));
 
   // "退出" answered No: the close that follows asks once more, and No there hides.
-  PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
+  PostMessageW(run.main, WM_COMMAND, kIdExitItem, 0);
   EXPECT_EQ(AnswerBox(run.process.Id(), IDNO), kExitQuestion);
   EXPECT_EQ(AnswerBox(run.process.Id(), IDNO), kExitQuestion);
   EXPECT_TRUE(WaitVisible(run.main, false));
@@ -153,12 +153,12 @@ TEST(LumoShell, MachineSettingsAreShownAndTheShownOnesSavedPerUser) {
       {4, 0, {}, L"Failed to get data for 'UseComport'", {}, 4, 0, true},
   };
   const std::string dir = PrepareLumoDir("settings", kSdf);
-  RegDeleteTreeA(HKEY_CURRENT_USER, kUserKey);
+  RegDeleteTreeA(HKEY_CURRENT_USER, kUserSettingsKey);
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kMachineKey);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kMachineSettingsKey);
     const auto set = [](const char* name, DWORD type, const void* data, DWORD size) {
-      RegSetKeyValueA(HKEY_LOCAL_MACHINE, kMachineKey, name, type, data, size);
+      RegSetKeyValueA(HKEY_LOCAL_MACHINE, kMachineSettingsKey, name, type, data, size);
     };
     if (c.port) {
       set("Comport", REG_DWORD, &*c.port, sizeof(DWORD));
@@ -187,11 +187,11 @@ TEST(LumoShell, MachineSettingsAreShownAndTheShownOnesSavedPerUser) {
     } else {
       run.main = WaitForMainWindow(run.process);
       ASSERT_NE(run.main, nullptr);
-      HWND ports = GetDlgItem(run.main, kIdComboBox2);
+      HWND ports = GetDlgItem(run.main, kIdPortList);
       EXPECT_EQ(
-          std::make_tuple(
-              SendMessageW(ports, CB_GETCURSEL, 0, 0), IsWindowEnabled(ports) != 0,
-              SendMessageW(GetDlgItem(run.main, kIdCheckBox1), BM_GETCHECK, 0, 0) == BST_CHECKED),
+          std::make_tuple(SendMessageW(ports, CB_GETCURSEL, 0, 0), IsWindowEnabled(ports) != 0,
+                          SendMessageW(GetDlgItem(run.main, kIdAutoMonitoringBox), BM_GETCHECK, 0,
+                                       0) == BST_CHECKED),
           c.shown);
       ASSERT_TRUE(ExitThroughMenu(run));
       ASSERT_TRUE(run.process.WaitForExit());
@@ -201,12 +201,12 @@ TEST(LumoShell, MachineSettingsAreShownAndTheShownOnesSavedPerUser) {
     EXPECT_EQ(SavedSetting("UseComport"), std::nullopt);
   }
   // The machine's key read only: asking for more fails under UAC, losing its values.
-  RegSetKeyValueA(HKEY_LOCAL_MACHINE, kMachineKey, "Comport", REG_DWORD, "\1\0\0", 4);
+  RegSetKeyValueA(HKEY_LOCAL_MACHINE, kMachineSettingsKey, "Comport", REG_DWORD, "\1\0\0", 4);
   std::optional<RegistryKey> machine = OpenMachineSettings();
   ASSERT_TRUE(machine);
   EXPECT_EQ(machine->ReadInt32("Comport"), 1);
   EXPECT_FALSE(machine->WriteInt32("Comport", 2));
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kMachineKey);
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kMachineSettingsKey);
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ int WriteHotkeyFile(const Arguments& args) {
   if (args.size() != 4) {
     return Fail("hotkey-file needs <path> <combination> <description> <command>");
   }
-  auto definition = std::make_shared<lumo::HotkeyRec>();
+  auto definition = std::make_shared<lumo::HotkeyDefinition>();
   definition->Key = lumo::KeyNameIndex(lumo::HotkeyKeyName(args[1]));
   if (definition->Key < 0) {
     return Fail("no key in " + args[1]);

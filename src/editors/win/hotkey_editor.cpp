@@ -248,7 +248,7 @@ bool HotkeyEditor::ConfirmConflict(const std::string& entry, const std::string& 
 }
 
 bool HotkeyEditor::TryRegistration(std::uint8_t key, ModifierSet modifiers) {
-  const HotkeyEntry entry = hotkeys_.AddHotKey(key, modifiers);
+  const HotkeyEntry entry = hotkeys_.AddHotkey(key, modifiers);
   // The test entry goes again at once, whatever the answer.
   hotkeys_.Delete(hotkeys_.Count() - 1);
   if (!entry.Registered) {

@@ -8,7 +8,7 @@ SystemHotkeys::~SystemHotkeys() {
   Clear();
 }
 
-HotkeyEntry SystemHotkeys::AddHotKey(std::uint8_t key, ModifierSet modifiers) {
+HotkeyEntry SystemHotkeys::AddHotkey(std::uint8_t key, ModifierSet modifiers) {
   auto entry = std::make_unique<HotkeyEntry>();
   entry->Key = key;
   entry->Modifiers = modifiers;

@@ -20,7 +20,7 @@ class SystemHotkeys : public MessageWindow, public HotkeyComponent {
   SystemHotkeys() = default;
   ~SystemHotkeys() override;
 
-  HotkeyEntry AddHotKey(std::uint8_t key, ModifierSet modifiers) override;
+  HotkeyEntry AddHotkey(std::uint8_t key, ModifierSet modifiers) override;
   void Delete(int index) override;
   void Clear() override;
   int Count() const override { return static_cast<int>(entries_.size()); }

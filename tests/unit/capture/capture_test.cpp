@@ -200,8 +200,9 @@ TEST(PickIndex, NeighbouringSeedsSpreadEvenlyOverTheIndices) {
 using test::kRegister;
 const std::string kAd = "0,0,239,35";  // an advertisement fills the display
 
-TBmpAction Action(CaptureRectangle rect, std::int32_t x, std::int32_t y, std::string prompt = "") {
-  TBmpAction action;
+CaptureAction Action(CaptureRectangle rect, std::int32_t x, std::int32_t y,
+                     std::string prompt = "") {
+  CaptureAction action;
   action.Prompt = std::move(prompt);
   action.CaptureRect = rect;
   action.ImageX = x;
@@ -217,7 +218,7 @@ class ScreenCaptureTest : public ::testing::Test {
     std::string text;
     for (int tick = 1; tick <= ticks; ++tick) {
       system.calls.clear();
-      capture.CopyTimerTimer(window);
+      capture.OnCaptureTick(window);
       std::string calls;
       for (const std::string& call : system.calls) {
         calls += (calls.empty() ? "" : ", ") + call;
@@ -295,13 +296,13 @@ TEST_F(ScreenCaptureTest, RegionsWithoutPositiveSizeAreLeftOutAndOnesNotCopiedAr
   system.screen.ResetWhite(400, 300);
   system.screen.Fill(0, 0, 16, 16, 0x000000);
   system.screen.Fill(16, 16, 32, 32, 0x000000);
-  capture.CopyTimerTimer(kRegister);
+  capture.OnCaptureTick(kRegister);
   EXPECT_FALSE(Shown().IsWhite(200, 0) || Shown().IsWhite(15, 35));
   // Both copies fail and the second place moves up: both places turn white, and what the
   // second place covered before stays black (the picture is never cleared).
   definition.TimerActions[1].ImageY = 0;
   system.copy_fails = true;
-  capture.CopyTimerTimer(kRegister);
+  capture.OnCaptureTick(kRegister);
   EXPECT_TRUE(Shown().IsWhite(200, 0) && Shown().IsWhite(15, 15));
   EXPECT_FALSE(Shown().IsWhite(15, 35));
   // A region too large to copy is drawn white without a copy.
@@ -314,7 +315,7 @@ TEST_F(ScreenCaptureTest, RegionsWithoutPositiveSizeAreLeftOutAndOnesNotCopiedAr
 }
 
 TEST_F(ScreenCaptureTest, APromptIsRenderedOnceForEachTextAndTheRegionDrawsOverIt) {
-  TBmpAction action = Action({0, 0, 16, 16}, 20, 0, "\xBA\xCF\xBC\xC6");
+  CaptureAction action = Action({0, 0, 16, 16}, 20, 0, "\xBA\xCF\xBC\xC6");
   action.PromptX = 4;
   action.PromptY = 2;
   definition.TimerActions = {action, Action({0, 0, 16, 16}, 100, 0, "")};
@@ -344,7 +345,7 @@ TEST_F(ScreenCaptureTest, OnlyThePartInsideTheWindowIsCopiedAndTheCaretShowsAsBa
   system.screen.Fill(200, 100, 210, 116, 0x102030);
   system.layout.has_caret = true;
   system.layout.caret = {200, 100, 210, 130};
-  capture.CopyTimerTimer(kRegister);
+  capture.OnCaptureTick(kRegister);
   EXPECT_EQ(system.copied, (std::vector<CaptureRectangle>{
                                {0, 290, 24, 300}, {0, 0, 400, 300}, {200, 100, 216, 116}}));
   EXPECT_EQ(BlackCount(Shown(), 8, 0, 4, 10), 40);

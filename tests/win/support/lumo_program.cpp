@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/monitor_ids.h"
+#include "app/main_window_ids.h"
 
 namespace lumo::test {
 
@@ -70,12 +70,12 @@ HWND OpenFromTrayMenu(const LumoRun& run, char access_key, const std::string& wi
 }
 
 bool ExitThroughMenu(const LumoRun& run) {
-  PostMessageW(run.main, WM_COMMAND, kIdN3, 0);
+  PostMessageW(run.main, WM_COMMAND, kIdExitItem, 0);
   return AnswerBox(run.process.Id(), IDYES) == kExitQuestion;
 }
 
 std::wstring StatusText(HWND main) {
-  return main != nullptr ? TextOf(GetDlgItem(main, kIdStatusBar1)) : L"";
+  return main != nullptr ? TextOf(GetDlgItem(main, kIdStatusBar)) : L"";
 }
 
 std::optional<DWORD> SavedSetting(const char* name) {

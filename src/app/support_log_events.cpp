@@ -1,4 +1,4 @@
-#include "app/monitor_log.h"
+#include "app/support_log_events.h"
 
 #include "common/program_path.h"
 #include "platform/program_log.h"

@@ -17,7 +17,7 @@ struct CaptureRectangle {
 
 // One timed capture action: a region copied out of the register window and an optional
 // prompt, placed on the 240 x 36 display picture.
-struct TBmpAction {
+struct CaptureAction {
   std::string Prompt;  // ANSI bytes, drawn with its top-left corner at (PromptX, PromptY)
   std::int32_t PromptX = 0;
   std::int32_t PromptY = 0;

@@ -1,11 +1,11 @@
-#include "screendef/lumo_action.h"
+#include "screendef/command_action.h"
 
 namespace lumo {
 
-TLumoAction::~TLumoAction() {
+CommandAction::~CommandAction() {
   while (Next) {
     // Detach the follower's tail first, so that dropping the follower releases one entry.
-    std::unique_ptr<TLumoAction> rest = std::move(Next->Next);
+    std::unique_ptr<CommandAction> rest = std::move(Next->Next);
     Next = std::move(rest);
   }
 }

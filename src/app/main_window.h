@@ -1,5 +1,5 @@
 #pragma once
-// TForm1: the main window. It owns the screen definition and the service, and turns
+// MainWindow: the main window. It owns the screen definition and the service, and turns
 // clicks, timer ticks and the messages of the notification area, the hook library and a
 // second copy into calls on them.
 #include <windows.h>
@@ -30,11 +30,11 @@
 
 namespace lumo {
 
-class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
+class MainWindow : public Wnd, public HotkeyHost, private ServicePorts {
  public:
   // hotkeys is the process-wide list; it outlives the window.
-  explicit TForm1(HotkeyList& hotkeys);
-  ~TForm1() override;
+  explicit MainWindow(HotkeyList& hotkeys);
+  ~MainWindow() override;
 
   // Creates the window and runs the start-up sequence. Afterwards the window is shown
   // unless start-up ended the program or put the window into the notification area.
@@ -47,20 +47,20 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   WindowHandle MonitoredWindow() const { return service_.State().MonitoredWindow; }
 
   // HotkeyHost: the menu items and the announcer as hotkey actions reach them.
-  void N1Click() override;
+  void RestoreFromTray() override;
   bool EditHotkeysEnabled() const override;
-  void N5Click() override;
+  void OnEditHotkeys() override;
   bool SettingsEnabled() const override;
-  void N6Click() override;
+  void OnSettings() override;
   void RunHotkeyCommand(const std::string& parameter) override;
   void ReportError(const std::string& text) override;
   void HotkeyInstalled(std::int32_t index, bool registered) override;
 
  private:
   // The capture timer as the screen definition switches it.
-  class CopyTimerSwitch : public CaptureTimer {
+  class CaptureTimerSwitch : public CaptureTimer {
    public:
-    explicit CopyTimerSwitch(TForm1& form) : form_(form) {}
+    explicit CaptureTimerSwitch(MainWindow& window) : window_(window) {}
     void SetEnabled(bool enabled) override;
     void SetInterval(std::uint32_t milliseconds) override;
     bool Enabled() const { return enabled_; }
@@ -68,31 +68,31 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
 
    private:
     void Apply();
-    TForm1& form_;
+    MainWindow& window_;
     bool enabled_ = false;
     std::uint32_t interval_ = 1000;
   };
 
   CommandContext Context();
   void CreateControls();
-  void FormCreate();
+  void StartUp();
   void ReadSettings();
   bool AskExitQuestion();
-  bool FormCloseQuery();
-  void FormClose();
+  bool MayClose();
+  void ShutDown();
   void ReleaseScreen();
-  void WMEndSession();
+  void EndSession();
   // Closed, or the session is ending: no more start-up steps, questions or closes.
   bool Ended() const { return closed_ || session_ending_; }
   void RequestClose();
   void WriteSettings();
-  void Timer2Timer();
+  void HideToTrayAtStart();
   void HideToTray();
-  void N2Click();
-  void N3Click();
-  void WMTrayNotify(LPARAM mouse_message);
+  void OnAbout();
+  void OnExitItem();
+  void OnTrayNotify(LPARAM mouse_message);
   void SetStatus(const std::wstring& text);
-  void SetCheckBox1(bool checked);
+  void SetAutoMonitoringBox(bool checked);
   void ApplyState(const ServiceState& state);
 
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -106,7 +106,7 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   std::string WindowTitle(WindowHandle window, std::size_t buffer_size) override;
   std::string WindowCaption() override;
   bool InstallMonitorHook(WindowHandle window) override;
-  void UnInstallHook() override;
+  void RemoveMonitorHook() override;
   void ShowInformation(const std::string& text) override;
   void RunShowActions() override;
   void RunCloseActions() override;
@@ -117,7 +117,7 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   WinFileSystem files_;
   WinCodePage code_page_;
   HotkeyStore hotkey_store_;
-  std::unique_ptr<SystemHotkeys> SysHotKey1;
+  std::unique_ptr<SystemHotkeys> system_hotkeys_;
   std::unique_ptr<HotkeyActions> hotkey_actions_;
   WinWindowTexts window_texts_;
   Cts4rAnnouncer announcer_;
@@ -127,7 +127,7 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   // DisplayImage, SentImage and IdleTicks live here; it reads screen_ on every tick.
   std::unique_ptr<ScreenCapture> capture_;
   std::unique_ptr<ScreenDefinition> screen_;
-  CopyTimerSwitch copy_timer_{*this};
+  CaptureTimerSwitch capture_timer_{*this};
   // The support log's view of commands and capture; the service's cause for its next change.
   LoggingAnnouncer logged_announcer_;
   LoggingWindowTexts logged_texts_;
@@ -136,23 +136,23 @@ class TForm1 : public Wnd, public HotkeyHost, private ServicePorts {
   bool logged_running_ = false;
   std::string last_missing_title_;
   std::map<int, unsigned long> registration_errors_;  // by hotkey identifier
-  bool ExitConfirmed = false;
+  bool exit_confirmed_ = false;
   bool closed_ = false;
   bool asking_exit_ = false;     // the exit question is open
   bool session_ending_ = false;  // Windows is ending the session: files saved, loop ending
   bool in_tray_ = false;
   std::string tray_tip_;  // the tip the icon was added with, for adding it again
   const UINT taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");
-  UINT timer1_interval_ = 0;  // what Timer1 currently ticks at; 0 when it does not tick
+  UINT polling_interval_ = 0;  // what the polling timer ticks at; 0 when it does not tick
   std::wstring status_;
 
   HICON icon_ = nullptr;
-  HMENU PopupMenu1 = nullptr;
-  HWND ComboBox2 = nullptr;
-  HWND Button1 = nullptr;
-  HWND Button2 = nullptr;
-  HWND CheckBox1 = nullptr;
-  HWND StatusBar1 = nullptr;
+  HMENU tray_menu_ = nullptr;
+  HWND port_list_ = nullptr;
+  HWND start_button_ = nullptr;
+  HWND stop_button_ = nullptr;
+  HWND auto_monitoring_box_ = nullptr;
+  HWND status_bar_ = nullptr;
   HBITMAP glyphs_[4] = {};
 };
 
