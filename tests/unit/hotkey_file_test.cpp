@@ -265,14 +265,15 @@ class FakeWindow : public HotkeyComponent, public HotkeyHost {
   bool edit_enabled = true;
   bool settings_enabled = false;
 
+  // Windows refuses the combination without a key.
   HotkeyEntry AddHotkey(std::uint8_t key, ModifierSet modifiers) override {
     calls.push_back("Add " + std::to_string(key) + " " + std::to_string(modifiers));
-    return {modifiers, key, true};
+    return entries.emplace_back(HotkeyEntry{modifiers, key, key != 0});
   }
   void Delete(int) override {}
   void Clear() override { calls.push_back("Clear"); }
-  int Count() const override { return 0; }
-  HotkeyEntry Entry(int) const override { return {}; }
+  int Count() const override { return static_cast<int>(entries.size()); }
+  HotkeyEntry Entry(int index) const override { return entries.at(index); }
   bool Active() const override { return false; }
   void SetActive(bool value) override { calls.push_back(value ? "Active" : "Inactive"); }
 
@@ -288,6 +289,12 @@ class FakeWindow : public HotkeyComponent, public HotkeyHost {
     calls.push_back("Run " + parameter);
   }
   void ReportError(const std::string& text) override { errors.push_back(text); }
+  void HotkeyInstalled(std::int32_t index, bool registered) override {
+    calls.push_back("Installed " + std::to_string(index) + (registered ? "" : " refused"));
+  }
+
+ private:
+  std::vector<HotkeyEntry> entries;
 };
 
 class HotkeyActionsTest : public HotkeyFile {
@@ -304,9 +311,10 @@ TEST_F(HotkeyActionsTest, InstallAddsEveryDefinitionInListOrderThenActivates) {
   actions_.InstallHotkeys();
   actions_.RemoveHotkeys();
   // F1 is component key 76, "A" is 34, no key is 0; inactive and repeated ones are added too,
-  // so that the identifiers are the list's indices.
+  // so that the identifiers are the list's indices. Each is reported once active.
   EXPECT_EQ(window_.calls,
-            (Texts{"Add 76 2", "Add 0 0", "Add 76 2", "Add 34 9", "Active", "Inactive", "Clear"}));
+            (Texts{"Add 76 2", "Add 0 0", "Add 76 2", "Add 34 9", "Active", "Installed 0",
+                   "Installed 1 refused", "Installed 2", "Installed 3", "Inactive", "Clear"}));
 }
 
 TEST_F(HotkeyActionsTest, APressRunsTheActionAskingTheMenuItemsAtThatMoment) {

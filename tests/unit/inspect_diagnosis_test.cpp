@@ -57,6 +57,7 @@ TEST(DuplicateSectionReport, NamesEveryRepeatedSectionAndTheOneLumoReads) {
        "[Rect] heads 3 sections, at lines 1, 2 and 3: Lumo reads only the first, at line 1;\n"
        "  what the others hold is never read. Move their entries into the first and delete the "
        "extra headers.\n[WINDOW] heads 2 sections, at lines 4 and 5"},
+      {"[za]\n[ZA]", "[za] heads 2 sections, at lines 1 and 2"},
       {"[WINDOW]\n;[WINDOW]\nCaption=[WINDOW]\n[TIMER]\n[TIMER.ACTION1]", ""}};
   for (const auto& [file, expected] : cases) {
     const std::string report = DuplicateSectionReport(file);
