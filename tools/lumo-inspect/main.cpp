@@ -17,6 +17,7 @@
 #include "inspect/file_text_checks.h"
 #include "inspect/inspect_arguments.h"
 #include "platform/ansi_text.h"
+#include "platform/program_file.h"
 #include "platform/win_capture_system.h"
 #include "platform/win_code_page.h"
 #include "platform/win_files.h"
@@ -37,12 +38,6 @@ std::vector<std::string> AnsiArguments() {
   }
   LocalFree(wide);
   return arguments;
-}
-
-std::string ProgramPath() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return std::string(path, length);
 }
 
 // The profile reader looks for a bare file name in the Windows folder: make it whole.
@@ -124,8 +119,8 @@ std::string Hotkeys(const std::string& dir, const DryRunWindow& window) {
 }
 
 int Check(const InspectArguments& arguments, ConsoleOut& out, ConsoleOut& err) {
-  const std::string path =
-      FullPath(arguments.SdfPath.empty() ? ScreenDefinitionPath(ProgramPath()) : arguments.SdfPath);
+  const std::string path = FullPath(
+      arguments.SdfPath.empty() ? ScreenDefinitionPath(ProgramFilePath()) : arguments.SdfPath);
   if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
     err.Ansi("Not found: " + path +
              "\nLumo.exe without its Lumo.sdf starts with every default and recognises no "
